@@ -1,0 +1,24 @@
+#ifndef LANGUAGE_H
+#define LANGUAGE_H
+
+#include <QString>
+
+class QTranslator;
+
+// The interface language is the program's only setting. It lives in zetu.ini in
+// the working directory, group "Translations", key "Language".
+
+// Reads the language setting. At the first start in a directory the settings file
+// does not exist yet: it is created holding "en_US", which is then the answer.
+// Failures of the file are silent; the answer is then "en_US" or empty.
+QString readLanguageSetting();
+
+// Installs the English catalogue when the setting is exactly "en_US" (the empty
+// translator is installed even if the catalogue cannot be loaded) and returns the
+// language index of the main window: 1 for English, 0 for Portuguese.
+int installCatalogue(QTranslator &translator, const QString &language);
+
+// Writes "en_US" or "pt_BR" as the language of the next start.
+void writeLanguageSetting(const QString &language);
+
+#endif // LANGUAGE_H

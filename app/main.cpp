@@ -1,0 +1,16 @@
+#include "app/language.h"
+#include "wizard/mainwindow.h"
+
+#include <QApplication>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    const QString language = readLanguageSetting();
+    QTranslator translator;
+    const int languageIndex = installCatalogue(translator, language);
+    MainWindow window(languageIndex);
+    window.show();
+    return application.exec();
+}

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds ZETU with its tests (warnings are errors) and runs
+# every test headless. With --sanitize the build uses AddressSanitizer and
+# UndefinedBehaviorSanitizer, in a build directory of its own.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$root/scripts/install-deps.sh"
+
+build="$root/build"
+options=(-DZETU_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+    build="$root/build-sanitize"
+    options+=(-DZETU_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+    export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+fi
+
+cmake -S "$root" -B "$build" "${options[@]}" >/dev/null
+cmake --build "$build" -j"$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure -j1

@@ -1,0 +1,39 @@
+#ifndef WORKDIR_H
+#define WORKDIR_H
+
+#include <QByteArray>
+#include <QDir>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh temporary directory that is the working directory while it lives. HOME
+// points at a folder inside it, so home and documents paths are private to the test.
+class WorkDir
+{
+public:
+    WorkDir()
+        : previousDir(QDir::currentPath())
+        , previousHome(qgetenv("HOME"))
+    {
+        QDir::setCurrent(dir.path());
+        QDir(dir.path()).mkpath(QStringLiteral("home/Documents"));
+        qputenv("HOME", file(QStringLiteral("home")).toLocal8Bit());
+    }
+    ~WorkDir()
+    {
+        QDir::setCurrent(previousDir);
+        qputenv("HOME", previousHome);
+    }
+    WorkDir(const WorkDir &) = delete;
+    WorkDir &operator=(const WorkDir &) = delete;
+
+    QString path() const { return dir.path(); }
+    QString file(const QString &name) const { return dir.filePath(name); }
+
+private:
+    QTemporaryDir dir;
+    QString previousDir;
+    QByteArray previousHome;
+};
+
+#endif // WORKDIR_H
