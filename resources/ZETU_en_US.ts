@@ -1,4 +1,846 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="pt_BR">
+<context>
+    <name>InsertEquip</name>
+    <message>
+        <source>Adicionar</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Equipamento</source>
+        <translation>Equipment</translation>
+    </message>
+    <message>
+        <source>Erro</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Fabricante</source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Instituição</source>
+        <translation>Institution</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Modelo</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o registro no banco de dados.</source>
+        <translation>The record could not be saved to the database.</translation>
+    </message>
+    <message>
+        <source>Não é permitido ID duplicado para a mesma Instituição.</source>
+        <translation>It is not allowed a duplicated ID for the same institution.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Todos os campos devem ser preenchidos</source>
+        <translation>All the fields must be filled</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>ZETU</source>
+        <translation>ZETU</translation>
+    </message>
+    <message>
+        <source>Equipamento</source>
+        <translation>Equipment</translation>
+    </message>
+    <message>
+        <source>1 / 8</source>
+        <translation>1 / 8</translation>
+    </message>
+    <message>
+        <source>Anterior</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Próximo</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Novo</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Editar</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Apagar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Idioma</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Português</source>
+        <translation>Portuguese</translation>
+    </message>
+    <message>
+        <source>Inglês</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Cabos de força</source>
+        <translation>Power cables</translation>
+    </message>
+    <message>
+        <source>----------------</source>
+        <translation>----------------</translation>
+    </message>
+    <message>
+        <source>Ótimo</source>
+        <translation>Great</translation>
+    </message>
+    <message>
+        <source>Bom</source>
+        <translation>Good</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>Regular</translation>
+    </message>
+    <message>
+        <source>Ruim</source>
+        <translation>Bad</translation>
+    </message>
+    <message>
+        <source>Péssimo</source>
+        <translation>Terrible</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>Otimo</source>
+        <translation>Great</translation>
+    </message>
+    <message>
+        <source>Controles</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Botões</source>
+        <translation>Buttons</translation>
+    </message>
+    <message>
+        <source>Filtro de Poeira</source>
+        <translation>Dust filter</translation>
+    </message>
+    <message>
+        <source>Transdutores</source>
+        <translation>Transducers</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;justify&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;*clique nos botões à esquerda para carregar as imagens do equipamento (opicional).&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>*click on the left buttons to load the equipment images (optional)</translation>
+    </message>
+    <message>
+        <source>Filtro de poeira</source>
+        <translation>Dust filter</translation>
+    </message>
+    <message>
+        <source>Limpar imagem</source>
+        <translation>Clear image</translation>
+    </message>
+    <message>
+        <source>----------------------------</source>
+        <translation>----------------------------</translation>
+    </message>
+    <message>
+        <source>Imagem uniforme</source>
+        <translation>The image is uniform</translation>
+    </message>
+    <message>
+        <source>Apresenta poucas inomogeneidades sem que comprometa o diagnóstico</source>
+        <translation>It appears a few image inhomogeneities which should not offer a risk to the diagnosis</translation>
+    </message>
+    <message>
+        <source>Apresenta grandes inomogeneidades</source>
+        <translation>It appears a considerable amount of image inhomogeneities</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Explique brevemente:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>000</source>
+        <translation>000</translation>
+    </message>
+    <message>
+        <source>/maximo 120</source>
+        <translation>/maximum 120</translation>
+    </message>
+    <message>
+        <source>Carregar imagem</source>
+        <translation>Load image</translation>
+    </message>
+    <message>
+        <source>Limpar</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Tipo de transdutor</source>
+        <translation>Transducer type</translation>
+    </message>
+    <message>
+        <source>Frequência</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>MHz</source>
+        <translation>MHz</translation>
+    </message>
+    <message>
+        <source>Atenuação de 0.7 db</source>
+        <translation>Attenuation at 0.7 dB</translation>
+    </message>
+    <message>
+        <source>Zona Morta</source>
+        <translation>Dead zone</translation>
+    </message>
+    <message>
+        <source>----------</source>
+        <translation>----------</translation>
+    </message>
+    <message>
+        <source>1mm</source>
+        <translation>1mm</translation>
+    </message>
+    <message>
+        <source>2mm</source>
+        <translation>2mm</translation>
+    </message>
+    <message>
+        <source>3mm</source>
+        <translation>3mm</translation>
+    </message>
+    <message>
+        <source>4mm</source>
+        <translation>4mm</translation>
+    </message>
+    <message>
+        <source>5mm</source>
+        <translation>5mm</translation>
+    </message>
+    <message>
+        <source>Resolução Axial</source>
+        <translation>Axial Resolution</translation>
+    </message>
+    <message>
+        <source>&lt;0.5mm</source>
+        <translation>&lt;0.5mm</translation>
+    </message>
+    <message>
+        <source>Resolução Lateral</source>
+        <translation>Lateral Resolution</translation>
+    </message>
+    <message>
+        <source>Atenuação de 0.5 db</source>
+        <translation>Attenuation at 0.5 dB</translation>
+    </message>
+    <message>
+        <source>Atenuação de 0.5dB</source>
+        <translation>Attenuation at 0.5 dB</translation>
+    </message>
+    <message>
+        <source>Alvos na vertical</source>
+        <translation>Vertical aims</translation>
+    </message>
+    <message>
+        <source>1-2</source>
+        <translation>1-2</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>2-3</source>
+        <translation>2-3</translation>
+    </message>
+    <message>
+        <source>3-4</source>
+        <translation>3-4</translation>
+    </message>
+    <message>
+        <source>4-5</source>
+        <translation>4-5</translation>
+    </message>
+    <message>
+        <source>5-6</source>
+        <translation>5-6</translation>
+    </message>
+    <message>
+        <source>6-7</source>
+        <translation>6-7</translation>
+    </message>
+    <message>
+        <source>7-8</source>
+        <translation>7-8</translation>
+    </message>
+    <message>
+        <source>8-9</source>
+        <translation>8-9</translation>
+    </message>
+    <message>
+        <source>9-10</source>
+        <translation>9-10</translation>
+    </message>
+    <message>
+        <source>Zona Focal </source>
+        <translation>Focal Zone</translation>
+    </message>
+    <message>
+        <source>Máxima penetração vertical </source>
+        <translation>Maximum vertical depth</translation>
+    </message>
+    <message>
+        <source>Atenuação de 0.7 dB</source>
+        <translation>Attenuation at 0.7 dB</translation>
+    </message>
+    <message>
+        <source>Conjunto à 3 cm</source>
+        <translation>3cm points set</translation>
+    </message>
+    <message>
+        <source>Distância entre os pontos (mm)</source>
+        <translation>Distance between points (mm)</translation>
+    </message>
+    <message>
+        <source>Atenuação - 0.5 dB</source>
+        <translation>Attenuation - 0.5 dB</translation>
+    </message>
+    <message>
+        <source>Atenuação - 0.7 dB</source>
+        <translation>Attenuation - 0.7 dB</translation>
+    </message>
+    <message>
+        <source>Conjunto à 9 cm</source>
+        <translation>9cm points set</translation>
+    </message>
+    <message>
+        <source>Anecóicas</source>
+        <translation>Anechoic</translation>
+    </message>
+    <message>
+        <source>0.5 dB</source>
+        <translation>0.5 dB</translation>
+    </message>
+    <message>
+        <source>2cm</source>
+        <translation>2cm</translation>
+    </message>
+    <message>
+        <source>4cm</source>
+        <translation>4cm</translation>
+    </message>
+    <message>
+        <source>6cm</source>
+        <translation>6cm</translation>
+    </message>
+    <message>
+        <source>8cm</source>
+        <translation>8cm</translation>
+    </message>
+    <message>
+        <source>Altura (mm)</source>
+        <translation>Height (mm)</translation>
+    </message>
+    <message>
+        <source>Largura (mm)</source>
+        <translation>Width (mm)</translation>
+    </message>
+    <message>
+        <source>Área (mm2)</source>
+        <translation>Area (mm2)</translation>
+    </message>
+    <message>
+        <source>0.7 dB</source>
+        <translation>0.7 dB</translation>
+    </message>
+    <message>
+        <source>Hiperecóicas</source>
+        <translation>Hyperechoic</translation>
+    </message>
+    <message>
+        <source>Responsável:</source>
+        <translation>Specialist:</translation>
+    </message>
+    <message>
+        <source>Data:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;justify&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:11pt; font-weight:600; color:#ff0000;&quot;&gt;Obs: &lt;/span&gt;&lt;span style=&quot; font-size:11pt;&quot;&gt;A validade do relatório é garantida somente pela assinatura do responsável técnico devidamente credenciado. O controle de qualidade não é garantido por este software.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>The report&apos;s validity is guaranteed only by the signature of the appropriately certified technician. Quality control is not guaranteed by this software.</translation>
+    </message>
+    <message>
+        <source>Relatorio</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Gerar Relatório</source>
+        <translation>Generate Report</translation>
+    </message>
+    <message>
+        <source>Inspeções Físicas e Mecânicas</source>
+        <translation>Physical and Mechanical Inspection</translation>
+    </message>
+    <message>
+        <source>Uniformidade da imagem</source>
+        <translation>Image Uniformity</translation>
+    </message>
+    <message>
+        <source>Zona Morta / Resolução</source>
+        <translation>Dead Zone / Resolution</translation>
+    </message>
+    <message>
+        <source>Medidas na Vertical</source>
+        <translation>Vertical Measurements</translation>
+    </message>
+    <message>
+        <source>Medidas na Horizontal</source>
+        <translation>Horizontal Measurements</translation>
+    </message>
+    <message>
+        <source>Massas</source>
+        <translation>Masses</translation>
+    </message>
+    <message>
+        <source>Relatório</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Concluir</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source> não preenchida(s)</source>
+        <translation> not filled(s)</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Arquivos de imagens</source>
+        <translation>Image files</translation>
+    </message>
+    <message>
+        <source>Fabricante</source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Instituição</source>
+        <translation>Institution</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Massa(s) </source>
+        <translation>Masse(s) </translation>
+    </message>
+    <message>
+        <source>Modelo</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Preencha o campo de texto
+explicando a inomogeneidade</source>
+        <translation>Fill the text field explaining the inhomogeneity</translation>
+    </message>
+    <message>
+        <source>Preencha o campo transdutor</source>
+        <translation>Fill the transducer field</translation>
+    </message>
+    <message>
+        <source>Prencha o nome do responsável técnico</source>
+        <translation>Fill the specialist person name</translation>
+    </message>
+    <message>
+        <source>Selecione um equipamento</source>
+        <translation>Select an equipment</translation>
+    </message>
+    <message>
+        <source>Selecione um valor para a uniformidade</source>
+        <translation>Select a value to the uniformity</translation>
+    </message>
+    <message>
+        <source>Selecione um valor para cada campo</source>
+        <translation>Select a value to each field</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja remover o registro?</source>
+        <translation>Do you really want to remove this record?</translation>
+    </message>
+</context>
+<context>
+    <name>ReportForm</name>
+    <message>
+        <source>---</source>
+        <translation>---</translation>
+    </message>
+    <message>
+        <source>/relatorio_zetu.pdf</source>
+        <translation>/report_zetu.pdf</translation>
+    </message>
+    <message>
+        <source>0.5 dB</source>
+        <translation>0.5 dB</translation>
+    </message>
+    <message>
+        <source>0.5dB</source>
+        <translation>0.5dB</translation>
+    </message>
+    <message>
+        <source>0.7 dB</source>
+        <translation>0.7 dB</translation>
+    </message>
+    <message>
+        <source>0.7dB</source>
+        <translation>0.7dB</translation>
+    </message>
+    <message>
+        <source>01/01/2013</source>
+        <translation>01/01/2013</translation>
+    </message>
+    <message>
+        <source>1-2</source>
+        <translation>1-2</translation>
+    </message>
+    <message>
+        <source>2-3</source>
+        <translation>2-3</translation>
+    </message>
+    <message>
+        <source>2cm</source>
+        <translation>2cm</translation>
+    </message>
+    <message>
+        <source>3-4</source>
+        <translation>3-4</translation>
+    </message>
+    <message>
+        <source>4-5</source>
+        <translation>4-5</translation>
+    </message>
+    <message>
+        <source>4cm</source>
+        <translation>4cm</translation>
+    </message>
+    <message>
+        <source>5-6</source>
+        <translation>5-6</translation>
+    </message>
+    <message>
+        <source>6-7</source>
+        <translation>6-7</translation>
+    </message>
+    <message>
+        <source>6cm</source>
+        <translation>6cm</translation>
+    </message>
+    <message>
+        <source>7-8</source>
+        <translation>7-8</translation>
+    </message>
+    <message>
+        <source>8-9</source>
+        <translation>8-9</translation>
+    </message>
+    <message>
+        <source>8cm</source>
+        <translation>8cm</translation>
+    </message>
+    <message>
+        <source>9-10</source>
+        <translation>9-10</translation>
+    </message>
+    <message>
+        <source>Altura</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Altura/Largura</source>
+        <translation>Height/Width</translation>
+    </message>
+    <message>
+        <source>Atenuacao de 0.5 db</source>
+        <translation>Attenuation at 0.5 dB</translation>
+    </message>
+    <message>
+        <source>Atenuacao de 0.7 db</source>
+        <translation>Attenuation at 0.7 dB</translation>
+    </message>
+    <message>
+        <source>Atenuação</source>
+        <translation>Attenuation</translation>
+    </message>
+    <message>
+        <source>Atenuação de 0.5db</source>
+        <translation>Attenuation at 0.5 dB</translation>
+    </message>
+    <message>
+        <source>Atenuação de 0.7db</source>
+        <translation>Attenuation at 0.7 dB</translation>
+    </message>
+    <message>
+        <source>Bom</source>
+        <translation>Good</translation>
+    </message>
+    <message>
+        <source>Botões</source>
+        <translation>Buttons</translation>
+    </message>
+    <message>
+        <source>Cabo</source>
+        <translation>Cable</translation>
+    </message>
+    <message>
+        <source>Cabo de força</source>
+        <translation>Power cable</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Conjunto à 3 cm</source>
+        <translation>3cm points set</translation>
+    </message>
+    <message>
+        <source>Conjunto à 3cm</source>
+        <translation>3cm points set</translation>
+    </message>
+    <message>
+        <source>Conjunto à 9 cm</source>
+        <translation>9cm points set</translation>
+    </message>
+    <message>
+        <source>Conjunto à 9cm</source>
+        <translation>9cm points set</translation>
+    </message>
+    <message>
+        <source>Controle</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Controle de Qualidade - Ultrassom modo B</source>
+        <translation>Quality Control - B mode Ultrasound</translation>
+    </message>
+    <message>
+        <source>Controles</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Distância  (mm)</source>
+        <translation>Distance (mm)</translation>
+    </message>
+    <message>
+        <source>Fabricante:</source>
+        <translation>Manufactor:</translation>
+    </message>
+    <message>
+        <source>Filtro</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Filtro de Poeira</source>
+        <translation>Dust Filter</translation>
+    </message>
+    <message>
+        <source>Frequência</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <source>Inspeções Físicas e Mecânicas</source>
+        <translation>Physical and Mechanical Inspections</translation>
+    </message>
+    <message>
+        <source>Instituição:</source>
+        <translation>Institution:</translation>
+    </message>
+    <message>
+        <source>Largura</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Local:</source>
+        <translation>Place:</translation>
+    </message>
+    <message>
+        <source>Massas Anecoicas (mm)</source>
+        <translation>Anechoic Masses (mm)</translation>
+    </message>
+    <message>
+        <source>Massas Anecóicas</source>
+        <translation>Anecoic Masses</translation>
+    </message>
+    <message>
+        <source>Massas Hiperecoica (mm)</source>
+        <translation>Hyperechoic Masses (mm)</translation>
+    </message>
+    <message>
+        <source>Massas Hiperecóicas</source>
+        <translation>Hyperechoic Masses</translation>
+    </message>
+    <message>
+        <source>Medidas na Horizontal (mm)</source>
+        <translation>Horizontal Measurements (mm)</translation>
+    </message>
+    <message>
+        <source>Medidas na Horizontal:</source>
+        <translation>Horizontal Measurements:</translation>
+    </message>
+    <message>
+        <source>Medidas na Veritcal</source>
+        <translation>Vertical Measurements</translation>
+    </message>
+    <message>
+        <source>Medidas na Veritcal (média)</source>
+        <translation>Vertical Measurements (mean)</translation>
+    </message>
+    <message>
+        <source>Medidas na vertical (mm)</source>
+        <translation>Vertical Measurements (mm)</translation>
+    </message>
+    <message>
+        <source>Modelo:</source>
+        <translation>Model:</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>Máxima Penetração:</source>
+        <translation>Maximum Depth:</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo PDF.</source>
+        <translation>The PDF file could not be written.</translation>
+    </message>
+    <message>
+        <source>Péssimo</source>
+        <translation>Terrible</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>Regular</translation>
+    </message>
+    <message>
+        <source>Relatório</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Resolução Axial</source>
+        <translation>Axial Resolution</translation>
+    </message>
+    <message>
+        <source>Resolução Lateral</source>
+        <translation>Lateral Resolution</translation>
+    </message>
+    <message>
+        <source>Responsável</source>
+        <translation>Specialist</translation>
+    </message>
+    <message>
+        <source>Resposavel</source>
+        <translation>Specialist</translation>
+    </message>
+    <message>
+        <source>Ruim</source>
+        <translation>Bad</translation>
+    </message>
+    <message>
+        <source>Salvar Relatório</source>
+        <translation>Save Report</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Tipo de Transdutor</source>
+        <translation>Transducer Type</translation>
+    </message>
+    <message>
+        <source>Transdutor</source>
+        <translation>Transducer</translation>
+    </message>
+    <message>
+        <source>Transdutores</source>
+        <translation>Transducer</translation>
+    </message>
+    <message>
+        <source>Uniformidade da Imagem</source>
+        <translation>Image Uniformity</translation>
+    </message>
+    <message>
+        <source>Uniformidade da imagem: </source>
+        <translation>Image uniformity:</translation>
+    </message>
+    <message>
+        <source>Zona Focal:</source>
+        <translation>Focal Zone:</translation>
+    </message>
+    <message>
+        <source>Zona Morta</source>
+        <translation>Dead Zone</translation>
+    </message>
+    <message>
+        <source>uniformidade</source>
+        <translation>uniformity</translation>
+    </message>
+    <message>
+        <source>Área</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Ótimo</source>
+        <translation>Great</translation>
+    </message>
+</context>
 </TS>
