@@ -140,6 +140,8 @@ private slots:
         QTest::newRow("119") << 0 << 119 << 119;
         QTest::newRow("one more at 120") << 120 << 1 << 120;
         QTest::newRow("100 onto 50") << 50 << 100 << 120;
+        QTest::newRow("100000 letters") << 0 << 100000 << 120;
+        QTest::newRow("100000 letters onto 119") << 119 << 100000 << 120;
     }
     void limitOf120()
     {
@@ -156,6 +158,43 @@ private slots:
         edit()->insertPlainText(paste); // one edit, as a paste is
         QCOMPARE(edit()->toPlainText(), (start + paste).left(length));
         QCOMPARE(count(), QString::number(length));
+    }
+
+    // The cut always deletes before the cursor: the end of a long paste goes, what
+    // stood after the cursor stays; refused characters pasted at the end go as well.
+    void pasteIsCutBeforeTheCursor_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("cursorAt");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("into the middle") << "abcdefgh" << 3 << QString(200, QChar('X'))
+                                         << "abc" + QString(112, QChar('X')) + "defgh";
+        QTest::newRow("at the start")
+            << "fim" << 0 << QString(130, QChar('Y')) << QString(117, QChar('Y')) + "fim";
+        QTest::newRow("refused characters at the end")
+            << "ok " << 3 << QString(300, QChar('+')) << "ok ";
+        QTest::newRow("long paste ending in refused ones")
+            << "" << 0 << QString(150, QChar('z')) + "<<<" << QString(120, QChar('z'));
+        QTest::newRow("line feeds at the end") << "a" << 1 << "b\n\n\n"
+                                               << "ab";
+        QTest::newRow("line feed kept inside") << "a" << 1 << "b\nc"
+                                               << "ab\nc";
+    }
+    void pasteIsCutBeforeTheCursor()
+    {
+        QFETCH(QString, start);
+        QFETCH(int, cursorAt);
+        QFETCH(QString, pasted);
+        QFETCH(QString, result);
+        rating()->setCurrentIndex(2);
+        edit()->insertPlainText(start);
+        QTextCursor cursor = edit()->textCursor();
+        cursor.setPosition(cursorAt);
+        edit()->setTextCursor(cursor);
+        edit()->insertPlainText(pasted);
+        QCOMPARE(edit()->toPlainText(), result);
+        QCOMPARE(count(), QString::number(result.size()));
     }
 
     void typingAtTheLimitIsRefused()

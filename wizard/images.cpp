@@ -52,6 +52,15 @@ QPixmap *readImage(const QString &path)
     return pixmap;
 }
 
+// A line feed, or anything that is neither punctuation, a letter, a digit nor a blank,
+// may not end the explanation.
+bool refusedAtEnd(QChar c)
+{
+    if (c == QLatin1Char('\n'))
+        return true;
+    return !(c.isPunct() || c.isLetterOrNumber() || c.isSpace());
+}
+
 } // namespace
 
 // Deletes every stored picture; the window owns them.
@@ -161,19 +170,37 @@ void MainWindow::on_comboBox4ImgUnifor_currentIndexChanged(int index)
     }
 }
 
-// Every deletion below changes the text and runs this slot again at once, so
-// a long paste is cut back one character per nested run.
+// Keeps the explanation to letters, digits, punctuation and blanks at its end and to
+// 120 characters, always deleting before the text cursor, then shows the count.
+// Each deletion changes the text and notifies this slot again at once; those inner
+// notifications are absorbed here and the loop below goes on until the text is
+// stable instead, so that a long paste neither nests one call per character (which
+// overflows the stack and freezes the window for minutes) nor is cut one character
+// at a time: everything beyond 120 characters goes before the cursor in one deletion,
+// as the character-by-character cut would have removed it anyway.
 void MainWindow::on_plainTextEdit4_textChanged()
 {
+    static bool trimming = false;
+    if (trimming)
+        return;
+    trimming = true;
     QPlainTextEdit *edit = ui->plainTextEdit4;
-    const QString text = edit->toPlainText();
-    if (!text.isEmpty()) {
-        const QChar last = text.at(text.size() - 1);
-        const bool allowed = last.isPunct() || last.isLetterOrNumber() || last.isSpace();
-        if (last == QLatin1Char('\n') || !allowed)
-            edit->textCursor().deletePreviousChar();
+    for (;;) {
+        const QString text = edit->toPlainText();
+        QTextCursor cursor = edit->textCursor();
+        const int position = cursor.position();
+        if (position == 0)
+            break;
+        const int excess = text.size() - maxExplanationLength;
+        if (excess > 0) {
+            cursor.setPosition(qMax(0, position - excess), QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+            continue;
+        }
+        if (text.isEmpty() || !refusedAtEnd(text.at(text.size() - 1)))
+            break;
+        cursor.deletePreviousChar();
     }
-    if (edit->toPlainText().size() > maxExplanationLength)
-        edit->textCursor().deletePreviousChar();
+    trimming = false;
     ui->label_7->setText(QString::number(edit->toPlainText().size()));
 }
