@@ -169,10 +169,10 @@ def widget(cls, name, props=(), lay=None, children=()):
     return el
 
 
-def layout(cls, name, items, props=()):
+def layout(cls, name, items, props=(), attrs=None):
     """items: elements, or (element, {"row":.., "column":..}) tuples."""
     _register(cls, name)
-    el = ET.Element("layout", {"class": cls, "name": name})
+    el = ET.Element("layout", dict({"class": cls, "name": name}, **(attrs or {})))
     el.extend(flat(props))
     for it in items:
         if isinstance(it, tuple):
@@ -185,8 +185,9 @@ def layout(cls, name, items, props=()):
     return el
 
 
-def grid(items, props=()):
-    return layout("QGridLayout", _next("gridLayout"), items, props)
+def grid(items, props=(), columnstretch=None):
+    attrs = {"columnstretch": columnstretch} if columnstretch else None
+    return layout("QGridLayout", _next("gridLayout"), items, props, attrs)
 
 
 def vbox(items, props=()):
@@ -521,7 +522,8 @@ def page1():
         at(left_cell("labelResp", "Responsável"), 13, 0),
         at(date_cell("labelDate"), 13, 1),
     ]
-    return page("frameFormPage1", grid(items, spacing(20, 5)))
+    # both columns equally wide, so the two mass blocks match
+    return page("frameFormPage1", grid(items, spacing(20, 5), "1,1"))
 
 
 # --------------------------------------------------------------------------
@@ -556,7 +558,7 @@ def page2():
             [
                 at(heading("Uniformidade da Imagem", fixed_height(20), name="label_103"),
                    0, 0, colspan=2),
-                at(picture("labelUniformidadeANEXO", 300), 1, 0, colspan=2),
+                at(picture("labelUniformidadeANEXO", 300), 1, 0, colspan=2, alignment="Qt::AlignHCenter"),
                 at(vspacer(), 2, 0, colspan=2),
                 at(left_cell("labelResp_2", "Resposavel"), 3, 0),
                 at(date_cell("labelDate_2"), 3, 1),
@@ -737,7 +739,7 @@ def page3():
         at(left_cell("labelResp_3", "Resposável"), 13, 0),
         at(date_cell("labelDate_3"), 13, 1),
     ]
-    return page("frameFormPage3", grid(items, flat(spacing(v=4), margins(top=9))), raised=True)
+    return page("frameFormPage3", grid(items, flat(spacing(v=4), margins(top=9)), "1,1"), raised=True)
 
 
 # --------------------------------------------------------------------------
