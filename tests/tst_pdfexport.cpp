@@ -62,12 +62,12 @@ QString run(const QString &program, const QStringList &arguments)
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
-// The pages of a PDF rendered at a low resolution by poppler's pdftoppm.
+// The pages of a PDF rendered at 60 dpi by poppler's pdftoppm.
 QList<QImage> renderPages(const QString &pdf, const QString &prefix)
 {
     QList<QImage> images;
     QProcess process;
-    process.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"),
+    process.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("60"),
                                                QStringLiteral("-png"), pdf, prefix});
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return images;
