@@ -515,92 +515,32 @@ explicando a inomogeneidade</source>
 <context>
     <name>ReportForm</name>
     <message>
-        <source>---</source>
-        <translation>---</translation>
+        <source>Relatório</source>
+        <translation>Report</translation>
     </message>
     <message>
-        <source>/relatorio_zetu.pdf</source>
-        <translation>/report_zetu.pdf</translation>
+        <source>Controle de Qualidade - Ultrassom modo B</source>
+        <translation>Quality Control - B mode Ultrasound</translation>
     </message>
     <message>
-        <source>0.5 dB</source>
-        <translation>0.5 dB</translation>
+        <source>Fabricante:</source>
+        <translation>Manufactor:</translation>
     </message>
     <message>
-        <source>0.5dB</source>
-        <translation>0.5dB</translation>
+        <source>Local:</source>
+        <translation>Place:</translation>
     </message>
     <message>
-        <source>0.7 dB</source>
-        <translation>0.7 dB</translation>
+        <source>Modelo:</source>
+        <translation>Model:</translation>
     </message>
     <message>
-        <source>0.7dB</source>
-        <translation>0.7dB</translation>
+        <source>Instituição:</source>
+        <translation>Institution:</translation>
     </message>
     <message>
-        <source>01/01/2013</source>
-        <translation>01/01/2013</translation>
-    </message>
-    <message>
-        <source>1-2</source>
-        <translation>1-2</translation>
-    </message>
-    <message>
-        <source>2-3</source>
-        <translation>2-3</translation>
-    </message>
-    <message>
-        <source>2cm</source>
-        <translation>2cm</translation>
-    </message>
-    <message>
-        <source>3-4</source>
-        <translation>3-4</translation>
-    </message>
-    <message>
-        <source>4-5</source>
-        <translation>4-5</translation>
-    </message>
-    <message>
-        <source>4cm</source>
-        <translation>4cm</translation>
-    </message>
-    <message>
-        <source>5-6</source>
-        <translation>5-6</translation>
-    </message>
-    <message>
-        <source>6-7</source>
-        <translation>6-7</translation>
-    </message>
-    <message>
-        <source>6cm</source>
-        <translation>6cm</translation>
-    </message>
-    <message>
-        <source>7-8</source>
-        <translation>7-8</translation>
-    </message>
-    <message>
-        <source>8-9</source>
-        <translation>8-9</translation>
-    </message>
-    <message>
-        <source>8cm</source>
-        <translation>8cm</translation>
-    </message>
-    <message>
-        <source>9-10</source>
-        <translation>9-10</translation>
-    </message>
-    <message>
-        <source>Altura</source>
-        <translation>Height</translation>
-    </message>
-    <message>
-        <source>Altura/Largura</source>
-        <translation>Height/Width</translation>
+        <source>ID:</source>
+        <translation>ID:</translation>
     </message>
     <message>
         <source>Atenuacao de 0.5 db</source>
@@ -611,168 +551,12 @@ explicando a inomogeneidade</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
-        <source>Atenuação</source>
-        <translation>Attenuation</translation>
+        <source>Zona Morta</source>
+        <translation>Dead Zone</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5db</source>
-        <translation>Attenuation at 0.5 dB</translation>
-    </message>
-    <message>
-        <source>Atenuação de 0.7db</source>
-        <translation>Attenuation at 0.7 dB</translation>
-    </message>
-    <message>
-        <source>Bom</source>
-        <translation>Good</translation>
-    </message>
-    <message>
-        <source>Botões</source>
-        <translation>Buttons</translation>
-    </message>
-    <message>
-        <source>Cabo</source>
-        <translation>Cable</translation>
-    </message>
-    <message>
-        <source>Cabo de força</source>
-        <translation>Power cable</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Conjunto à 3 cm</source>
-        <translation>3cm points set</translation>
-    </message>
-    <message>
-        <source>Conjunto à 3cm</source>
-        <translation>3cm points set</translation>
-    </message>
-    <message>
-        <source>Conjunto à 9 cm</source>
-        <translation>9cm points set</translation>
-    </message>
-    <message>
-        <source>Conjunto à 9cm</source>
-        <translation>9cm points set</translation>
-    </message>
-    <message>
-        <source>Controle</source>
-        <translation>Controls</translation>
-    </message>
-    <message>
-        <source>Controle de Qualidade - Ultrassom modo B</source>
-        <translation>Quality Control - B mode Ultrasound</translation>
-    </message>
-    <message>
-        <source>Controles</source>
-        <translation>Controls</translation>
-    </message>
-    <message>
-        <source>Distância  (mm)</source>
-        <translation>Distance (mm)</translation>
-    </message>
-    <message>
-        <source>Fabricante:</source>
-        <translation>Manufactor:</translation>
-    </message>
-    <message>
-        <source>Filtro</source>
-        <translation>Filter</translation>
-    </message>
-    <message>
-        <source>Filtro de Poeira</source>
-        <translation>Dust Filter</translation>
-    </message>
-    <message>
-        <source>Frequência</source>
-        <translation>Frequency</translation>
-    </message>
-    <message>
-        <source>ID:</source>
-        <translation>ID:</translation>
-    </message>
-    <message>
-        <source>Inspeções Físicas e Mecânicas</source>
-        <translation>Physical and Mechanical Inspections</translation>
-    </message>
-    <message>
-        <source>Instituição:</source>
-        <translation>Institution:</translation>
-    </message>
-    <message>
-        <source>Largura</source>
-        <translation>Width</translation>
-    </message>
-    <message>
-        <source>Local:</source>
-        <translation>Place:</translation>
-    </message>
-    <message>
-        <source>Massas Anecoicas (mm)</source>
-        <translation>Anechoic Masses (mm)</translation>
-    </message>
-    <message>
-        <source>Massas Anecóicas</source>
-        <translation>Anecoic Masses</translation>
-    </message>
-    <message>
-        <source>Massas Hiperecoica (mm)</source>
-        <translation>Hyperechoic Masses (mm)</translation>
-    </message>
-    <message>
-        <source>Massas Hiperecóicas</source>
-        <translation>Hyperechoic Masses</translation>
-    </message>
-    <message>
-        <source>Medidas na Horizontal (mm)</source>
-        <translation>Horizontal Measurements (mm)</translation>
-    </message>
-    <message>
-        <source>Medidas na Horizontal:</source>
-        <translation>Horizontal Measurements:</translation>
-    </message>
-    <message>
-        <source>Medidas na Veritcal</source>
-        <translation>Vertical Measurements</translation>
-    </message>
-    <message>
-        <source>Medidas na Veritcal (média)</source>
-        <translation>Vertical Measurements (mean)</translation>
-    </message>
-    <message>
-        <source>Medidas na vertical (mm)</source>
-        <translation>Vertical Measurements (mm)</translation>
-    </message>
-    <message>
-        <source>Modelo:</source>
-        <translation>Model:</translation>
-    </message>
-    <message>
-        <source>Monitor</source>
-        <translation>Monitor</translation>
-    </message>
-    <message>
-        <source>Máxima Penetração:</source>
-        <translation>Maximum Depth:</translation>
-    </message>
-    <message>
-        <source>Não foi possível gravar o arquivo PDF.</source>
-        <translation>The PDF file could not be written.</translation>
-    </message>
-    <message>
-        <source>Péssimo</source>
-        <translation>Terrible</translation>
-    </message>
-    <message>
-        <source>Regular</source>
-        <translation>Regular</translation>
-    </message>
-    <message>
-        <source>Relatório</source>
-        <translation>Report</translation>
+        <source>---</source>
+        <translation>---</translation>
     </message>
     <message>
         <source>Resolução Axial</source>
@@ -783,35 +567,127 @@ explicando a inomogeneidade</source>
         <translation>Lateral Resolution</translation>
     </message>
     <message>
+        <source>Medidas na Veritcal</source>
+        <translation>Vertical Measurements</translation>
+    </message>
+    <message>
+        <source>Medidas na Horizontal:</source>
+        <translation>Horizontal Measurements:</translation>
+    </message>
+    <message>
+        <source>Conjunto à 3cm</source>
+        <translation>3cm points set</translation>
+    </message>
+    <message>
+        <source>Conjunto à 9cm</source>
+        <translation>9cm points set</translation>
+    </message>
+    <message>
+        <source>Inspeções Físicas e Mecânicas</source>
+        <translation>Physical and Mechanical Inspections</translation>
+    </message>
+    <message>
+        <source>Cabo de força</source>
+        <translation>Power cable</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>Controles</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Botões</source>
+        <translation>Buttons</translation>
+    </message>
+    <message>
+        <source>Filtro de Poeira</source>
+        <translation>Dust Filter</translation>
+    </message>
+    <message>
+        <source>Transdutores</source>
+        <translation>Transducer</translation>
+    </message>
+    <message>
+        <source>Uniformidade da imagem: </source>
+        <translation>Image uniformity:</translation>
+    </message>
+    <message>
+        <source>uniformidade</source>
+        <translation>uniformity</translation>
+    </message>
+    <message>
+        <source>Massas Anecóicas</source>
+        <translation>Anecoic Masses</translation>
+    </message>
+    <message>
+        <source>0.5dB</source>
+        <translation>0.5dB</translation>
+    </message>
+    <message>
+        <source>2cm</source>
+        <translation>2cm</translation>
+    </message>
+    <message>
+        <source>4cm</source>
+        <translation>4cm</translation>
+    </message>
+    <message>
+        <source>6cm</source>
+        <translation>6cm</translation>
+    </message>
+    <message>
+        <source>8cm</source>
+        <translation>8cm</translation>
+    </message>
+    <message>
+        <source>Altura/Largura</source>
+        <translation>Height/Width</translation>
+    </message>
+    <message>
+        <source>Área</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>0.7dB</source>
+        <translation>0.7dB</translation>
+    </message>
+    <message>
+        <source>Massas Hiperecóicas</source>
+        <translation>Hyperechoic Masses</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8.25pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p align=&quot;justify&quot; style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-size:9pt;&quot;&gt;A validade deste documento é garantida somente pela assinatura do responsavel técnico.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>The validity of this document is guaranteed only by the signature of the responsible technician.</translation>
+    </message>
+    <message>
         <source>Responsável</source>
         <translation>Specialist</translation>
     </message>
     <message>
-        <source>Resposavel</source>
-        <translation>Specialist</translation>
+        <source>01/01/2013</source>
+        <translation>01/01/2013</translation>
     </message>
     <message>
-        <source>Ruim</source>
-        <translation>Bad</translation>
+        <source>Cabo</source>
+        <translation>Cable</translation>
     </message>
     <message>
-        <source>Salvar Relatório</source>
-        <translation>Save Report</translation>
+        <source>Controle</source>
+        <translation>Controls</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Tipo de Transdutor</source>
-        <translation>Transducer Type</translation>
+        <source>Filtro</source>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Transdutor</source>
-        <translation>Transducer</translation>
-    </message>
-    <message>
-        <source>Transdutores</source>
         <translation>Transducer</translation>
     </message>
     <message>
@@ -819,28 +695,164 @@ explicando a inomogeneidade</source>
         <translation>Image Uniformity</translation>
     </message>
     <message>
-        <source>Uniformidade da imagem: </source>
-        <translation>Image uniformity:</translation>
+        <source>Resposavel</source>
+        <translation>Specialist</translation>
+    </message>
+    <message>
+        <source>Tipo de Transdutor</source>
+        <translation>Transducer Type</translation>
+    </message>
+    <message>
+        <source>Frequência</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>Medidas na Veritcal (média)</source>
+        <translation>Vertical Measurements (mean)</translation>
     </message>
     <message>
         <source>Zona Focal:</source>
         <translation>Focal Zone:</translation>
     </message>
     <message>
-        <source>Zona Morta</source>
-        <translation>Dead Zone</translation>
+        <source>Máxima Penetração:</source>
+        <translation>Maximum Depth:</translation>
     </message>
     <message>
-        <source>uniformidade</source>
-        <translation>uniformity</translation>
+        <source>Medidas na vertical (mm)</source>
+        <translation>Vertical Measurements (mm)</translation>
     </message>
     <message>
-        <source>Área</source>
-        <translation>Area</translation>
+        <source>Atenuação de 0.5db</source>
+        <translation>Attenuation at 0.5 dB</translation>
+    </message>
+    <message>
+        <source>1-2</source>
+        <translation>1-2</translation>
+    </message>
+    <message>
+        <source>2-3</source>
+        <translation>2-3</translation>
+    </message>
+    <message>
+        <source>3-4</source>
+        <translation>3-4</translation>
+    </message>
+    <message>
+        <source>4-5</source>
+        <translation>4-5</translation>
+    </message>
+    <message>
+        <source>5-6</source>
+        <translation>5-6</translation>
+    </message>
+    <message>
+        <source>6-7</source>
+        <translation>6-7</translation>
+    </message>
+    <message>
+        <source>7-8</source>
+        <translation>7-8</translation>
+    </message>
+    <message>
+        <source>8-9</source>
+        <translation>8-9</translation>
+    </message>
+    <message>
+        <source>9-10</source>
+        <translation>9-10</translation>
+    </message>
+    <message>
+        <source>Atenuação de 0.7db</source>
+        <translation>Attenuation at 0.7 dB</translation>
+    </message>
+    <message>
+        <source>Medidas na Horizontal (mm)</source>
+        <translation>Horizontal Measurements (mm)</translation>
+    </message>
+    <message>
+        <source>Conjunto à 3 cm</source>
+        <translation>3cm points set</translation>
+    </message>
+    <message>
+        <source>Atenuação</source>
+        <translation>Attenuation</translation>
+    </message>
+    <message>
+        <source>Distância  (mm)</source>
+        <translation>Distance (mm)</translation>
+    </message>
+    <message>
+        <source>0.5 dB</source>
+        <translation>0.5 dB</translation>
+    </message>
+    <message>
+        <source>0.7 dB</source>
+        <translation>0.7 dB</translation>
+    </message>
+    <message>
+        <source>Conjunto à 9 cm</source>
+        <translation>9cm points set</translation>
+    </message>
+    <message>
+        <source>Massas Anecoicas (mm)</source>
+        <translation>Anechoic Masses (mm)</translation>
+    </message>
+    <message>
+        <source>Altura</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Largura</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Massas Hiperecoica (mm)</source>
+        <translation>Hyperechoic Masses (mm)</translation>
+    </message>
+    <message>
+        <source>Resposável</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>/relatorio_zetu.pdf</source>
+        <translation>/report_zetu.pdf</translation>
+    </message>
+    <message>
+        <source>Salvar Relatório</source>
+        <translation>Save Report</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o arquivo PDF.</source>
+        <translation>The PDF file could not be written.</translation>
     </message>
     <message>
         <source>Ótimo</source>
         <translation>Great</translation>
+    </message>
+    <message>
+        <source>Bom</source>
+        <translation>Good</translation>
+    </message>
+    <message>
+        <source>Regular</source>
+        <translation>Regular</translation>
+    </message>
+    <message>
+        <source>Ruim</source>
+        <translation>Bad</translation>
+    </message>
+    <message>
+        <source>Péssimo</source>
+        <translation>Terrible</translation>
     </message>
 </context>
 </TS>

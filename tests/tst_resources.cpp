@@ -37,14 +37,12 @@ void TestResources::pictureFormat_data()
 
     QTest::newRow("pass mark") << ":/icons/checkmark.png" << QByteArray("png") << QSize(16, 16)
                                << true;
-    QTest::newRow("fail mark") << ":/icons/cross.png" << QByteArray("png") << QSize(16, 16)
-                               << true;
-    QTest::newRow("placeholder") << ":/icons/icons/no1.png" << QByteArray("png")
-                                 << QSize(64, 64) << false;
+    QTest::newRow("fail mark") << ":/icons/cross.png" << QByteArray("png") << QSize(16, 16) << true;
+    QTest::newRow("placeholder") << ":/icons/icons/no1.png" << QByteArray("png") << QSize(64, 64)
+                                 << false;
     QTest::newRow("clipboard") << ":/icons/icons/Actions-clipboard-icon.png" << QByteArray("png")
                                << QSize(64, 64) << true;
-    QTest::newRow("logo") << ":/icons/LogoZETU.ico" << QByteArray("ico") << QSize(256, 256)
-                          << true;
+    QTest::newRow("logo") << ":/icons/LogoZETU.ico" << QByteArray("ico") << QSize(256, 256) << true;
 }
 
 void TestResources::pictureFormat()
@@ -68,9 +66,12 @@ void TestResources::pictureFormat()
 void TestResources::entriesAreExactlyTheProgramsAndUncompressed()
 {
     const QSet<QString> expected{
-        ":/icons/checkmark.png",          ":/icons/cross.png",
-        ":/icons/LogoZETU.ico",           ":/icons/icons/no1.png",
-        ":/icons/icons/Actions-clipboard-icon.png", ":/languages/ZETU_en_US.qm",
+        ":/icons/checkmark.png",
+        ":/icons/cross.png",
+        ":/icons/LogoZETU.ico",
+        ":/icons/icons/no1.png",
+        ":/icons/icons/Actions-clipboard-icon.png",
+        ":/languages/ZETU_en_US.qm",
     };
     QSet<QString> found;
     for (const QString root : {":/icons", ":/languages"}) {

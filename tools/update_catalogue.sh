@@ -7,6 +7,6 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
-lupdate -silent -no-obsolete -locations none -source-language pt_BR \
+lupdate -silent -I . -no-obsolete -locations none -source-language pt_BR \
     -target-language en_US app registry wizard report -ts "$tmp/scanned.ts"
 python3 tools/fill_catalogue.py "$@" "$tmp/scanned.ts" resources/ZETU_en_US.ts
