@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -135,19 +134,6 @@ private slots:
             QCOMPARE(stored(other).isValid(), other == part);
     }
 
-    void formatsAreRead_data()
-    {
-        QTest::addColumn<QString>("file");
-        for (const char *f : {"p.png", "p.jpg", "p.jpeg", "p.bmp"})
-            QTest::newRow(f) << f;
-    }
-    void formatsAreRead()
-    {
-        QFETCH(QString, file);
-        choose("pushButton3Filtro", writeImage(file, QSize(20, 20), Qt::white));
-        QCOMPARE(stored(4), QColor(Qt::white));
-    }
-
     void secondPhotographReplacesFirst()
     {
         choose("pushButtonMonitor", writeImage("a.png", QSize(30, 30), Qt::red));
@@ -268,22 +254,6 @@ private slots:
         QCOMPARE(choose("pushButton3Filtro", c).directory, wd->file("two"));
         QCOMPARE(choose("pushButtonLoadUniImg", QString()).directory, wd->file("three"));
         QCOMPARE(choose("pushButton3Botoes", QString()).directory, wd->file("three"));
-    }
-
-    void englishDialog()
-    {
-        QTranslator translator;
-        if (!translator.load(":/languages/ZETU_en_US.qm"))
-            QSKIP("English catalogue not available");
-        QCoreApplication::installTranslator(&translator);
-        const bool translated = QCoreApplication::translate("MainWindow", "Arquivos de imagens") !=
-                                "Arquivos de imagens";
-        const SeenDialog dialog = choose("pushButtonLoadUniImg", QString());
-        QCoreApplication::removeTranslator(&translator);
-        if (!translated)
-            QSKIP("the catalogue lacks the dialog's texts");
-        QCOMPARE(dialog.title, QStringLiteral("Open"));
-        QCOMPARE(dialog.nameFilters, QStringList{"Image files (*.png *.jpg *.jpeg *.bmp *.gif)"});
     }
 };
 
