@@ -157,9 +157,11 @@ void TestEnglish::widgetTexts_data()
     QTest::newRow("maximum") << "label_9"
                              << "/maximo 120"
                              << "/maximum 120";
+    // the count is a number in both languages; choosing the uniformity rating has
+    // already cleared the explanation, so it reads "0"
     QTest::newRow("count") << "label_7"
-                           << "000"
-                           << "000";
+                           << "0"
+                           << "0";
     QTest::newRow("transducer") << "label_15"
                                 << "Tipo de transdutor"
                                 << "Transducer type";

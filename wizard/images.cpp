@@ -1,13 +1,69 @@
+// Photographs of the scanner's parts (step 2), the uniformity image and the
+// explanation of an inhomogeneous image (step 3).
+
 #include "ui_mainwindow.h"
 #include "wizard/mainwindow.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 
-void MainWindow::loadPartImage(int partIndex)
+namespace {
+
+// The explanation field holds at most this many characters ("/maximo 120").
+const int maxExplanationLength = 120;
+
+// Shows a copy of the picture scaled into the label's current size, aspect
+// kept; the stored picture itself is never scaled.
+void fitToLabel(QLabel *label, const QPixmap &pixmap)
 {
-    Q_UNUSED(partIndex)
+    label->setPixmap(pixmap.scaled(label->width(), label->height(), Qt::KeepAspectRatio,
+                                   Qt::FastTransformation));
 }
 
+// Asks for an image file, starting in `lastDir`. A chosen file moves
+// `lastDir` to its folder before anything is read from it. Returns a null
+// string when the user cancels.
+QString chooseImage(MainWindow *window, QString &lastDir)
+{
+    const QString path =
+        QFileDialog::getOpenFileName(window, MainWindow::tr("Abrir"), lastDir,
+                                     MainWindow::tr("Arquivos de imagens") +
+                                         QStringLiteral(" (*.png *.jpg *.jpeg *.bmp *.gif)"));
+    if (path.isNull())
+        return path;
+    const int separator = path.lastIndexOf(QDir::separator());
+    lastDir = separator < 0 ? path : path.left(separator);
+    return path;
+}
+
+// Reads an image file at full resolution; null when it is not readable as
+// an image. The caller owns the result.
+QPixmap *readImage(const QString &path)
+{
+    QPixmap *pixmap = new QPixmap(path);
+    if (pixmap->isNull()) {
+        delete pixmap;
+        return nullptr;
+    }
+    return pixmap;
+}
+
+// A line feed, or anything that is neither punctuation, a letter, a digit nor a blank,
+// may not end the explanation.
+bool refusedAtEnd(QChar c)
+{
+    if (c == QLatin1Char('\n'))
+        return true;
+    return !(c.isPunct() || c.isLetterOrNumber() || c.isSpace());
+}
+
+} // namespace
+
+// Deletes every stored picture; the window owns them.
 void MainWindow::releaseImages()
 {
     qDeleteAll(partImages);
@@ -46,20 +102,105 @@ void MainWindow::on_pushButton3Trasdutores_clicked()
     loadPartImage(5);
 }
 
-void MainWindow::on_comboBoxImage_currentIndexChanged(int index)
+void MainWindow::loadPartImage(int partIndex)
 {
-    Q_UNUSED(index)
+    const QString path = chooseImage(this, lastDir);
+    if (path.isNull())
+        return;
+    // An unreadable file leaves the part's photograph as it was, so the report
+    // never loses a photograph that the label still shows.
+    QPixmap *pixmap = readImage(path);
+    if (!pixmap)
+        return;
+    delete partImages.take(partIndex);
+    partImages.insert(partIndex, pixmap);
+    fitToLabel(ui->labelEquipPartImg, *pixmap);
+    ui->comboBoxImage->setCurrentIndex(partIndex);
 }
 
-void MainWindow::on_pushButtonPartImgClear_clicked() {}
+void MainWindow::on_comboBoxImage_currentIndexChanged(int index)
+{
+    if (QPixmap *pixmap = partImages.value(index))
+        fitToLabel(ui->labelEquipPartImg, *pixmap);
+    else
+        ui->labelEquipPartImg->setPixmap(QPixmap());
+}
 
-void MainWindow::on_pushButtonLoadUniImg_clicked() {}
+void MainWindow::on_pushButtonPartImgClear_clicked()
+{
+    const int index = ui->comboBoxImage->currentIndex();
+    if (!partImages.contains(index))
+        return;
+    delete partImages.take(index);
+    ui->labelEquipPartImg->setPixmap(QPixmap());
+}
 
-void MainWindow::on_pushButtonUniformImgClear_clicked() {}
+void MainWindow::on_pushButtonLoadUniImg_clicked()
+{
+    const QString path = chooseImage(this, lastDir);
+    if (path.isNull())
+        return;
+    QPixmap *pixmap = readImage(path);
+    if (!pixmap)
+        return;
+    delete uniformImage;
+    fitToLabel(ui->labelUniformImg, *pixmap);
+    uniformImage = pixmap;
+}
+
+void MainWindow::on_pushButtonUniformImgClear_clicked()
+{
+    delete uniformImage;
+    uniformImage = nullptr;
+    ui->labelUniformImg->setPixmap(QPixmap());
+}
 
 void MainWindow::on_comboBox4ImgUnifor_currentIndexChanged(int index)
 {
-    Q_UNUSED(index)
+    // ratings 2 and 3 report inhomogeneities, which must be explained
+    if (index > 1) {
+        ui->plainTextEdit4->setEnabled(true);
+        ui->labelUniform->show();
+        ui->plainTextEdit4->setFocus(Qt::OtherFocusReason);
+    } else {
+        ui->plainTextEdit4->clear();
+        ui->plainTextEdit4->setEnabled(false);
+        ui->labelUniform->hide();
+        ui->lineEdit4Transdutor->setFocus(Qt::OtherFocusReason);
+    }
 }
 
-void MainWindow::on_plainTextEdit4_textChanged() {}
+// Keeps the explanation to letters, digits, punctuation and blanks at its end and to
+// 120 characters, always deleting before the text cursor, then shows the count.
+// Each deletion changes the text and notifies this slot again at once; those inner
+// notifications are absorbed here and the loop below goes on until the text is
+// stable instead, so that a long paste neither nests one call per character (which
+// overflows the stack and freezes the window for minutes) nor is cut one character
+// at a time: everything beyond 120 characters goes before the cursor in one deletion,
+// as the character-by-character cut would have removed it anyway.
+void MainWindow::on_plainTextEdit4_textChanged()
+{
+    static bool trimming = false;
+    if (trimming)
+        return;
+    trimming = true;
+    QPlainTextEdit *edit = ui->plainTextEdit4;
+    for (;;) {
+        const QString text = edit->toPlainText();
+        QTextCursor cursor = edit->textCursor();
+        const int position = cursor.position();
+        if (position == 0)
+            break;
+        const int excess = text.size() - maxExplanationLength;
+        if (excess > 0) {
+            cursor.setPosition(qMax(0, position - excess), QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+            continue;
+        }
+        if (text.isEmpty() || !refusedAtEnd(text.at(text.size() - 1)))
+            break;
+        cursor.deletePreviousChar();
+    }
+    trimming = false;
+    ui->label_7->setText(QString::number(edit->toPlainText().size()));
+}

@@ -1,11 +1,29 @@
-#include "ui_mainwindow.h"
+// The depth check boxes of step 7: each switches its own mass row.
+
+#include "wizard/massrows.h"
 #include "wizard/mainwindow.h"
 
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+
+// The height, width and area boxes of a row are enabled exactly when its check box is
+// checked; their values stay as typed.
 void MainWindow::updateMassRow(int row)
 {
-    Q_UNUSED(row)
+    if (row < 0 || row >= massRowCount)
+        return;
+    const MassRow &mass = massRows[row];
+    const QCheckBox *checkBox = findChild<QCheckBox *>(QLatin1String(mass.checkBox));
+    if (!checkBox)
+        return;
+    const bool measured = checkBox->isChecked();
+    for (const char *name : {mass.height, mass.width, mass.area}) {
+        if (QDoubleSpinBox *box = findChild<QDoubleSpinBox *>(QLatin1String(name)))
+            box->setEnabled(measured);
+    }
 }
 
+// Rows in the order of massRows.
 void MainWindow::on_checkBox2cm_clicked()
 {
     updateMassRow(0);

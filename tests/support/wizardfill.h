@@ -8,8 +8,10 @@
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardItemModel>
 #include <QString>
 #include <QStringList>
+#include <QTableView>
 #include <QVariant>
 #include <QWidget>
 
@@ -64,10 +66,23 @@ inline void setText(QWidget *window, const char *name, const QString &text)
         edit->setText(text);
 }
 
-// Gives every input that a step checks an acceptable value (steps 2 to 8; step 1
-// needs a selected equipment row, see seedEquipment).
+// Selects the first row of the equipment list (rows come from seedEquipment). A list
+// without any model yet gets a one-row stand-in, so that step 1 can be left.
+inline void selectEquipment(QWidget *window)
+{
+    auto *view = window->findChild<QTableView *>(QStringLiteral("tableView"));
+    if (!view)
+        return;
+    if (!view->model())
+        view->setModel(new QStandardItemModel(1, 6, view));
+    view->selectRow(0);
+}
+
+// Gives every input that a step checks an acceptable value: the first equipment row
+// (seed the registry with seedEquipment before the window opens) and steps 2 to 8.
 inline void makeStepsValid(QWidget *window)
 {
+    selectEquipment(window);
     for (const char *name :
          {"comboBox3cabo", "comboBox3Monitor", "comboBox3Controles", "comboBox3botoes",
           "comboBox3FiltPoeira", "comboBox3Transtud", "comboBox2_05db_ZM", "comboBox2_05db_RA",
