@@ -1,7 +1,9 @@
 #include "registry/database.h"
 
 #include <QFile>
+#include <QSqlQuery>
 #include <QStringList>
+#include <QVariant>
 
 DataBase::DataBase() = default;
 
@@ -11,9 +13,19 @@ void DataBase::openDataBase(const QString &fileName)
 {
     db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(fileName);
-    if (QFile::exists(fileName))
-        db.open();
-    else
+    if (!QFile::exists(fileName)) {
+        createTable();
+        return;
+    }
+    if (!db.open())
+        return;
+    // A file without the registry table (an empty file, say) gets it; a file that
+    // is not an SQLite database fails the lookup and is left as it is.
+    QSqlQuery lookup(db);
+    lookup.prepare(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"));
+    lookup.addBindValue(QStringLiteral("usequip"));
+    if (lookup.exec() && !lookup.next())
         createTable();
 }
 

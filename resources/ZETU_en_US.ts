@@ -4,28 +4,8 @@
 <context>
     <name>InsertEquip</name>
     <message>
-        <source>Adicionar</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Cancelar</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
         <source>Equipamento</source>
         <translation>Equipment</translation>
-    </message>
-    <message>
-        <source>Erro</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>Fabricante</source>
-        <translation>Manufacturer</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
     </message>
     <message>
         <source>Instituição</source>
@@ -36,24 +16,44 @@
         <translation>Place</translation>
     </message>
     <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
         <source>Modelo</source>
         <translation>Model</translation>
     </message>
     <message>
-        <source>Não foi possível salvar o registro no banco de dados.</source>
-        <translation>The record could not be saved to the database.</translation>
+        <source>Fabricante</source>
+        <translation>Manufacturer</translation>
     </message>
     <message>
-        <source>Não é permitido ID duplicado para a mesma Instituição.</source>
-        <translation>It is not allowed a duplicated ID for the same institution.</translation>
+        <source>Adicionar</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Ok</source>
         <translation>Ok</translation>
     </message>
     <message>
+        <source>Erro</source>
+        <translation>Error</translation>
+    </message>
+    <message>
         <source>Todos os campos devem ser preenchidos</source>
         <translation>All the fields must be filled</translation>
+    </message>
+    <message>
+        <source>Não é permitido ID duplicado para a mesma Instituição.</source>
+        <translation>It is not allowed a duplicated ID for the same institution.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o registro no banco de dados.</source>
+        <translation>The record could not be saved to the database.</translation>
     </message>
 </context>
 <context>
@@ -415,6 +415,38 @@ p, li { white-space: pre-wrap; }
         <translation>Generate Report</translation>
     </message>
     <message>
+        <source>Instituição</source>
+        <translation>Institution</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Modelo</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Fabricante</source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja remover o registro?</source>
+        <translation>Do you really want to remove this record?</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Arquivos de imagens</source>
+        <translation>Image files</translation>
+    </message>
+    <message>
         <source>Inspeções Físicas e Mecânicas</source>
         <translation>Physical and Mechanical Inspection</translation>
     </message>
@@ -447,40 +479,16 @@ p, li { white-space: pre-wrap; }
         <translation>Finish</translation>
     </message>
     <message>
-        <source> não preenchida(s)</source>
-        <translation> not filled(s)</translation>
+        <source>Selecione um equipamento</source>
+        <translation>Select an equipment</translation>
     </message>
     <message>
-        <source>Abrir</source>
-        <translation>Open</translation>
+        <source>Selecione um valor para cada campo</source>
+        <translation>Select a value to each field</translation>
     </message>
     <message>
-        <source>Arquivos de imagens</source>
-        <translation>Image files</translation>
-    </message>
-    <message>
-        <source>Fabricante</source>
-        <translation>Manufacturer</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Instituição</source>
-        <translation>Institution</translation>
-    </message>
-    <message>
-        <source>Local</source>
-        <translation>Place</translation>
-    </message>
-    <message>
-        <source>Massa(s) </source>
-        <translation>Masse(s) </translation>
-    </message>
-    <message>
-        <source>Modelo</source>
-        <translation>Model</translation>
+        <source>Selecione um valor para a uniformidade</source>
+        <translation>Select a value to the uniformity</translation>
     </message>
     <message>
         <source>Preencha o campo de texto
@@ -492,24 +500,16 @@ explicando a inomogeneidade</source>
         <translation>Fill the transducer field</translation>
     </message>
     <message>
+        <source>Massa(s) </source>
+        <translation>Masse(s) </translation>
+    </message>
+    <message>
+        <source> não preenchida(s)</source>
+        <translation> not filled(s)</translation>
+    </message>
+    <message>
         <source>Prencha o nome do responsável técnico</source>
         <translation>Fill the specialist person name</translation>
-    </message>
-    <message>
-        <source>Selecione um equipamento</source>
-        <translation>Select an equipment</translation>
-    </message>
-    <message>
-        <source>Selecione um valor para a uniformidade</source>
-        <translation>Select a value to the uniformity</translation>
-    </message>
-    <message>
-        <source>Selecione um valor para cada campo</source>
-        <translation>Select a value to each field</translation>
-    </message>
-    <message>
-        <source>Tem certeza que deseja remover o registro?</source>
-        <translation>Do you really want to remove this record?</translation>
     </message>
 </context>
 <context>
@@ -809,10 +809,6 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Massas Hiperecoica (mm)</source>
         <translation>Hyperechoic Masses (mm)</translation>
-    </message>
-    <message>
-        <source>Resposável</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cancel</source>

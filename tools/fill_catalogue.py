@@ -344,10 +344,11 @@ def fill(in_path, out_path, add_unused=False):
             elif is_rich(source) and (name, visible_text(source)) in rich:
                 used.add(("rich", name, visible_text(source)))
                 messages.append((source, rich[(name, visible_text(source))]))
+            elif key in KNOWN_WITHOUT_ENTRY:
+                continue
             else:
-                if key not in KNOWN_WITHOUT_ENTRY:
-                    shown = visible_text(source) if is_rich(source) else source
-                    missing.append((name, shown))
+                shown = visible_text(source) if is_rich(source) else source
+                missing.append((name, shown))
                 messages.append((source, None))
         contexts.append((name, messages))
     unused = sorted({k for k in exact if ("exact",) + k not in used} |

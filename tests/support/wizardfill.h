@@ -8,7 +8,6 @@
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QStandardItemModel>
 #include <QString>
 #include <QStringList>
 #include <QTableView>
@@ -66,16 +65,11 @@ inline void setText(QWidget *window, const char *name, const QString &text)
         edit->setText(text);
 }
 
-// Selects the first row of the equipment list (rows come from seedEquipment). A list
-// without any model yet gets a one-row stand-in, so that step 1 can be left.
+// Selects the first row of the equipment list (rows come from seedEquipment).
 inline void selectEquipment(QWidget *window)
 {
-    auto *view = window->findChild<QTableView *>(QStringLiteral("tableView"));
-    if (!view)
-        return;
-    if (!view->model())
-        view->setModel(new QStandardItemModel(1, 6, view));
-    view->selectRow(0);
+    if (auto *view = window->findChild<QTableView *>(QStringLiteral("tableView")))
+        view->selectRow(0);
 }
 
 // Gives every input that a step checks an acceptable value: the first equipment row

@@ -1,0 +1,133 @@
+#include "registry/insertequip.h"
+#include "ui_insertequip.h"
+
+#include <QDataWidgetMapper>
+#include <QItemSelectionModel>
+#include <QMessageBox>
+#include <QSqlQuery>
+#include <QSqlTableModel>
+#include <QTableView>
+
+InsertEquip::InsertEquip(QWidget *parent, QTableView *tableView, QSqlTableModel *model, int mode)
+    : QDialog(parent)
+    , ui(new Ui::InsertEquip)
+    , model(model)
+    , mapper(new QDataWidgetMapper(this))
+    , tableView(tableView)
+{
+    ui->setupUi(this);
+
+    mapper->setModel(model);
+    mapper->addMapping(ui->lineEditInstit, 1);
+    mapper->addMapping(ui->lineEditLocal, 2);
+    mapper->addMapping(ui->lineEditID, 3);
+    mapper->addMapping(ui->lineEditModelo, 4);
+    mapper->addMapping(ui->lineEditFabricante, 5);
+
+    model->setEditStrategy(QSqlTableModel::OnManualSubmit);
+
+    // Escape and the window's close button leave the dialog as Cancel does, so no
+    // pending row or change stays behind in the model for a later submitAll.
+    connect(this, &QDialog::rejected, this, &InsertEquip::discardChanges);
+
+    initMode(mode);
+}
+
+InsertEquip::~InsertEquip()
+{
+    delete ui;
+}
+
+void InsertEquip::initMode(int mode)
+{
+    if (mode == 0) {
+        model->insertRow(model->rowCount());
+        mapper->setCurrentIndex(model->rowCount() - 1);
+        tableView->hideRow(tableView->model()->rowCount() - 1);
+        ui->pushButtonAdd->setText(tr("Adicionar"));
+    } else if (mode == 1) {
+        mapper->setCurrentIndex(tableView->currentIndex().row());
+        ui->pushButtonAdd->setText(QStringLiteral("Ok"));
+    }
+}
+
+void InsertEquip::on_pushButtonAdd_clicked()
+{
+    const QString text = ui->pushButtonAdd->text();
+    if (text == tr("Adicionar")) {
+        if (!checkFields() || !saveChanges())
+            return;
+        tableView->setCurrentIndex(model->index(model->rowCount() - 1, 0));
+        tableView->showRow(tableView->model()->rowCount() - 1);
+        close();
+    } else if (text == tr("Ok")) {
+        if (!checkFields() || !saveChanges())
+            return;
+        tableView->setCurrentIndex(QModelIndex());
+        tableView->selectionModel()->clearSelection();
+        close();
+    }
+}
+
+void InsertEquip::on_pushButtonCancel_clicked()
+{
+    discardChanges();
+    close();
+}
+
+bool InsertEquip::checkFields()
+{
+    const QString manufacturer = ui->lineEditFabricante->text().trimmed();
+    const QString id = ui->lineEditID->text().trimmed();
+    const QString institution = ui->lineEditInstit->text().trimmed();
+    const QString place = ui->lineEditLocal->text().trimmed();
+    const QString modelName = ui->lineEditModelo->text().trimmed();
+    for (const QString *field : {&manufacturer, &id, &institution, &place, &modelName}) {
+        if (field->isEmpty()) {
+            QMessageBox::critical(this, tr("Erro"), tr("Todos os campos devem ser preenchidos"),
+                                  QMessageBox::Ok);
+            return false;
+        }
+    }
+
+    // The typed values are bound, never pasted into the statement. An edit is
+    // checked against the other records only: its own stored row is left out.
+    const QVariant ownKey = model->data(model->index(mapper->currentIndex(), 0));
+    QString statement =
+        QStringLiteral("SELECT Institution, ID FROM usequip WHERE Institution = ? AND ID = ?");
+    if (!ownKey.isNull())
+        statement += QStringLiteral(" AND ID_key <> ?");
+    QSqlQuery query(model->database());
+    query.prepare(statement);
+    query.addBindValue(institution);
+    query.addBindValue(id);
+    if (!ownKey.isNull())
+        query.addBindValue(ownKey);
+    if (query.exec() && query.next()) {
+        QMessageBox::critical(this, tr("Erro"),
+                              tr("Não é permitido ID duplicado para a mesma Instituição."),
+                              QMessageBox::Ok);
+        return false;
+    }
+    return true;
+}
+
+// Writes the pending change. The field being typed in still holds its text when
+// the save is started from the keyboard, so the mapper hands it over first. A
+// write the database refuses keeps the dialog open with what was typed.
+bool InsertEquip::saveChanges()
+{
+    mapper->submit();
+    if (model->submitAll())
+        return true;
+    QMessageBox::critical(this, tr("Erro"),
+                          tr("Não foi possível salvar o registro no banco de dados."),
+                          QMessageBox::Ok);
+    return false;
+}
+
+void InsertEquip::discardChanges()
+{
+    model->revertAll();
+    mapper->revert();
+}

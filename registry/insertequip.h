@@ -1,0 +1,41 @@
+#ifndef INSERTEQUIP_H
+#define INSERTEQUIP_H
+
+#include <QDialog>
+
+class QDataWidgetMapper;
+class QSqlTableModel;
+class QTableView;
+
+namespace Ui {
+class InsertEquip;
+}
+
+// The dialog in which a scanner's five fields are typed (mode 0) or corrected
+// (mode 1). It edits a row of the list's own model through a widget mapper and
+// writes it with one submitAll once the fields pass their checks.
+class InsertEquip : public QDialog
+{
+    Q_OBJECT
+
+public:
+    InsertEquip(QWidget *parent, QTableView *tableView, QSqlTableModel *model, int mode);
+    ~InsertEquip() override;
+
+private slots:
+    void on_pushButtonAdd_clicked();
+    void on_pushButtonCancel_clicked();
+
+private:
+    void initMode(int mode);
+    bool checkFields();
+    void discardChanges();
+    bool saveChanges();
+
+    Ui::InsertEquip *ui;
+    QSqlTableModel *model;
+    QDataWidgetMapper *mapper;
+    QTableView *tableView;
+};
+
+#endif // INSERTEQUIP_H
