@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QStringList>
 
+class QLabel;
+
 namespace Ui {
 class ReportForm;
 }
@@ -18,12 +20,71 @@ public:
     explicit ReportForm(QWidget *parent = nullptr);
     ~ReportForm();
 
+    // Equipment header (reportsetters.cpp, as are all setters)
+    void setManufacturer(const QString &text);
+    void setModel(const QString &text);
+    void setPlace(const QString &text);
+    void setInstitution(const QString &text);
+    void setEquipmentId(const QString &text);
+
+    // Dead zone and resolution. column: 0 for 0.5 dB, 1 for 0.7 dB; any other value
+    // writes nothing, as in every setter that takes a column.
+    void setDeadZone(bool pass, const QString &text, int column);
+    void setAxialResolution(bool pass, const QString &text, int column);
+    void setLateralResolution(bool pass, const QString &text, int column);
+
+    // Physical inspection. part: 0 power cables, 1 controls, 2 dust filter, 3 monitor,
+    // 4 buttons, 5 transducers; rating: 0 (unrated) to 5.
+    void setInspectionRating(int part, int rating);
+
+    // Photographs. A null picture puts the placeholder back into the cell.
+    void setCableImage(const QPixmap &picture);
+    void setMonitorImage(const QPixmap &picture);
+    void setControlsImage(const QPixmap &picture);
+    void setButtonsImage(const QPixmap &picture);
+    void setFilterImage(const QPixmap &picture);
+    void setTransducerImage(const QPixmap &picture);
+    void setUniformityImage(const QPixmap &picture);
+
+    void setUniformity(const QString &verdict, const QString &explanation,
+                       const QString &transducer, const QString &frequency);
+    void setDate(const QString &text);
+    void setResponsible(const QString &text);
+
+    // Vertical and horizontal distances. set: 0 for the set at 3 cm, 1 for 9 cm.
+    void setVerticalDistances(double d12, double d23, double d34, double d45, double d56,
+                              double d67, double d78, double d89, double d910, int column);
+    void setVerticalMean(bool pass, double mean, int column);
+    void setFocalZone(double value, int column);
+    void setMaxPenetration(double value, int column);
+    void setHorizontalDistances(double d12, double d23, double d34, int column, int set);
+    void setHorizontalMean(bool pass, double mean, int column, int set);
+
+    // Mass targets. depthColumn: 0 to 3 for 2, 4, 6, 8 cm; massType: 1 anechoic,
+    // 0 hyperechoic. The values come as heights, widths and areas at 2, 4, 6, 8 cm,
+    // then the four depth check boxes.
+    void setMassMarks05(bool ratioPass, bool areaPass, int depthColumn, int massType);
+    void setMassMarks07(bool ratioPass, bool areaPass, int depthColumn, int massType);
+    void setMassValues05(double h2, double h4, double h6, double h8, double w2, double w4,
+                         double w6, double w8, double a2, double a4, double a6, double a8, bool c2,
+                         bool c4, bool c6, bool c8, int massType);
+    void setMassValues07(double h2, double h4, double h6, double h8, double w2, double w4,
+                         double w6, double w8, double a2, double a4, double a6, double a8, bool c2,
+                         bool c4, bool c6, bool c8, int massType);
+
 private slots:
     // PDF export (pdfexport.cpp)
     void on_pushButtonCancel_clicked();
     void on_pushButtonSave_clicked();
 
 private:
+    void setMark(bool pass, QLabel *markCell, const QString &text, QLabel *textCell);
+    void setScaledPixmap(QLabel *cell, const QPixmap &picture);
+    void setMassMarks(int attenuation, bool ratioPass, bool areaPass, int depthColumn,
+                      int massType);
+    void setMassValues(int attenuation, const double (&values)[12], const bool (&checked)[4],
+                       int massType);
+
     Ui::ReportForm *ui;
     // The rating words of the physical inspection, by rating index 0 to 5.
     QStringList ratingWords;

@@ -1,0 +1,319 @@
+// The setters through which the main window fills the report: texts, numbers, pass
+// and fail marks and photographs, each into the cells of its row.
+
+#include "report/reportform.h"
+#include "ui_reportform.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+
+// Every number on the report: six significant digits, decimal point.
+QString number(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+bool validColumn(int column)
+{
+    return column == 0 || column == 1;
+}
+
+} // namespace
+
+void ReportForm::setMark(bool pass, QLabel *markCell, const QString &text, QLabel *textCell)
+{
+    markCell->setPixmap(pass ? checkmarkPixmap : crossPixmap);
+    if (textCell)
+        textCell->setText(text);
+}
+
+// A cell without a photograph shows the placeholder again, so a report never keeps a
+// photograph that the wizard no longer holds.
+void ReportForm::setScaledPixmap(QLabel *cell, const QPixmap &picture)
+{
+    if (picture.isNull()) {
+        cell->setPixmap(QPixmap(QStringLiteral(":/icons/icons/no1.png")));
+        return;
+    }
+    cell->setPixmap(picture.scaled(QSize(cell->width(), cell->height()), Qt::KeepAspectRatio,
+                                   Qt::FastTransformation));
+}
+
+void ReportForm::setManufacturer(const QString &text)
+{
+    ui->labelManufact->setText(text);
+}
+
+void ReportForm::setModel(const QString &text)
+{
+    ui->labelModel->setText(text);
+}
+
+void ReportForm::setPlace(const QString &text)
+{
+    ui->labelLocal->setText(text);
+}
+
+void ReportForm::setInstitution(const QString &text)
+{
+    ui->labelInstitution->setText(text);
+}
+
+void ReportForm::setEquipmentId(const QString &text)
+{
+    ui->labelID->setText(text);
+}
+
+void ReportForm::setDeadZone(bool pass, const QString &text, int column)
+{
+    if (column == 0)
+        setMark(pass, ui->label_15, text, ui->label_132);
+    else if (column == 1)
+        setMark(pass, ui->label_30, text, ui->label_131);
+}
+
+void ReportForm::setAxialResolution(bool pass, const QString &text, int column)
+{
+    if (column == 0)
+        setMark(pass, ui->label_20, text, ui->label_135);
+    else if (column == 1)
+        setMark(pass, ui->label_31, text, ui->label_130);
+}
+
+void ReportForm::setLateralResolution(bool pass, const QString &text, int column)
+{
+    if (column == 0)
+        setMark(pass, ui->label_21, text, ui->label_134);
+    else if (column == 1)
+        setMark(pass, ui->label_32, text, ui->label_138);
+}
+
+void ReportForm::setInspectionRating(int part, int rating)
+{
+    struct Cells
+    {
+        QLabel *word;
+        QLabel *mark;
+    };
+    const Cells cells[] = {
+        {ui->labelCaboDeForca, ui->labelCaboDeForca_2},
+        {ui->labelControles, ui->labelControles_2},
+        {ui->labelFiltroPoeira, ui->labelFiltroPoeira_2},
+        {ui->labelMonitor, ui->labelMonitor_2},
+        {ui->labelBotoes, ui->labelBotoes_2},
+        {ui->labelTransdutores, ui->labelTransdutores_2},
+    };
+    if (part < 0 || part > 5 || rating < 0 || rating >= ratingWords.size())
+        return;
+    // "Ótimo", "Bom" and "Regular" pass; unrated, "Ruim" and "Péssimo" fail.
+    setMark(rating >= 1 && rating <= 3, cells[part].mark, ratingWords.at(rating), cells[part].word);
+}
+
+void ReportForm::setCableImage(const QPixmap &picture)
+{
+    setScaledPixmap(ui->labelImgCabo, picture);
+}
+
+void ReportForm::setMonitorImage(const QPixmap &picture)
+{
+    setScaledPixmap(ui->labelImgMonitor, picture);
+}
+
+void ReportForm::setControlsImage(const QPixmap &picture)
+{
+    setScaledPixmap(ui->labelImgControl, picture);
+}
+
+void ReportForm::setButtonsImage(const QPixmap &picture)
+{
+    setScaledPixmap(ui->labelImgButtons, picture);
+}
+
+void ReportForm::setFilterImage(const QPixmap &picture)
+{
+    setScaledPixmap(ui->labelImgFilter, picture);
+}
+
+void ReportForm::setTransducerImage(const QPixmap &picture)
+{
+    setScaledPixmap(ui->labelImgTransdut, picture);
+}
+
+void ReportForm::setUniformityImage(const QPixmap &picture)
+{
+    setScaledPixmap(ui->labelUniformidadeANEXO, picture);
+}
+
+void ReportForm::setUniformity(const QString &verdict, const QString &explanation,
+                               const QString &transducer, const QString &frequency)
+{
+    ui->textEditImgUnif->setVisible(!explanation.isEmpty());
+    // Typed text is printed as typed, even when it looks like markup.
+    ui->textEditImgUnif->setPlainText(explanation);
+    ui->labelUniformidadeDaImagem->setText(verdict);
+    ui->frameFormPage1->updateGeometry();
+    ui->labelTrandutor->setText(transducer);
+    ui->labelFrequencia->setText(frequency + QStringLiteral("MHz"));
+}
+
+void ReportForm::setDate(const QString &text)
+{
+    for (QLabel *cell : {ui->labelDate, ui->labelDate_2, ui->labelDate_3})
+        cell->setText(text);
+}
+
+void ReportForm::setResponsible(const QString &text)
+{
+    for (QLabel *cell : {ui->labelResp, ui->labelResp_2, ui->labelResp_3})
+        cell->setText(text);
+}
+
+void ReportForm::setVerticalDistances(double d12, double d23, double d34, double d45, double d56,
+                                      double d67, double d78, double d89, double d910, int column)
+{
+    if (!validColumn(column))
+        return;
+    QLabel *const cells[2][9] = {
+        {ui->label_5, ui->label_11, ui->label_17, ui->label_159, ui->label_160, ui->label_161,
+         ui->label_162, ui->label_163, ui->label_164},
+        {ui->label_154, ui->label_173, ui->label_174, ui->label_169, ui->label_165, ui->label_168,
+         ui->label_170, ui->label_171, ui->label_172},
+    };
+    const double values[9] = {d12, d23, d34, d45, d56, d67, d78, d89, d910};
+    for (int i = 0; i < 9; ++i)
+        cells[column][i]->setText(number(values[i]));
+}
+
+void ReportForm::setVerticalMean(bool pass, double mean, int column)
+{
+    if (column == 0)
+        setMark(pass, ui->label_115, number(mean), ui->label_141);
+    else if (column == 1)
+        setMark(pass, ui->label_117, number(mean), ui->label_140);
+}
+
+void ReportForm::setFocalZone(double value, int column)
+{
+    if (column == 0)
+        ui->label05ZonaFocal->setText(number(value));
+    else if (column == 1)
+        ui->label07ZonaFocal->setText(number(value));
+}
+
+void ReportForm::setMaxPenetration(double value, int column)
+{
+    if (column == 0)
+        ui->label05MaxPenetracao->setText(number(value));
+    else if (column == 1)
+        ui->label07MaxPenetracao->setText(number(value));
+}
+
+void ReportForm::setHorizontalDistances(double d12, double d23, double d34, int column, int set)
+{
+    if (!validColumn(column) || !validColumn(set))
+        return;
+    // [set][column]: pairs 1-2, 2-3, 3-4
+    QLabel *const cells[2][2][3] = {
+        {{ui->label_263, ui->label_264, ui->label_265},
+         {ui->label_268, ui->label_266, ui->label_267}},
+        {{ui->label_270, ui->label_274, ui->label_269},
+         {ui->label_271, ui->label_273, ui->label_272}},
+    };
+    const double values[3] = {d12, d23, d34};
+    for (int i = 0; i < 3; ++i)
+        cells[set][column][i]->setText(number(values[i]));
+}
+
+void ReportForm::setHorizontalMean(bool pass, double mean, int column, int set)
+{
+    if (!validColumn(column) || !validColumn(set))
+        return;
+    // [set][column]: the mark on page 1, the mean on page 3
+    QLabel *const marks[2][2] = {{ui->label_116, ui->label_118}, {ui->label_121, ui->label_122}};
+    QLabel *const means[2][2] = {{ui->label_145, ui->label_146}, {ui->label_147, ui->label_148}};
+    setMark(pass, marks[set][column], number(mean), means[set][column]);
+}
+
+void ReportForm::setMassMarks(int attenuation, bool ratioPass, bool areaPass, int depthColumn,
+                              int massType)
+{
+    if (depthColumn < 0 || depthColumn > 3 || !validColumn(massType))
+        return;
+    // [attenuation][massType][depth]; massType 0 is hyperechoic, 1 anechoic
+    QLabel *const ratioCells[2][2][4] = {
+        {{ui->label_77, ui->label_78, ui->label_79, ui->label_80},
+         {ui->label_62, ui->label_63, ui->label_64, ui->label_65}},
+        {{ui->label_92, ui->label_93, ui->label_94, ui->label_95},
+         {ui->label_47, ui->label_49, ui->label_50, ui->label_46}},
+    };
+    QLabel *const areaCells[2][2][4] = {
+        {{ui->label_82, ui->label_83, ui->label_84, ui->label_85},
+         {ui->label_67, ui->label_68, ui->label_69, ui->label_70}},
+        {{ui->label_97, ui->label_98, ui->label_99, ui->label_100},
+         {ui->label_54, ui->label_53, ui->label_52, ui->label_51}},
+    };
+    setMark(ratioPass, ratioCells[attenuation][massType][depthColumn], QString(), nullptr);
+    setMark(areaPass, areaCells[attenuation][massType][depthColumn], QString(), nullptr);
+}
+
+void ReportForm::setMassMarks05(bool ratioPass, bool areaPass, int depthColumn, int massType)
+{
+    setMassMarks(0, ratioPass, areaPass, depthColumn, massType);
+}
+
+void ReportForm::setMassMarks07(bool ratioPass, bool areaPass, int depthColumn, int massType)
+{
+    setMassMarks(1, ratioPass, areaPass, depthColumn, massType);
+}
+
+void ReportForm::setMassValues(int attenuation, const double (&values)[12],
+                               const bool (&checked)[4], int massType)
+{
+    if (!validColumn(massType))
+        return;
+    struct Frame
+    {
+        QLabel *numbers[12]; // heights, widths, areas at 2, 4, 6, 8 cm
+        QCheckBox *depths[4];
+    };
+    // [attenuation][massType]; massType 0 is hyperechoic, 1 anechoic
+    const Frame frames[2][2] = {
+        {{{ui->label_212, ui->label_209, ui->label_219, ui->label_220, ui->label_214, ui->label_217,
+           ui->label_221, ui->label_211, ui->label_215, ui->label_213, ui->label_216,
+           ui->label_223},
+          {ui->checkBox2cm_3, ui->checkBox4cm_3, ui->checkBox6cm_3, ui->checkBox8cm_3}},
+         {{ui->label_180, ui->label_181, ui->label_182, ui->label_183, ui->label_187, ui->label_186,
+           ui->label_185, ui->label_184, ui->label_188, ui->label_189, ui->label_190,
+           ui->label_191},
+          {ui->checkBox2cm, ui->checkBox4cm, ui->checkBox6cm, ui->checkBox8cm}}},
+        {{{ui->label_228, ui->label_225, ui->label_249, ui->label_250, ui->label_230, ui->label_247,
+           ui->label_251, ui->label_227, ui->label_245, ui->label_229, ui->label_246,
+           ui->label_253},
+          {ui->checkBox2cm_4, ui->checkBox4cm_4, ui->checkBox6cm_4, ui->checkBox8cm_4}},
+         {{ui->label_196, ui->label_193, ui->label_203, ui->label_204, ui->label_198, ui->label_201,
+           ui->label_205, ui->label_195, ui->label_199, ui->label_197, ui->label_200,
+           ui->label_207},
+          {ui->checkBox2cm_2, ui->checkBox4cm_2, ui->checkBox6cm_2, ui->checkBox8cm_2}}},
+    };
+    const Frame &frame = frames[attenuation][massType];
+    for (int i = 0; i < 12; ++i)
+        frame.numbers[i]->setText(number(values[i]));
+    for (int i = 0; i < 4; ++i)
+        frame.depths[i]->setChecked(checked[i]);
+}
+
+void ReportForm::setMassValues05(double h2, double h4, double h6, double h8, double w2, double w4,
+                                 double w6, double w8, double a2, double a4, double a6, double a8,
+                                 bool c2, bool c4, bool c6, bool c8, int massType)
+{
+    setMassValues(0, {h2, h4, h6, h8, w2, w4, w6, w8, a2, a4, a6, a8}, {c2, c4, c6, c8}, massType);
+}
+
+void ReportForm::setMassValues07(double h2, double h4, double h6, double h8, double w2, double w4,
+                                 double w6, double w8, double a2, double a4, double a6, double a8,
+                                 bool c2, bool c4, bool c6, bool c8, int massType)
+{
+    setMassValues(1, {h2, h4, h6, h8, w2, w4, w6, w8, a2, a4, a6, a8}, {c2, c4, c6, c8}, massType);
+}
