@@ -4,7 +4,8 @@
 # UndefinedBehaviorSanitizer, in a build directory of its own.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$root/scripts/install-deps.sh"
+# poppler-utils renders saved reports for the PDF tests
+bash "$root/scripts/install-deps.sh" poppler-utils
 
 build="$root/build"
 options=(-DZETU_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)

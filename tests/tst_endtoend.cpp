@@ -1,0 +1,407 @@
+// One whole inspection from an empty working directory: a scanner added through the
+// equipment dialog, every step filled through its widgets, photographs chosen in
+// the real file dialogs, Next through the eight steps, the report opened and saved
+// as a PDF through the real save dialog, then closed.
+
+#include "dialogdriver.h"
+#include "wizard/mainwindow.h"
+#include "workdir.h"
+
+#include <QProcess>
+#include <QtTest>
+#include <QtWidgets>
+#include <functional>
+
+namespace {
+
+const char *const pageNames[] = {"frameFormPage1", "frameFormPage2", "frameFormPage3"};
+
+struct Pdf
+{
+    bool isPdf = false;
+    int pages = 0;   // page objects
+    int a4Pages = 0; // media boxes of 595 x 842 points, give or take one
+};
+
+// The program writes uncompressed page dictionaries: counting them is enough.
+Pdf readPdf(const QString &path)
+{
+    Pdf pdf;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return pdf;
+    const QByteArray bytes = file.readAll();
+    const QString data = QString::fromLatin1(bytes.constData(), bytes.size());
+    pdf.isPdf = data.startsWith(QLatin1String("%PDF-"));
+    pdf.pages = data.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![s\\w])")));
+    const QRegularExpression box(
+        QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)"));
+    for (auto it = box.globalMatch(data); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        pdf.a4Pages +=
+            qAbs(m.captured(1).toDouble() - 595) <= 1 && qAbs(m.captured(2).toDouble() - 842) <= 1;
+    }
+    return pdf;
+}
+
+// A page reduced to its drawn part (the white paper around it cut away), in grey.
+QImage thumbnail(const QImage &page)
+{
+    const QImage grey = page.convertToFormat(QImage::Format_Grayscale8);
+    QRect drawn;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar *line = grey.constScanLine(y);
+        for (int x = 0; x < grey.width(); ++x) {
+            if (line[x] < 200)
+                drawn |= QRect(x, y, 1, 1);
+        }
+    }
+    return grey.copy(drawn).scaled(70, 95, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+double difference(const QImage &a, const QImage &b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x)
+            sum += qAbs(int(a.constScanLine(y)[x]) - int(b.constScanLine(y)[x]));
+    }
+    return sum / (a.width() * a.height());
+}
+
+QList<QImage> renderPdf(const QString &pdf, const QString &prefix)
+{
+    QList<QImage> pages;
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"), {"-r", "50", "-png", pdf, prefix});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return pages;
+    for (int i = 1; i <= 9; ++i) {
+        const QImage image(QStringLiteral("%1-%2.png").arg(prefix).arg(i));
+        if (image.isNull())
+            break;
+        pages << image;
+    }
+    return pages;
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+    QScopedPointer<WorkDir> wd;
+    QScopedPointer<MainWindow> window;
+    QScopedPointer<DialogDriver> driver;
+
+    template <typename T = QWidget> T *child(const char *name, QWidget *parent = nullptr)
+    {
+        return (parent ? parent : window.data())->findChild<T *>(QLatin1String(name));
+    }
+    void click(const char *name, QWidget *parent = nullptr)
+    {
+        QTest::mouseClick(child(name, parent), Qt::LeftButton);
+    }
+    // Types like a keyboard; keys that QTest cannot name come as their text alone.
+    static void type(QWidget *w, const QString &text)
+    {
+        if (auto *spin = qobject_cast<QAbstractSpinBox *>(w))
+            spin->selectAll();
+        for (const QChar c : text) {
+            if (c.unicode() < 128) {
+                QTest::keyClick(w, c.toLatin1());
+            } else {
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+                QCoreApplication::sendEvent(w, &press);
+            }
+        }
+    }
+    QString writePng(const QString &name, QColor colour)
+    {
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = wd->file(name);
+        image.save(path);
+        return path;
+    }
+    void choosePicture(const char *button, const QString &path)
+    {
+        driver->chooseFile(path);
+        click(button);
+        QVERIFY(driver->waitDone());
+    }
+    void next(const char *counter)
+    {
+        click("pushButtonNext");
+        QCOMPARE(child<QLabel>("labelStep2")->text(), QString::fromLatin1(counter));
+    }
+    void walkToFinished();
+    void inReport(const std::function<void(QWidget *)> &inside);
+    void save(QWidget *report, const QString &path)
+    {
+        driver->chooseFile(path);
+        click("pushButtonSave", report);
+    }
+    static void checkStillOpenAndBoxed(QWidget *report)
+    {
+        QVERIFY(report->isVisible());
+        for (const char *name : pageNames)
+            QCOMPARE(report->findChild<QFrame *>(QLatin1String(name))->frameShape(), QFrame::Box);
+    }
+
+private slots:
+    void init()
+    {
+        wd.reset(new WorkDir);
+        driver.reset(new DialogDriver);
+        window.reset(new MainWindow(0));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+    }
+    void cleanup()
+    {
+        window.reset();
+        driver.reset();
+        wd.reset();
+    }
+    void wholeInspectionToPdf();
+    void saveAnswers_data();
+    void saveAnswers();
+};
+
+void TestEndToEnd::walkToFinished()
+{
+    // Step 1: a new scanner typed into the equipment dialog, then chosen in the list.
+    driver->then([this](QWidget *dialog) {
+        const char *fields[] = {"lineEditInstit", "lineEditLocal", "lineEditID", "lineEditModelo",
+                                "lineEditFabricante"};
+        const QStringList values{"Hospital São Lucas", "Radiologia", "US-03", "Logiq P6", "GE"};
+        for (int i = 0; i < 5; ++i)
+            type(child(fields[i], dialog), values.at(i));
+        click("pushButtonAdd", dialog);
+    });
+    click("pushButtonNewRecord");
+    QVERIFY(driver->waitDone());
+    auto *view = child<QTableView>("tableView");
+    QCOMPARE(view->model()->rowCount(), 1);
+    QCOMPARE(view->model()->index(0, 3).data().toString(), QStringLiteral("US-03"));
+    view->clearSelection();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(0, 2)).center());
+    QCOMPARE(view->selectionModel()->selectedRows().size(), 1);
+    next("2 / 8");
+
+    // Step 2: six ratings and two photographs.
+    const char *ratings[] = {"comboBox3cabo",   "comboBox3Monitor",    "comboBox3Controles",
+                             "comboBox3botoes", "comboBox3FiltPoeira", "comboBox3Transtud"};
+    for (int i = 0; i < 6; ++i)
+        child<QComboBox>(ratings[i])->setCurrentIndex(1 + i % 5);
+    choosePicture("pushButtonMonitor", writePng("monitor.png", Qt::darkBlue));
+    choosePicture("pushButton3Trasdutores", writePng("transducer.png", Qt::darkGreen));
+    QVERIFY(!child<QLabel>("labelEquipPartImg")->pixmap(Qt::ReturnByValue).isNull());
+    next("3 / 8");
+
+    // Step 3: not uniform, so an explanation; the uniformity image; the transducer.
+    child<QComboBox>("comboBox4ImgUnifor")->setCurrentIndex(2);
+    QVERIFY(child("plainTextEdit4")->isEnabled());
+    const QString explanation = QStringLiteral("Faixa escura à esquerda, 2 cm.");
+    type(child("plainTextEdit4"), explanation);
+    QCOMPARE(child<QPlainTextEdit>("plainTextEdit4")->toPlainText(), explanation);
+    QCOMPARE(child<QLabel>("label_7")->text(), QString::number(explanation.size()));
+    choosePicture("pushButtonLoadUniImg", writePng("uniformity.png", Qt::gray));
+    QVERIFY(!child<QLabel>("labelUniformImg")->pixmap(Qt::ReturnByValue).isNull());
+    type(child("lineEdit4Transdutor"), QStringLiteral("Convexo"));
+    next("4 / 8");
+
+    // Step 4: dead zone and resolution.
+    for (const char *name : {"comboBox2_05db_ZM", "comboBox2_05db_RA", "comboBox2_05db_RL",
+                             "comboBox2_07db_ZM", "comboBox2_07db_RA", "comboBox2_07db_RL"})
+        child<QComboBox>(name)->setCurrentIndex(2);
+    next("5 / 8");
+
+    // Steps 5 and 6: distances typed with the decimal comma.
+    type(child("doubleSpinBox5_05_12"), QStringLiteral("9,8"));
+    type(child("doubleSpinBox5_07_910"), QStringLiteral("10,25"));
+    QCOMPARE(child<QDoubleSpinBox>("doubleSpinBox5_05_12")->value(), 9.8);
+    QCOMPARE(child<QDoubleSpinBox>("doubleSpinBox5_07_910")->value(), 10.25);
+    next("6 / 8");
+    type(child("doubleSpinBox6_3cm_05_12"), QStringLiteral("10,1"));
+    type(child("doubleSpinBox6_9cm_07_34"), QStringLiteral("9,9"));
+    next("7 / 8");
+
+    // Step 7: every mass measured but hyperechoic 0.5 dB at 6 cm, whose boxes stay 0.
+    const QList<QDoubleSpinBox *> masses = window->findChildren<QDoubleSpinBox *>(
+        QRegularExpression(QStringLiteral("^s[57][AH](A|L|Ar)[2468]$")));
+    QCOMPARE(masses.size(), 48);
+    for (QDoubleSpinBox *box : masses) {
+        if (!box->objectName().startsWith(QLatin1String("s5H")) ||
+            !box->objectName().endsWith(QLatin1Char('6')))
+            box->setValue(4.5);
+    }
+    child<QTabWidget>("tabWidget_2")->setCurrentIndex(1);
+    click("checkBox6cm_3");
+    QVERIFY(!child<QCheckBox>("checkBox6cm_3")->isChecked());
+    QVERIFY(!child("s5HA6")->isEnabled() && !child("s5HL6")->isEnabled());
+    next("8 / 8");
+
+    // Step 8: the technician; Concluir enters the finished state.
+    type(child("lineTecResp"), QStringLiteral("Ana Lúcia Lima"));
+    next("8 / 8");
+    QVERIFY(!child("pushButtonNext")->isEnabled());
+    QVERIFY(child("pushButtonReport")->isEnabled());
+    QCOMPARE(driver->unexpectedCount(), 0); // no validation box on the way
+    QCOMPARE(driver->seen().size(), 4);     // the equipment dialog and three file dialogs
+    driver->clear();
+}
+
+// Opens the report with its button and runs `inside` on the modal report; whatever
+// `inside` leaves open is closed, so a failure inside cannot hang the test.
+void TestEndToEnd::inReport(const std::function<void(QWidget *)> &inside)
+{
+    QPointer<QWidget> shown;
+    driver->then([&](QWidget *report) {
+        shown = report;
+        inside(report);
+        if (report->isVisible())
+            report->close();
+    });
+    click("pushButtonReport");
+    QVERIFY(driver->waitDone());
+    QVERIFY(shown);
+    QCOMPARE(shown->metaObject()->className(), "ReportForm");
+    QVERIFY(!shown->isVisible());
+}
+
+void TestEndToEnd::wholeInspectionToPdf()
+{
+    walkToFinished();
+    if (QTest::currentTestFailed())
+        return;
+    const QString first = wd->file(QStringLiteral("home/Documents/relatorio_zetu.pdf"));
+    const QString second = wd->file(QStringLiteral("segunda via.pdf"));
+    QList<QImage> onScreen;
+    bool cancelClosed = false;
+    inReport([&](QWidget *report) {
+        for (const char *name : pageNames) {
+            auto *page = report->findChild<QFrame *>(QLatin1String(name));
+            page->setFrameShape(QFrame::NoFrame); // the file carries no outline
+            onScreen << thumbnail(page->grab().toImage());
+            page->setFrameShape(QFrame::Box);
+        }
+        save(report, first);
+        checkStillOpenAndBoxed(report);
+        save(report, second);
+        checkStillOpenAndBoxed(report);
+        click("pushButtonCancel", report);
+        cancelClosed = !report->isVisible();
+    });
+    QVERIFY(cancelClosed);
+    QCOMPARE(driver->unexpectedCount(), 0);
+    QCOMPARE(driver->seen().size(), 3); // the report and two save dialogs
+    const SeenDialog &dialog = driver->seen().at(1);
+    QCOMPARE(dialog.title, QStringLiteral("Salvar Relatório"));
+    QCOMPARE(dialog.selectedFile, first); // the proposed name
+    QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QStringLiteral("Ana Lúcia Lima"));
+
+    const QByteArray keep = qgetenv("ZETU_E2E_KEEP");
+    if (!keep.isEmpty()) {
+        const QString kept = QDir(QString::fromLocal8Bit(keep)).filePath("endtoend.pdf");
+        QFile::remove(kept);
+        QVERIFY(QFile::copy(first, kept));
+    }
+
+    for (const QString &path : {first, second}) {
+        const Pdf pdf = readPdf(path);
+        QVERIFY2(pdf.isPdf, qPrintable(path));
+        QCOMPARE(pdf.pages, 3);
+        QCOMPARE(pdf.a4Pages, 3);
+    }
+
+    const QList<QImage> rendered = renderPdf(first, wd->file(QStringLiteral("page")));
+    if (rendered.isEmpty())
+        QSKIP("pdftoppm is not available to compare the pages");
+    QCOMPARE(rendered.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(rendered[i].height() > rendered[i].width());
+        // Each page of the file looks most like its own page on screen.
+        const QImage page = thumbnail(rendered[i]);
+        int closest = 0;
+        for (int j = 1; j < 3; ++j) {
+            if (difference(page, onScreen[j]) < difference(page, onScreen[closest]))
+                closest = j;
+        }
+        QCOMPARE(closest, i);
+    }
+}
+
+void TestEndToEnd::saveAnswers_data()
+{
+    // How the save dialog is answered; "" is a cancelled dialog. Tests run as root,
+    // whom permissions stop from nothing, so unwritable names are of other kinds.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("folderAtAccept");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("cancelled") << QString() << false << false;
+    QTest::newRow("no extension") << QStringLiteral("relatorio") << false << true;
+    QTest::newRow("inside a missing folder") << QStringLiteral("nada/r.pdf") << false << false;
+    // The dialog opens a folder that is typed instead of returning it, so the folder
+    // comes into being the moment the name is accepted, before anything is written.
+    QTest::newRow("an existing folder") << QStringLiteral("pasta.pdf") << true << false;
+}
+
+void TestEndToEnd::saveAnswers()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, folderAtAccept);
+    QFETCH(bool, written);
+    walkToFinished();
+    if (QTest::currentTestFailed())
+        return;
+    const QString path = name.isEmpty() ? QString() : wd->file(name);
+    const QStringList before = QDir(wd->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    inReport([&](QWidget *report) {
+        if (name.isEmpty()) {
+            driver->cancelFile();
+        } else {
+            driver->then([&](QWidget *dialog) {
+                child<QLineEdit>("fileNameEdit", dialog)->setText(path);
+                QMetaObject::invokeMethod(dialog, "accept");
+                if (folderAtAccept)
+                    QDir().mkpath(path);
+            });
+        }
+        const bool warned = !name.isEmpty() && !written;
+        if (warned)
+            driver->press(QMessageBox::Ok);
+        click("pushButtonSave", report);
+        QCOMPARE(driver->pending(), 0);
+        QCOMPARE(driver->seen().size(), warned ? 3 : 2);
+        if (warned) {
+            const SeenDialog &box = driver->last();
+            QCOMPARE(box.className, QStringLiteral("QMessageBox"));
+            QCOMPARE(box.icon, QMessageBox::Warning);
+            QCOMPARE(box.title, QStringLiteral("Salvar Relatório"));
+            QCOMPARE(box.text, QStringLiteral("Não foi possível gravar o arquivo PDF."));
+        }
+        checkStillOpenAndBoxed(report);
+    });
+    QCOMPARE(driver->unexpectedCount(), 0);
+
+    QStringList after = QDir(wd->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    if (written || folderAtAccept)
+        QVERIFY(after.removeOne(name));
+    QCOMPARE(after, before);
+    QVERIFY(QDir(wd->file(QStringLiteral("home/Documents"))).isEmpty());
+    if (written) {
+        QVERIFY(!QFile::exists(path + QStringLiteral(".pdf")));
+        const Pdf pdf = readPdf(path);
+        QVERIFY(pdf.isPdf);
+        QCOMPARE(pdf.pages, 3);
+    } else if (folderAtAccept) {
+        QVERIFY(QDir(path).isEmpty());
+    }
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
