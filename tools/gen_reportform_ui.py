@@ -434,7 +434,17 @@ def uniformity_summary():
     items = [
         at(hline("line_4"), 0, 0, colspan=2),
         at(heading("Uniformidade da imagem: ", name="label_4"), 1, 0),
-        at(left_cell("labelUniformidadeDaImagem", "uniformidade", [bold(False)]), 1, 1),
+        # the verdict wraps rather than squeezing its caption off the page (the
+        # English verdicts are longer than the page is wide)
+        at(
+            left_cell(
+                "labelUniformidadeDaImagem",
+                "uniformidade",
+                [bold(False), prop("wordWrap", boolean(True))],
+            ),
+            1,
+            1,
+        ),
         at(explanation, 2, 0, colspan=2),
     ]
     return widget(
