@@ -96,42 +96,42 @@ const char *const judged[6][3] = {
     {"comboBox2_05db_ZM", "label_15", "label_132"}, {"comboBox2_07db_ZM", "label_30", "label_131"},
     {"comboBox2_05db_RA", "label_20", "label_135"}, {"comboBox2_07db_RA", "label_31", "label_130"},
     {"comboBox2_05db_RL", "label_21", "label_134"}, {"comboBox2_07db_RL", "label_32", "label_138"}};
+// The items chosen in the boxes of `judged` at one frequency, the texts printed and the
+// marks ('+' check); each box shows a mark sequence of its own over the rows.
 const struct
 {
     const char *tag;
     double frequency;
-    int box, index; // row of `judged`, chosen item
-    bool pass;
-    const char *text;
+    int index[6];
+    const char *texts, *marks;
 } judgedRows[] = {
-    {"dead zone 2.5 3mm", 2.5, 0, 3, true, "3mm"},  {"dead zone 2.5 4mm", 2.5, 1, 4, false, "4mm"},
-    {"dead zone 3.0 3mm", 3.0, 1, 3, false, "3mm"}, {"dead zone 3.0 2mm", 3.0, 0, 2, true, "2mm"},
-    {"dead zone 7.0 2mm", 7.0, 0, 2, false, "2mm"}, {"dead zone 7.0 1mm", 7.0, 1, 1, true, "1mm"},
-    {"axial 3.5 1mm", 3.5, 3, 2, true, "1mm"},      {"axial 3.5 2mm", 3.5, 2, 3, false, "2mm"},
-    {"axial 4.0 1mm", 4.0, 2, 2, false, "1mm"},     {"axial 4.0 <0.5mm", 4.0, 3, 1, true, "<0.5mm"},
-    {"lateral 3.0 2mm", 3.0, 4, 2, true, "2mm"},    {"lateral 3.5 2mm", 3.5, 5, 2, false, "2mm"},
-    {"lateral 3.5 1mm", 3.5, 4, 1, true, "1mm"},    {"lateral 5.0 1mm", 5.0, 5, 1, true, "1mm"},
-    {"lateral 5.0 2mm", 5.0, 4, 2, false, "2mm"},   {"lateral 20.0 1mm", 20.0, 5, 1, true, "1mm"},
+    {"2.5 MHz", 2.5, {3, 4, 2, 3, 2, 0}, "3mm 4mm 1mm 2mm 2mm ----------", "+-+-+-"},
+    {"3.0 MHz", 3.0, {2, 3, 3, 2, 0, 2}, "2mm 3mm 2mm 1mm ---------- 2mm", "+--+-+"},
+    {"3.5 MHz", 3.5, {0, 2, 2, 3, 2, 1}, "---------- 2mm 1mm 2mm 2mm 1mm", "-++--+"},
+    {"5.0 MHz", 5.0, {1, 3, 1, 2, 1, 2}, "1mm 3mm <0.5mm 1mm 1mm 2mm", "+-+-+-"},
+    {"7.0 MHz", 7.0, {2, 1, 0, 1, 5, 1}, "2mm 1mm ---------- <0.5mm 5mm 1mm", "-+-+-+"},
 };
 
+// One group of `meanGroups` changed, the others left at 10; every group fails once.
 const struct
 {
     const char *tag;
-    int group; // of meanGroups; the other groups stay at 10
-    QVector<double> values;
+    int group;
+    QVector<double> values; // one value fills every box
     const char *mean;
     bool pass;
 } meanRows[] = {
-    {"vertical 0.5 nine of 10", 0, QVector<double>(9, 10.0), "10", true},
+    {"vertical 0.5 nine of 10", 0, {10}, "10", true},
     {"vertical 0.5 10.001 at 2-3", 0, {10, 10.001, 10, 10, 10, 10, 10, 10, 10}, "10.0001", true},
     {"vertical 0.7 10.001 at 9-10", 1, {10, 10, 10, 10, 10, 10, 10, 10, 10.001}, "10.0001", true},
-    {"vertical 0.7 10.01", 1, QVector<double>(9, 10.01), "10.01", true},
-    {"vertical 0.5 10.02", 0, QVector<double>(9, 10.02), "10.02", false},
-    {"vertical 0.7 9.98", 1, QVector<double>(9, 9.98), "9.98", false},
-    {"3 cm 0.5 10.015", 2, {10.015, 10.015, 10.015}, "10.015", true},
-    {"3 cm 0.7 10.03", 3, {10.03, 10.03, 10.03}, "10.03", false},
+    {"vertical 0.5 10.02", 0, {10.02}, "10.02", false},
+    {"vertical 0.7 9.98", 1, {9.98}, "9.98", false},
+    {"3 cm 0.5 10.015", 2, {10.015}, "10.015", true},
+    {"3 cm 0.5 9.975", 2, {9.975}, "9.975", false},
+    {"3 cm 0.7 10.03", 3, {10.03}, "10.03", false},
     {"9 cm 0.5 9.985", 4, {9.99, 9.98, 9.985}, "9.985", true},
-    {"9 cm 0.7 9.975", 5, {9.975, 9.975, 9.975}, "9.975", false},
+    {"9 cm 0.5 10.025", 4, {10.025}, "10.025", false},
+    {"9 cm 0.7 9.975", 5, {9.975}, "9.975", false},
 };
 
 // Photograph buttons, report cells, comboBoxImage entry (-1: uniformity), file and
@@ -166,7 +166,8 @@ const struct
      "Apresenta grandes inomogeneidades", "1,0MHz"},
 };
 
-// Setter calls out of range write nothing; the neighbouring valid call writes.
+// Setter calls out of range write nothing; one valid call shows that a write is seen
+// (the assembly tests make the valid calls at the edges of every range).
 const struct
 {
     const char *tag;
@@ -181,16 +182,11 @@ const struct
     {"horizontal distances set 2", false,
      [](ReportForm &f) { f.setHorizontalDistances(1, 2, 3, 0, 2); }},
     {"horizontal mean set 2", false, [](ReportForm &f) { f.setHorizontalMean(true, 10, 0, 2); }},
-    {"horizontal mean set 1", true, [](ReportForm &f) { f.setHorizontalMean(true, 10, 1, 1); }},
     {"mass marks 05 depth 4", false, [](ReportForm &f) { f.setMassMarks05(true, true, 4, 1); }},
-    {"mass marks 05 depth 3", true, [](ReportForm &f) { f.setMassMarks05(true, true, 3, 1); }},
     {"mass values 07 type 2", false,
      [](ReportForm &f) { f.setMassValues07(1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 0, 0, 0, 0, 2); }},
-    {"mass values 07 type 0", true,
-     [](ReportForm &f) { f.setMassValues07(1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 0, 0, 0, 0, 0); }},
     {"rating part 6", false, [](ReportForm &f) { f.setInspectionRating(6, 1); }},
     {"rating 6", false, [](ReportForm &f) { f.setInspectionRating(0, 6); }},
-    {"rating part 5, rating 5", true, [](ReportForm &f) { f.setInspectionRating(5, 5); }},
 };
 
 template <typename Row, int N> void addRows(const Row (&rows)[N])
@@ -209,7 +205,6 @@ template <typename Row, int N> const Row &currentRow(const Row (&rows)[N])
 // (check boxes checked; "<edit> hidden" and "<edit> bold" for the text edits).
 struct Cells
 {
-    bool read = false;
     QMap<QString, QString> text, picture;
     QMap<QString, bool> flag;
 };
@@ -237,7 +232,6 @@ QString describe(const QPixmap &pixmap)
 Cells readCells(QWidget *form)
 {
     Cells cells;
-    cells.read = true;
     for (QLabel *label : form->findChildren<QLabel *>()) {
         cells.text[label->objectName()] = label->text();
         cells.picture[label->objectName()] = describe(label->pixmap(Qt::ReturnByValue));
@@ -301,15 +295,18 @@ class TestReportAssembly : public QObject
     Cells assemble()
     {
         Cells cells;
+        bool read = false;
         DialogDriver driver;
-        driver.then([&cells](QWidget *modal) {
+        driver.then([&](QWidget *modal) {
             if (!qobject_cast<ReportForm *>(modal))
                 return QTest::keyClick(modal, Qt::Key_Escape);
             cells = readCells(modal);
+            read = true;
             modal->findChild<QPushButton *>(QStringLiteral("pushButtonCancel"))->click();
         });
         click("pushButtonReport");
-        driver.waitDone();
+        if (!driver.waitDone() || !read)
+            QTest::qFail("the report was not shown", __FILE__, __LINE__);
         return cells;
     }
 
@@ -348,7 +345,6 @@ private slots:
         child<QCalendarWidget>("calendarWidget")->setSelectedDate(QDate(2024, 3, 7));
         child<QLineEdit>("lineTecResp")->setText("Ana Lima");
         const Cells r = assemble();
-        QVERIFY(r.read);
         const QStringList cells = {"labelManufact", "labelModel", "labelInstitution", "labelLocal",
                                    "labelID"};
         const QStringList record = {"Siemens", "Acuson", "Clínica Sul", "Sala 2", "US-77"};
@@ -360,7 +356,6 @@ private slots:
         }
     }
 
-    // One combo box chosen, the other five left unrated: cross and "----------".
     void deadZoneResolution_data() { addRows(judgedRows); }
     void deadZoneResolution()
     {
@@ -368,13 +363,12 @@ private slots:
         QVERIFY(open());
         spin("doubleSpinBox4Freq", row.frequency);
         for (int i = 0; i < 6; ++i)
-            combo(judged[i][0], i == row.box ? row.index : 0);
+            combo(judged[i][0], row.index[i]);
         const Cells r = assemble();
-        QVERIFY(r.read);
+        const QStringList texts = QString(row.texts).split(' ');
         for (int i = 0; i < 6; ++i) {
-            QCOMPARE(r.picture[judged[i][1]],
-                     QString(i == row.box && row.pass ? "check" : "cross"));
-            QCOMPARE(r.text[judged[i][2]], QString(i == row.box ? row.text : "----------"));
+            QCOMPARE(r.picture[judged[i][1]], QString(row.marks[i] == '+' ? "check" : "cross"));
+            QCOMPARE(r.text[judged[i][2]], texts[i]);
         }
     }
 
@@ -383,10 +377,10 @@ private slots:
     {
         const auto &row = currentRow(meanRows);
         QVERIFY(open());
-        for (int i = 0; i < row.values.size(); ++i)
-            spin(meanGroups[row.group].boxes[i], row.values[i]);
+        const QStringList &boxes = meanGroups[row.group].boxes;
+        for (int i = 0; i < boxes.size(); ++i)
+            spin(boxes[i], row.values.value(i, row.values[0]));
         const Cells r = assemble();
-        QVERIFY(r.read);
         for (int g = 0; g < 6; ++g) {
             QCOMPARE(r.text[meanGroups[g].mean], QString(g == row.group ? row.mean : "10"));
             QCOMPARE(r.picture[meanGroups[g].mark],
@@ -405,7 +399,6 @@ private slots:
         spin("doubleSpinBox5_07_ZF", 2.5);
         spin("doubleSpinBox5_05_MPV", 150.25);
         const Cells r = assemble();
-        QVERIFY(r.read);
         const QStringList means = {"6", "7.5", "8.625", "10.125", "11.625", "13.125"};
         for (int g = 0; g < 6; ++g) {
             for (int i = 0; i < meanGroups[g].cells.size(); ++i)
@@ -449,7 +442,6 @@ private slots:
         }
         click(checkBox(off, true));
         const Cells cells = assemble();
-        QVERIFY(cells.read);
         for (int r = 0; r < 16; ++r) {
             const MassGroup &g = massGroups[r / 4];
             QCOMPARE(cells.text[g.heights[r % 4]], QString::number(height(r)));
@@ -458,7 +450,6 @@ private slots:
             QCOMPARE(cells.picture[g.ratio[r % 4]],
                      QString(r == target || r == next ? "check" : "cross"));
             QCOMPARE(cells.picture[g.area[r % 4]], QString(r == target ? "check" : "cross"));
-            QVERIFY2(cells.flag.contains(checkBox(r, false)), qPrintable(checkBox(r, false)));
             QCOMPARE(cells.flag[checkBox(r, false)], r != off);
         }
     }
@@ -470,8 +461,7 @@ private slots:
         QTest::addColumn<int>("shift");
         for (int shift = 0; shift < 6; ++shift)
             QTest::newRow(qPrintable(QStringLiteral("shift %1").arg(shift))) << false << shift;
-        QTest::newRow("english shift 0") << true << 0;
-        QTest::newRow("english shift 3") << true << 3;
+        QTest::newRow("english") << true << 0;
     }
     void ratings()
     {
@@ -484,7 +474,6 @@ private slots:
         for (int i = 0; i < 6; ++i)
             combo(ratingParts[i][0], (i + shift) % 6);
         const Cells r = assemble();
-        QVERIFY(r.read);
         for (int i = 0; i < 6; ++i) {
             const int rating = (i + shift) % 6;
             const QString word = ratingParts[i][1];
@@ -503,7 +492,6 @@ private slots:
         QVERIFY(open());
         loadPhotograph(row.button, row.size, Qt::red);
         const Cells r = assemble();
-        QVERIFY(r.read);
         const QString shown =
             QStringLiteral("%1x%2 #ff0000").arg(row.shown.width()).arg(row.shown.height());
         for (const auto &other : photographs)
@@ -520,13 +508,10 @@ private slots:
         const auto &row = currentRow(uniformityRows);
         QVERIFY(open());
         combo("comboBox4ImgUnifor", row.rating);
-        auto *edit = child<QPlainTextEdit>("plainTextEdit4");
-        edit->insertPlainText(row.explanation);
-        QCOMPARE(edit->toPlainText(), QString(row.explanation));
+        child<QPlainTextEdit>("plainTextEdit4")->insertPlainText(row.explanation);
         child<QLineEdit>("lineEdit4Transdutor")->setText(row.transducer);
         spin("doubleSpinBox4Freq", row.frequency);
         const Cells r = assemble();
-        QVERIFY(r.read);
         QCOMPARE(r.text["labelUniformidadeDaImagem"], QString(row.verdict));
         QCOMPARE(r.text["textEditImgUnif"], QString(row.explanation));
         QCOMPARE(r.flag["textEditImgUnif hidden"], !*row.explanation);
@@ -548,7 +533,6 @@ private slots:
         QVERIFY(open(english));
         combo("comboBox4ImgUnifor", 2);
         const Cells r = assemble();
-        QVERIFY(r.read);
         QVERIFY(!r.flag["label_4 squeezed"]);
     }
 

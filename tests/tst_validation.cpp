@@ -1,5 +1,6 @@
 // Next leaves a step only when its inputs are complete; otherwise one error box with
-// the first failing rule's message, in Portuguese or from the English catalogue.
+// the first failing rule's message. The valid wizard passes every step (navigation);
+// the English messages are the catalogue's.
 
 #include "dialogdriver.h"
 #include "wizard/mainwindow.h"
@@ -13,9 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStandardItemModel>
 #include <QTableView>
-#include <QTranslator>
 #include <QtTest>
 
 class TestValidation : public QObject
@@ -24,24 +23,19 @@ class TestValidation : public QObject
 
     QScopedPointer<WorkDir> wd;
     QScopedPointer<MainWindow> window;
-    QTranslator translator;
 
     template <typename T> T *child(const QString &name) { return window->findChild<T *>(name); }
 
     // Changes a valid wizard by "name=value" entries: combo boxes take an index, text
-    // fields a text, check boxes 0 or 1 (clicked like the user does), mass boxes a
-    // number; "equipment=none" clears the list's selection, "equipment=empty" gives it
-    // no rows, "masses=0" and "checks=0" set all mass boxes to 0 or uncheck all rows.
+    // fields a text, check boxes 0 or 1 (clicked), mass boxes a number; "equipment="
+    // clears the list's selection, "masses=0" and "checks=0" zero or uncheck all rows.
     void apply(const QStringList &changes)
     {
         for (const QString &change : changes) {
             const QString name = change.section('=', 0, 0);
             const QString value = change.section('=', 1);
             if (name == "equipment") {
-                auto *view = child<QTableView>("tableView");
-                if (value == "empty")
-                    view->setModel(new QStandardItemModel(0, 6, view));
-                view->clearSelection();
+                child<QTableView>("tableView")->clearSelection();
             } else if (name == "masses") {
                 for (QDoubleSpinBox *box : window->findChildren<QDoubleSpinBox *>(
                          QRegularExpression("^s[57][AH](A|L|Ar)[2468]$")))
@@ -81,120 +75,66 @@ private slots:
     void cleanup()
     {
         window.reset();
-        QCoreApplication::removeTranslator(&translator);
         wd.reset();
     }
 
     void rules_data()
     {
-        QTest::addColumn<bool>("english");
         QTest::addColumn<int>("step");
         QTest::addColumn<QStringList>("changes");
         QTest::addColumn<QString>("message"); // empty: the step is left
         QTest::addColumn<QStringList>("selected");
-
-        const QString equipment = "Selecione um equipamento";
+        auto row = [](const QString &tag, int step, const QStringList &changes,
+                      const QString &message, const QStringList &selected = {}) {
+            QTest::newRow(qPrintable(tag)) << step << changes << message << selected;
+        };
         const QString choice = "Selecione um valor para cada campo";
         const QString rating = "Selecione um valor para a uniformidade";
-        const QString explain = "Preencha o campo de texto\nexplicando a inomogeneidade";
         const QString transducer = "Preencha o campo transdutor";
-        const QString both = "Massa(s) Anecóicas e Hiperecóicas não preenchida(s)";
-        const QString responsible = "Prencha o nome do responsável técnico";
-        const QStringList none;
+        const QString explain = "Preencha o campo de texto\nexplicando a inomogeneidade";
 
-        QTest::newRow("1 selected") << false << 0 << none << "" << none;
-        QTest::newRow("1 no selection")
-            << false << 0 << QStringList{"equipment=none"} << equipment << none;
-        QTest::newRow("1 empty list")
-            << false << 0 << QStringList{"equipment=empty"} << equipment << none;
-        QTest::newRow("1 English")
-            << true << 0 << QStringList{"equipment=none"} << "Select an equipment" << none;
-
+        row("1 no selection", 0, {"equipment="}, "Selecione um equipamento");
         // every box of the rule counts, whichever one is left unchosen
-        for (const char *box : {"comboBox3cabo", "comboBox3botoes", "comboBox3Controles",
-                                "comboBox3FiltPoeira", "comboBox3Monitor", "comboBox3Transtud"})
-            QTest::newRow(qPrintable(QString("2 without %1").arg(box)))
-                << false << 1 << QStringList{QString(box) + "=0"} << choice << none;
-        QTest::newRow("2 complete") << false << 1 << none << "" << none;
-        QTest::newRow("2 English") << true << 1 << QStringList{"comboBox3Transtud=0"}
-                                   << "Select a value to each field" << none;
+        for (const QString box : {"comboBox3cabo", "comboBox3botoes", "comboBox3Controles",
+                                  "comboBox3FiltPoeira", "comboBox3Monitor", "comboBox3Transtud"})
+            row("2 without " + box, 1, {box + "=0"}, choice);
 
-        QTest::newRow("3 not rated")
-            << false << 2 << QStringList{"comboBox4ImgUnifor=0"} << rating << none;
-        QTest::newRow("3 not rated, nothing else")
-            << false << 2 << QStringList{"comboBox4ImgUnifor=0", "lineEdit4Transdutor="} << rating
-            << none;
-        QTest::newRow("3 uniform, no transducer")
-            << false << 2 << QStringList{"lineEdit4Transdutor="} << transducer << none;
-        QTest::newRow("3 large, no explanation, no transducer: explanation only")
-            << false << 2 << QStringList{"comboBox4ImgUnifor=3", "lineEdit4Transdutor="} << explain
-            << none;
-        QTest::newRow("3 few, explained, no transducer")
-            << false << 2
-            << QStringList{"comboBox4ImgUnifor=2", "plainTextEdit4=sombra", "lineEdit4Transdutor="}
-            << transducer << none;
-        QTest::newRow("3 large, explained")
-            << false << 2 << QStringList{"comboBox4ImgUnifor=3", "plainTextEdit4=sombra"} << ""
-            << none;
-        QTest::newRow("3 blanks count as text")
-            << false << 2
-            << QStringList{"comboBox4ImgUnifor=2", "plainTextEdit4= ", "lineEdit4Transdutor= "}
-            << "" << none;
-        QTest::newRow("3 frequency not examined")
-            << false << 2 << QStringList{"doubleSpinBox4Freq=1"} << "" << none;
-        QTest::newRow("3 English rating") << true << 2 << QStringList{"comboBox4ImgUnifor=0"}
-                                          << "Select a value to the uniformity" << none;
-        QTest::newRow("3 English explanation")
-            << true << 2 << QStringList{"comboBox4ImgUnifor=2"}
-            << "Fill the text field explaining the inhomogeneity" << none;
-        QTest::newRow("3 English transducer") << true << 2 << QStringList{"lineEdit4Transdutor="}
-                                              << "Fill the transducer field" << none;
+        row("3 not rated", 2, {"comboBox4ImgUnifor=0"}, rating);
+        row("3 not rated, nothing else", 2, {"comboBox4ImgUnifor=0", "lineEdit4Transdutor="},
+            rating);
+        row("3 uniform, no transducer", 2, {"lineEdit4Transdutor="}, transducer);
+        row("3 large, no explanation, no transducer: explanation only", 2,
+            {"comboBox4ImgUnifor=3", "lineEdit4Transdutor="}, explain);
+        row("3 few, no explanation", 2, {"comboBox4ImgUnifor=2"}, explain);
+        row("3 few, explained, no transducer", 2,
+            {"comboBox4ImgUnifor=2", "plainTextEdit4=sombra", "lineEdit4Transdutor="}, transducer);
+        row("3 large, explained", 2, {"comboBox4ImgUnifor=3", "plainTextEdit4=sombra"}, "");
+        row("3 blanks count as text", 2,
+            {"comboBox4ImgUnifor=2", "plainTextEdit4= ", "lineEdit4Transdutor= "}, "");
 
-        for (const char *box : {"comboBox2_05db_RA", "comboBox2_05db_RL", "comboBox2_05db_ZM",
-                                "comboBox2_07db_RA", "comboBox2_07db_RL", "comboBox2_07db_ZM"})
-            QTest::newRow(qPrintable(QString("4 without %1").arg(box)))
-                << false << 3 << QStringList{QString(box) + "=0"} << choice << none;
+        for (const QString box : {"comboBox2_05db_RA", "comboBox2_05db_RL", "comboBox2_05db_ZM",
+                                  "comboBox2_07db_RA", "comboBox2_07db_RL", "comboBox2_07db_ZM"})
+            row("4 without " + box, 3, {box + "=0"}, choice);
+        // every checked row is examined, and only checked rows
+        row("7 all unchecked, all zero", 6, {"masses=0", "checks=0"}, "");
+        row("7 anechoic width zero", 6, {"s5AL4=0"}, "Massa(s) Anecóicas não preenchida(s)",
+            {"s5AL4"});
+        row("7 anechoic width zero, unchecked", 6, {"s5AL4=0", "checkBox4cm=0"}, "");
+        row("7 hyperechoic area zero", 6, {"s7HAr6=0"}, "Massa(s) Hiperecóicas não preenchida(s)",
+            {"s7HAr6"});
+        row("7 one per tab, every zero selected", 6,
+            {"s7AAr8=0", "s5HA2=0", "s5HL2=0", "s7HA8=0", "checkBox8cm_4=0"},
+            "Massa(s) Anecóicas e Hiperecóicas não preenchida(s)", {"s7AAr8", "s5HA2", "s5HL2"});
 
-        QTest::newRow("5 start values") << false << 4 << none << "" << none;
-        QTest::newRow("6 start values") << false << 5 << none << "" << none;
-
-        QTest::newRow("7 all filled") << false << 6 << none << "" << none;
-        QTest::newRow("7 all unchecked, all zero")
-            << false << 6 << QStringList{"masses=0", "checks=0"} << "" << none;
-        QTest::newRow("7 anechoic width zero")
-            << false << 6 << QStringList{"s5AL4=0"} << "Massa(s) Anecóicas não preenchida(s)"
-            << QStringList{"s5AL4"};
-        QTest::newRow("7 anechoic width zero, unchecked")
-            << false << 6 << QStringList{"s5AL4=0", "checkBox4cm=0"} << "" << none;
-        QTest::newRow("7 hyperechoic area zero")
-            << false << 6 << QStringList{"s7HAr6=0"} << "Massa(s) Hiperecóicas não preenchida(s)"
-            << QStringList{"s7HAr6"};
-        QTest::newRow("7 one per tab, every zero selected")
-            << false << 6
-            << QStringList{"s7AAr8=0", "s5HA2=0", "s5HL2=0", "s7HA8=0", "checkBox8cm_4=0"} << both
-            << QStringList{"s7AAr8", "s5HA2", "s5HL2"};
-        QTest::newRow("7 English both")
-            << true << 6 << QStringList{"s5AA2=0", "s5HA2=0"}
-            << "Masse(s) Anechoic e Hyperechoic not filled(s)" << QStringList{"s5AA2", "s5HA2"};
-
-        QTest::newRow("8 named") << false << 7 << none << "" << none;
-        QTest::newRow("8 one blank") << false << 7 << QStringList{"lineTecResp= "} << "" << none;
-        QTest::newRow("8 empty") << false << 7 << QStringList{"lineTecResp="} << responsible
-                                 << none;
-        QTest::newRow("8 English") << true << 7 << QStringList{"lineTecResp="}
-                                   << "Fill the specialist person name" << none;
+        row("8 one blank", 7, {"lineTecResp= "}, "");
+        row("8 empty", 7, {"lineTecResp="}, "Prencha o nome do responsável técnico");
     }
     void rules()
     {
-        QFETCH(bool, english);
         QFETCH(int, step);
         QFETCH(QStringList, changes);
         QFETCH(QString, message);
         QFETCH(QStringList, selected);
-        if (english) {
-            QVERIFY(translator.load(":/languages/ZETU_en_US.qm"));
-            QCoreApplication::installTranslator(&translator);
-        }
         apply(changes);
         child<QStackedWidget>("stackedWidget")->setCurrentIndex(step);
 
@@ -212,13 +152,11 @@ private slots:
         } else {
             QCOMPARE(driver.seen().size(), 1);
             const SeenDialog &box = driver.seen().at(0);
-            QCOMPARE(box.className, QStringLiteral("QMessageBox"));
             QCOMPARE(box.title, QStringLiteral("Error"));
             QCOMPARE(box.text, message);
             QCOMPARE(box.icon, QMessageBox::NoIcon);
             QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
             QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), step);
-            QVERIFY(child<QPushButton>("pushButtonNext")->isEnabled());
         }
         // the zero boxes of checked rows, and no other box, have their text selected
         for (QDoubleSpinBox *box : window->findChildren<QDoubleSpinBox *>()) {
