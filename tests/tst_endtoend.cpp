@@ -2,10 +2,10 @@
 // dialogs: a scanner added, every step filled, the report saved as a PDF.
 
 #include "dialogdriver.h"
+#include "pdfpages.h"
 #include "wizard/mainwindow.h"
 #include "workdir.h"
 
-#include <QProcess>
 #include <QtTest>
 #include <QtWidgets>
 #include <functional>
@@ -55,22 +55,6 @@ double difference(const QImage &a, const QImage &b)
         for (int x = 0; x < a.width(); ++x)
             sum += qAbs(int(a.constScanLine(y)[x]) - int(b.constScanLine(y)[x]));
     return sum / (a.width() * a.height());
-}
-
-QList<QImage> renderPdf(const QString &pdf, const QString &prefix)
-{
-    QList<QImage> pages;
-    QProcess process;
-    process.start(QStringLiteral("pdftoppm"), {"-r", "50", "-png", pdf, prefix});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return pages;
-    for (int i = 1; i <= 9; ++i) {
-        const QImage image(QStringLiteral("%1-%2.png").arg(prefix).arg(i));
-        if (image.isNull())
-            break;
-        pages << image;
-    }
-    return pages;
 }
 
 } // namespace
@@ -287,7 +271,7 @@ void TestEndToEnd::wholeInspectionToPdf()
         QCOMPARE(a4, 3);
     }
 
-    const QList<QImage> rendered = renderPdf(first, wd->file(QStringLiteral("page")));
+    const QList<QImage> rendered = renderPdfPages(first, wd->file(QStringLiteral("page")), 50);
     if (rendered.isEmpty())
         QSKIP("pdftoppm is not available to compare the pages");
     QCOMPARE(rendered.size(), 3);

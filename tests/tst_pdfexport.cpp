@@ -4,11 +4,11 @@
 
 #include "app/language.h"
 #include "dialogdriver.h"
+#include "pdfpages.h"
 #include "report/reportform.h"
 #include "workdir.h"
 
 #include <QFrame>
-#include <QProcess>
 #include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
@@ -16,22 +16,6 @@
 namespace {
 
 const char *const pageNames[] = {"frameFormPage1", "frameFormPage2", "frameFormPage3"};
-
-QList<QImage> renderPages(const QString &pdf, const QString &prefix)
-{
-    QList<QImage> images;
-    QProcess process;
-    process.start(QStringLiteral("pdftoppm"), {"-r", "60", "-png", pdf, prefix});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return images;
-    for (int i = 1; i <= 9; ++i) {
-        const QImage image(QStringLiteral("%1-%2.png").arg(prefix).arg(i));
-        if (image.isNull())
-            break;
-        images.append(image);
-    }
-    return images;
-}
 
 // A page outline shows as a dark column running down most of the page.
 bool hasFullHeightLine(const QImage &image)
@@ -110,7 +94,7 @@ private slots:
         for (const char *name : pageNames)
             QCOMPARE(form.findChild<QFrame *>(name)->frameShape(), QFrame::Box);
 
-        const QList<QImage> images = renderPages(path, wd->file(QStringLiteral("page")));
+        const QList<QImage> images = renderPdfPages(path, wd->file(QStringLiteral("page")), 60);
         if (images.isEmpty())
             QSKIP("pdftoppm is not available");
         QCOMPARE(images.size(), 3);
