@@ -850,5 +850,9 @@ p, li { white-space: pre-wrap; }
         <source>Péssimo</source>
         <translation>Terrible</translation>
     </message>
+    <message>
+        <source>Resposável</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
