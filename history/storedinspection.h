@@ -1,0 +1,32 @@
+#ifndef STOREDINSPECTION_H
+#define STOREDINSPECTION_H
+
+#include <QDateTime>
+#include <QJsonObject>
+#include <QString>
+
+// One inspection of a scanner as kept in table `inspection` of zetu.db.
+//
+// `values` holds the wizard's inputs keyed by object name, so that a later version
+// with more or fewer inputs can still read it (unknown keys are ignored, missing ones
+// leave the input at its start value):
+//   QDoubleSpinBox -> number, QComboBox -> current index, QCheckBox -> bool,
+//   QLineEdit / QPlainTextEdit / QTextEdit -> plain text,
+//   QCalendarWidget -> selected date as "yyyy-MM-dd",
+//   "photos" -> object of file paths: "0" to "5" for the parts, "uniformity",
+//   "step" -> the page index shown when the inspection was last kept.
+struct StoredInspection
+{
+    enum State { Draft = 0, Reported = 1 };
+
+    qint64 id = -1;
+    int equipmentKey = -1; // usequip.ID_key of the inspected scanner
+    QDateTime started;
+    QDateTime changed;
+    QString technician;
+    State state = Draft;
+    QString pdfPath; // the report's file once saved
+    QJsonObject values;
+};
+
+#endif // STOREDINSPECTION_H
