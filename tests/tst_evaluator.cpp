@@ -43,7 +43,6 @@ private slots:
     void bands();
     void means_data();
     void means();
-    void meanWithoutOutValue();
     void aspectRatio_data();
     void aspectRatio();
     void area_data();
@@ -87,9 +86,6 @@ void TestEvaluator::means_data()
     QTest::newRow("v low bound") << true << repeated(1, 9.985) << false << "9.985";
     QTest::newRow("v high bound") << true << repeated(1, 10.015) << false << "10.015";
     QTest::newRow("v inside low") << true << repeated(1, 9.9851) << true << "9.9851";
-    QTest::newRow("v inside high") << true << repeated(1, 10.0149) << true << "10.0149";
-    QTest::newRow("v nine 10") << true << repeated(9, 10) << true << "10";
-    QTest::newRow("v nine 10.01") << true << repeated(9, 10.01) << true << "10.01";
     QTest::newRow("v nine 10.02") << true << repeated(9, 10.02) << false << "10.02";
     QTest::newRow("v one 10.001") << true << (repeated(8, 10) << 10.001) << true << "10.0001";
     QTest::newRow("v mean, not values") << true << QVector<double>{9.9, 10.1} << true << "10";
@@ -98,9 +94,6 @@ void TestEvaluator::means_data()
     QTest::newRow("h low bound") << false << repeated(1, 9.98) << false << "9.98";
     QTest::newRow("h high bound") << false << repeated(1, 10.02) << false << "10.02";
     QTest::newRow("h inside low") << false << repeated(1, 9.9801) << true << "9.9801";
-    QTest::newRow("h inside high") << false << repeated(1, 10.0199) << true << "10.0199";
-    QTest::newRow("h three 10.015") << false << repeated(3, 10.015) << true << "10.015";
-    QTest::newRow("h three 10.03") << false << repeated(3, 10.03) << false << "10.03";
     QTest::newRow("h mixed") << false << QVector<double>{9.99, 10.0, 10.04} << true << "10.01";
     QTest::newRow("h empty") << false << QVector<double>() << false << "0";
 }
@@ -118,23 +111,11 @@ void TestEvaluator::means()
     QCOMPARE(QString::number(out, 'g', 6), mean);
 }
 
-void TestEvaluator::meanWithoutOutValue()
-{
-    QVERIFY(evaluator.verticalMeanOk(repeated(9, 10), nullptr));
-    QVERIFY(!evaluator.verticalMeanOk({}, nullptr));
-    QVERIFY(evaluator.horizontalMeanOk(repeated(3, 10), nullptr));
-    QVERIFY(!evaluator.horizontalMeanOk({}, nullptr));
-}
-
 void TestEvaluator::aspectRatio_data()
 {
     QTest::addColumn<double>("height");
     QTest::addColumn<double>("width");
     QTest::addColumn<bool>("pass");
-    QTest::newRow("square") << 5.0 << 5.0 << true;
-    QTest::newRow("1.01") << 5.05 << 5.0 << true;
-    QTest::newRow("1.04") << 5.2 << 5.0 << false;
-    QTest::newRow("0.96") << 4.8 << 5.0 << false;
     // 49/50 and 51/50 round to the same doubles as 0.98 and 1.02: on the bounds.
     QTest::newRow("0.98 bound") << 49.0 << 50.0 << false;
     QTest::newRow("1.02 bound") << 51.0 << 50.0 << false;
@@ -144,7 +125,6 @@ void TestEvaluator::aspectRatio_data()
     QTest::newRow("swapped") << 1.0 << 0.9801 << false;
     QTest::newRow("width 0") << 5.0 << 0.0 << false;
     QTest::newRow("both 0") << 0.0 << 0.0 << false;
-    QTest::newRow("height 0") << 0.0 << 5.0 << false;
 }
 
 void TestEvaluator::aspectRatio()

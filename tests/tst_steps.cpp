@@ -1,6 +1,7 @@
-// Next leaves a step only when its inputs are complete; otherwise one error box with
-// the first failing rule's message. The valid wizard passes every step (navigation);
-// the English messages are the catalogue's.
+// The steps' own rules: Next leaves a step only when its inputs are complete, otherwise
+// one error box with the first failing rule's message; the depth check boxes of step 7
+// switch their own boxes; the explanation of an inhomogeneous image on step 3 is
+// opened by the rating, kept free of refused characters and held to 120 characters.
 
 #include "dialogdriver.h"
 #include "wizard/mainwindow.h"
@@ -10,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,7 +19,7 @@
 #include <QTableView>
 #include <QtTest>
 
-class TestValidation : public QObject
+class TestSteps : public QObject
 {
     Q_OBJECT
 
@@ -25,6 +27,18 @@ class TestValidation : public QObject
     QScopedPointer<MainWindow> window;
 
     template <typename T> T *child(const QString &name) { return window->findChild<T *>(name); }
+    QPlainTextEdit *edit() { return child<QPlainTextEdit>("plainTextEdit4"); }
+    QComboBox *rating() { return child<QComboBox>("comboBox4ImgUnifor"); }
+    QString count() { return child<QLabel>("label_7")->text(); }
+    QStringList disabledBoxes()
+    {
+        QStringList names;
+        for (QDoubleSpinBox *box : window->findChildren<QDoubleSpinBox *>())
+            if (!box->isEnabled())
+                names << box->objectName();
+        names.sort();
+        return names;
+    }
 
     // Changes a valid wizard by "name=value" entries: combo boxes take an index, text
     // fields a text, check boxes 0 or 1 (clicked), mass boxes a number; "equipment="
@@ -69,7 +83,8 @@ private slots:
                                    {"Hospital", "Sala 3", "US-8", "Acuson", "Siemens"}});
         window.reset(new MainWindow(0));
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.data()));
         WizardFill::makeStepsValid(window.data());
     }
     void cleanup()
@@ -95,8 +110,7 @@ private slots:
 
         row("1 no selection", 0, {"equipment="}, "Selecione um equipamento");
         // every box of the rule counts, whichever one is left unchosen
-        for (const QString box : {"comboBox3cabo", "comboBox3botoes", "comboBox3Controles",
-                                  "comboBox3FiltPoeira", "comboBox3Monitor", "comboBox3Transtud"})
+        for (const QString box : {"comboBox3cabo", "comboBox3Transtud"})
             row("2 without " + box, 1, {box + "=0"}, choice);
 
         row("3 not rated", 2, {"comboBox4ImgUnifor=0"}, rating);
@@ -112,8 +126,7 @@ private slots:
         row("3 blanks count as text", 2,
             {"comboBox4ImgUnifor=2", "plainTextEdit4= ", "lineEdit4Transdutor= "}, "");
 
-        for (const QString box : {"comboBox2_05db_RA", "comboBox2_05db_RL", "comboBox2_05db_ZM",
-                                  "comboBox2_07db_RA", "comboBox2_07db_RL", "comboBox2_07db_ZM"})
+        for (const QString box : {"comboBox2_05db_ZM", "comboBox2_07db_RL"})
             row("4 without " + box, 3, {box + "=0"}, choice);
         // every checked row is examined, and only checked rows
         row("7 all unchecked, all zero", 6, {"masses=0", "checks=0"}, "");
@@ -164,7 +177,120 @@ private slots:
             QCOMPARE(text, selected.contains(box->objectName()) ? QStringLiteral("0,000") : "");
         }
     }
+
+    // Composed from the form's naming: check-box suffix per grid, and "s" + attenuation
+    // + type + quantity + depth for the boxes.
+    void eachCheckBoxSwitchesOnlyItsRow()
+    {
+        const char *const grids[][2] = {{"", "5A"}, {"_1", "7A"}, {"_3", "5H"}, {"_4", "7H"}};
+        for (const auto &grid : grids) {
+            for (const char *depth : {"2", "4", "6", "8"}) {
+                QStringList boxes;
+                for (const char *quantity : {"A", "Ar", "L"})
+                    boxes << QString("s%1%2%3").arg(grid[1], quantity, depth);
+                auto *box = child<QCheckBox>(QString("checkBox%1cm%2").arg(depth, grid[0]));
+                box->click();
+                QCOMPARE(disabledBoxes(), boxes);
+                box->click();
+                QCOMPARE(disabledBoxes(), QStringList());
+                // the typed values stay
+                for (const QString &name : boxes)
+                    QCOMPARE(child<QDoubleSpinBox>(name)->value(), 3.0);
+            }
+        }
+    }
+
+    // Ratings 2 and 3 open the field with the focus in it; 0 and 1 erase what was
+    // typed, close it and move the focus to the transducer field.
+    void ratingOpensAndClosesTheField_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("3 to 1") << 3 << 1;
+        QTest::newRow("2 to 0") << 2 << 0;
+        QTest::newRow("1 to 2") << 1 << 2;
+        QTest::newRow("0 to 3") << 0 << 3;
+    }
+    void ratingOpensAndClosesTheField()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        child<QStackedWidget>("stackedWidget")->setCurrentIndex(2);
+        rating()->setCurrentIndex(from);
+        if (from > 1)
+            QTest::keyClicks(edit(), "faixa escura");
+        rating()->setCurrentIndex(to);
+        const bool open = to > 1;
+        QCOMPARE(edit()->isEnabled(), open);
+        QCOMPARE(child<QLabel>("labelUniform")->isVisible(), open);
+        QCOMPARE(window->focusWidget(),
+                 open ? static_cast<QWidget *>(edit()) : child<QLineEdit>("lineEdit4Transdutor"));
+        QCOMPARE(edit()->toPlainText(), QString());
+        if (from > 1)
+            QCOMPARE(count(), QStringLiteral("0"));
+    }
+
+    // Typed one key at a time or pasted as one edit at the cursor: refused characters
+    // go from the end, whatever passes 120 characters is cut before the cursor.
+    void filterAndLimit_data()
+    {
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("cursorAt");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QString>("result");
+        const QString letters = QString(200, QChar('L'));
+        QTest::newRow("typed refused") << true << "ok " << 3 << "+$=<|~"
+                                       << "ok ";
+        QTest::newRow("typed letters, digits, punctuation")
+            << true << "ok " << 3 << "Sombra ção 12.5%, (x)!"
+            << "ok Sombra ção 12.5%, (x)!";
+        QTest::newRow("typed Return at the end") << true << "ab" << 2 << "\n\n"
+                                                 << "ab";
+        QTest::newRow("typed Return inside") << true << "ab" << 1 << "\n"
+                                             << "a\nb";
+        QTest::newRow("typed at 120")
+            << true << letters.left(119) << 119 << "xy" << letters.left(119) + "x";
+        QTest::newRow("exactly 120") << false << "" << 0 << letters.left(120) << letters.left(120);
+        QTest::newRow("into the middle")
+            << false << "abcdefgh" << 3 << letters << "abc" + letters.left(112) + "defgh";
+        QTest::newRow("refused characters at the end")
+            << false << "ok " << 3 << QString(300, QChar('+')) << "ok ";
+        QTest::newRow("refused ones after the cut")
+            << false << "" << 0 << letters + "<<<" << letters.left(120);
+        // a paste this long once nested one call per deleted character
+        QTest::newRow("100000 letters") << false << "fim" << 3 << QString(100000, QChar('M'))
+                                        << "fim" + QString(117, QChar('M'));
+    }
+    void filterAndLimit()
+    {
+        QFETCH(bool, typed);
+        QFETCH(QString, start);
+        QFETCH(int, cursorAt);
+        QFETCH(QString, added);
+        QFETCH(QString, result);
+        child<QStackedWidget>("stackedWidget")->setCurrentIndex(2);
+        rating()->setCurrentIndex(3);
+        edit()->insertPlainText(start);
+        QTextCursor cursor = edit()->textCursor();
+        cursor.setPosition(cursorAt);
+        edit()->setTextCursor(cursor);
+        if (typed) {
+            // Return as its key; characters beyond ASCII keys arrive as text events
+            for (const QChar c : added) {
+                if (c == '\n')
+                    QTest::keyClick(edit(), Qt::Key_Return);
+                else
+                    QTest::sendKeyEvent(QTest::Click, edit(), Qt::Key_unknown, QString(c),
+                                        Qt::NoModifier);
+            }
+        } else {
+            edit()->insertPlainText(added);
+        }
+        QCOMPARE(edit()->toPlainText(), result);
+        QCOMPARE(count(), QString::number(result.size()));
+    }
 };
 
-QTEST_MAIN(TestValidation)
-#include "tst_validation.moc"
+QTEST_MAIN(TestSteps)
+#include "tst_steps.moc"
