@@ -1,6 +1,4 @@
-// Inspections kept in zetu.db: every input through a draft and back into the next
-// window, damaged drafts, the history of a scanner and a database that cannot be
-// written.
+// Inspections kept in zetu.db: drafts, the history of a scanner, an unwritable file.
 
 #include "history/inspectionstore.h"
 #include "wizard/mainwindow.h"
@@ -9,73 +7,37 @@
 #include "wizardfill.h"
 #include "workdir.h"
 
-#include <QCalendarWidget>
-#include <QJsonDocument>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QStackedWidget>
-#include <QTableWidget>
 #include <QTest>
-#include <QTextEdit>
+#include <QtWidgets>
 
 using Values = QMap<QString, QVariant>;
 
-namespace {
-
-// Walks the wizard's inputs by type, as a new input would be found; the language and
-// the photograph selector are settings of the window.
-template <typename T, typename F> void each(QWidget *w, F f)
-{
-    for (T *input : w->findChildren<T *>()) {
-        const QString name = input->objectName();
-        if (!name.isEmpty() && !name.startsWith("qt_") && name != "comboBox" &&
-            name != "comboBoxImage")
-            f(input);
-    }
-}
-
-// Reads every input; with `change`, first gives each one a value other than its start.
-Values inputs(QWidget *w, bool change = false)
+// Every input of the wizard found by type, as a new one would be, but the language and
+// the photograph selector; with `change`, each first gets a value other than its start.
+static Values inputs(QWidget *w, bool change = false)
 {
     Values v;
-    each<QComboBox>(w, [&](QComboBox *b) {
-        if (change)
-            b->setCurrentIndex(b->count() - 1);
-        v[b->objectName()] = b->currentIndex();
-    });
-    each<QCheckBox>(w, [&](QCheckBox *b) {
-        if (change)
-            b->setChecked(!b->isChecked());
-        v[b->objectName()] = b->isChecked();
-    });
-    each<QDoubleSpinBox>(w, [&](QDoubleSpinBox *b) {
-        if (change)
-            b->setValue(b->minimum() + (b->maximum() - b->minimum()) * 0.37);
-        v[b->objectName()] = b->value();
-    });
-    auto text = [&](auto *e, auto get, auto set) {
-        if (e->isReadOnly())
-            return;
-        if (change)
-            (e->*set)("Texto de " + e->objectName());
-        v[e->objectName()] = (e->*get)();
-    };
-    each<QLineEdit>(w, [&](QLineEdit *e) { text(e, &QLineEdit::text, &QLineEdit::setText); });
-    each<QPlainTextEdit>(w, [&](QPlainTextEdit *e) {
-        text(e, &QPlainTextEdit::toPlainText, &QPlainTextEdit::setPlainText);
-    });
-    each<QTextEdit>(
-        w, [&](QTextEdit *e) { text(e, &QTextEdit::toPlainText, &QTextEdit::setPlainText); });
-    each<QCalendarWidget>(w, [&](QCalendarWidget *c) {
-        if (change)
-            c->setSelectedDate(QDate(2025, 3, 14));
-        v[c->objectName()] = c->selectedDate();
-    });
+    for (QWidget *i : w->findChildren<QWidget *>()) {
+        const QString n = i->objectName();
+        const QMetaProperty user = i->metaObject()->userProperty();
+        if (!user.isValid() || n.isEmpty() || n.startsWith("qt_") || n == "comboBox" ||
+            n == "comboBoxImage" || i->property("readOnly").toBool())
+            continue;
+        const QVariant x = user.read(i);
+        const double low = i->property("minimum").toDouble(),
+                     high = i->property("maximum").toDouble();
+        const QMap<int, QVariant> other = {{QMetaType::Bool, !x.toBool()},
+                                           {QMetaType::Double, low + (high - low) * 0.37},
+                                           {QMetaType::QString, "Texto de " + n},
+                                           {QMetaType::QDate, QDate(2025, 3, 14)}};
+        if (auto *box = qobject_cast<QComboBox *>(i); box && change)
+            box->setCurrentIndex(box->count() - 1);
+        else if (change)
+            user.write(i, other.value(x.userType(), x));
+        v[n] = user.read(i);
+    }
     return v;
 }
-
-} // namespace
 
 class TestHistory : public QObject
 {
@@ -92,34 +54,20 @@ class TestHistory : public QObject
     {
         QTest::mouseClick(child(name, in), Qt::LeftButton);
     }
-    void open()
-    {
-        window.reset(new MainWindow(0));
-        window->show();
-    }
-    // Runs the start of the program and answers its boxes as queued in `driver`.
-    void start(DialogDriver &driver)
-    {
-        window->resumeAtStart();
-        QVERIFY(driver.waitDone());
-    }
+    void open() { window.reset(new MainWindow(0)); }
 
 private slots:
     void init()
     {
+        window.reset(); // the last one goes with the suite, before its folder
+        workDir.reset();
         workDir.reset(new WorkDir);
         WizardFill::seedEquipment({{"Hospital Central", "Radiologia", "US-01", "Logiq", "GE"},
                                    {"Hospital Central", "Radiologia", "US-02", "Voluson", "GE"}});
     }
-    void cleanup()
-    {
-        window.reset();
-        workDir.reset();
-    }
-
     // A draft is written when step 1 is left; the window then goes without closing,
     // as in a crash, and the next one offers it and restores every input, the photos
-    // and the step. Values a later edit of the file spoiled are named and left alone.
+    // and the step. Values spoilt in the file since are named and left at their start.
     void draftComesBack_data()
     {
         QTest::addColumn<QString>("damage"); // JSON merged into the stored values
@@ -154,25 +102,20 @@ private slots:
         click("pushButtonNext");
         window.reset();
 
-        QSqlQuery query("SELECT Inputs FROM inspection", QSqlDatabase::database());
-        QVERIFY(query.next());
-        QJsonObject stored = QJsonDocument::fromJson(query.value(0).toByteArray()).object();
-        const QJsonObject spoilt = QJsonDocument::fromJson(damage.toUtf8()).object();
-        for (auto v = spoilt.begin(); v != spoilt.end(); ++v)
-            stored[v.key()] = v.value();
-        query.prepare("UPDATE inspection SET Inputs = ?");
-        query.addBindValue(damage.isEmpty() ? QByteArray("{\"step\": 1")
-                                            : QJsonDocument(stored).toJson());
-        QVERIFY(query.exec());
-        if (photoGone)
-            QVERIFY(QFile::remove("uniforme.png"));
+        QSqlQuery query(QSqlDatabase::database());
+        query.prepare("UPDATE inspection SET Inputs = " + // an empty damage cuts the values
+                      QString(damage.isEmpty() ? "'{' || ?" : "json_patch(Inputs, ?)"));
+        query.addBindValue(damage);
+        QVERIFY(query.exec() && query.numRowsAffected() == 1 &&
+                (!photoGone || QFile::remove("uniforme.png")));
 
         open();
         driver.clear();
         driver.press(QMessageBox::Yes);
         if (!named.isEmpty())
             driver.press(QMessageBox::Ok);
-        start(driver);
+        window->resumeAtStart();
+        QVERIFY(driver.waitDone());
         QVERIFY(driver.seen().first().text.startsWith(
             "Continuar a inspeção não concluída de US-01 de " +
             QDate::currentDate().toString("dd/MM/yyyy")));
@@ -180,50 +123,35 @@ private slots:
         for (const QString &name : named)
             QVERIFY2(driver.last().text.contains(name), qPrintable(driver.last().text));
         QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), damage.isEmpty() ? 0 : 1);
-        QCOMPARE(child<QDoubleSpinBox>("s5AA2")->isEnabled(),
+        QCOMPARE(child<QWidget>("s5AA2")->isEnabled(),
                  child<QCheckBox>("checkBox2cm")->isChecked());
-        QCOMPARE(!child<QLabel>("labelUniformImg")->pixmap(Qt::ReturnByValue).isNull(),
-                 !photoGone && !damage.isEmpty());
-        if (damage.isEmpty())
-            return;
+        QCOMPARE(child<QLabel>("labelUniformImg")->pixmap(Qt::ReturnByValue).isNull(),
+                 photoGone || damage.isEmpty());
         const Values after = inputs(window.data());
-        QCOMPARE(after.keys(), before.keys());
         for (const QString &name : before.keys())
-            QVERIFY2((after[name] == before[name]) != named.contains(name), qPrintable(name));
+            QVERIFY2(damage.isEmpty() || (after[name] == before[name]) != named.contains(name),
+                     qPrintable(name));
     }
 
-    // Three inspections of one scanner, newest first, with the number of results that
-    // fail; one is opened after a confirmation and one deleted.
+    // Three inspections of one scanner, newest first, with how many results fail; the
+    // newest is deleted and the oldest opened, each after a confirmation.
     void historyOfThree()
     {
         open();
         WizardFill::selectEquipment(window.data());
         child<QLineEdit>("lineTecResp")->setText("Ana");
         click("pushButtonNext"); // today's draft: only the six mean distances pass
-        auto keep = [](int key, int daysAgo, const char *who, const QJsonObject &values) {
+        const QString who[] = {"Bruno", "Carla", "Davi"}; // Davi inspects the other scanner
+        const QJsonObject values[] = {{}, {{"comboBox3cabo", 1}, {"s5AAr2", 3.2}, {"step", 5}}, {}};
+        for (int i = 0; i < 3; ++i) {
             StoredInspection stored;
-            stored.equipmentKey = key;
-            stored.started = stored.changed = QDateTime::currentDateTime().addDays(-daysAgo);
-            stored.technician = who;
+            stored.equipmentKey = 1 + i / 2;
+            stored.started = stored.changed = QDateTime::currentDateTime().addDays(-1 - i);
+            stored.technician = stored.pdfPath = who[i];
             stored.state = StoredInspection::Reported;
-            stored.pdfPath = "/laudos/" + QString(who) + ".pdf";
-            stored.values = values;
+            stored.values = values[i];
             QVERIFY(InspectionStore::save(stored));
-        };
-        QJsonObject rated{{"step", 5}};
-        for (const char *name :
-             {"comboBox3cabo", "comboBox3Monitor", "comboBox3Controles", "comboBox3botoes",
-              "comboBox3FiltPoeira", "comboBox3Transtud", "comboBox2_05db_ZM", "comboBox2_07db_RL"})
-            rated[name] = 1;
-        keep(1, 30, "Bruno", rated);
-        QJsonObject measured = rated;
-        measured["doubleSpinBox4Freq"] = 2.0; // dead zone index 1 passes below 3 MHz
-        for (const char *name : {"doubleSpinBox6_3cm_05_12", "doubleSpinBox6_3cm_05_23",
-                                 "doubleSpinBox6_3cm_05_34", "s5AL2", "s5AA2"})
-            measured[name] = 10.0;
-        measured["s5AAr2"] = 3.2; // pi within 20 %
-        keep(1, 60, "Carla", measured);
-        keep(2, 10, "Davi", rated);
+        }
 
         QStringList seen;
         DialogDriver driver;
@@ -232,50 +160,32 @@ private slots:
             for (int row = 0; row < table->rowCount(); ++row)
                 for (int column = 1; column < 5; ++column)
                     seen << table->item(row, column)->text();
-            table->selectRow(2);
+            table->selectRow(0);
+            click("pushButtonDelete", dialog); // answered by the next action
+            table->selectRow(1);
             click("pushButtonOpen", dialog);
         });
-        driver.press(QMessageBox::Yes); // the wizard's own values are not in a report
+        driver.press(QMessageBox::Yes)
+            .press(QMessageBox::Yes); // the wizard's values are in no report
         click("pushButtonHistory");
         QVERIFY(driver.waitDone());
-        QCOMPARE(seen, QStringList({"Ana", "Rascunho", "44", "", "Bruno", "Relatório salvo", "42",
-                                    "/laudos/Bruno.pdf", "Carla", "Relatório salvo", "39",
-                                    "/laudos/Carla.pdf"}));
+        QCOMPARE(seen, QStringList({"Ana", "Rascunho", "44", "", "Bruno", "Relatório salvo", "50",
+                                    "Bruno", "Carla", "Relatório salvo", "48", "Carla"}));
         QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString()); // not stored: start value
         QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 5);
         QCOMPARE(child<QDoubleSpinBox>("s5AAr2")->value(), 3.2);
-
-        driver.then([&](QWidget *dialog) {
-            child<QTableWidget>("tableWidget", dialog)->selectRow(0);
-            click("pushButtonDelete", dialog); // answered by the next action
-            dialog->close();
-        });
-        driver.press(QMessageBox::Yes);
-        click("pushButtonHistory");
-        QVERIFY(driver.waitDone());
         QCOMPARE(InspectionStore::forEquipment(1).size(), 2);
-        QCOMPARE(InspectionStore::forEquipment(2).size(), 1);
     }
 
-    // A database that cannot be written: one notice at start, the wizard goes on.
-    void unwritableDatabase_data()
-    {
-        QTest::addColumn<bool>("folder");
-        QTest::newRow("not a database") << false;
-        QTest::newRow("a folder") << true;
-    }
+    // A database that cannot be written (a folder): one notice at start, none on close.
     void unwritableDatabase()
     {
-        QFETCH(bool, folder);
-        QFile::remove("zetu.db");
-        QFile file("zetu.db");
-        QVERIFY(folder ? QDir().mkdir("zetu.db")
-                       : file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')));
-        file.close();
+        QVERIFY(QFile::remove("zetu.db") && QDir().mkdir("zetu.db"));
         open();
         DialogDriver driver;
         driver.press(QMessageBox::Ok);
-        start(driver);
+        window->resumeAtStart();
+        QVERIFY(driver.waitDone());
         QCOMPARE(driver.last().title, "Inspeções não serão guardadas");
         QVERIFY(driver.last().text.contains("zetu.db não pode ser gravado"));
         window->close();
