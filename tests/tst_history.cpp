@@ -10,13 +10,11 @@
 #include <QTest>
 #include <QtWidgets>
 
-using Values = QMap<QString, QVariant>;
-
 // Every input of the wizard found by type, as a new one would be, but the language and
 // the photograph selector; with `change`, each first gets a value other than its start.
-static Values inputs(QWidget *w, bool change = false)
+static QVariantMap inputs(QWidget *w, bool change = false)
 {
-    Values v;
+    QVariantMap v;
     for (QWidget *i : w->findChildren<QWidget *>()) {
         const QString n = i->objectName();
         const QMetaProperty user = i->metaObject()->userProperty();
@@ -24,12 +22,11 @@ static Values inputs(QWidget *w, bool change = false)
             n == "comboBoxImage" || i->property("readOnly").toBool())
             continue;
         const QVariant x = user.read(i);
-        const double low = i->property("minimum").toDouble(),
-                     high = i->property("maximum").toDouble();
-        const QMap<int, QVariant> other = {{QMetaType::Bool, !x.toBool()},
-                                           {QMetaType::Double, low + (high - low) * 0.37},
-                                           {QMetaType::QString, "Texto de " + n},
-                                           {QMetaType::QDate, QDate(2025, 3, 14)}};
+        const QMap<int, QVariant> other = {
+            {QMetaType::Bool, !x.toBool()},
+            {QMetaType::Double, i->property("maximum").toDouble() * 0.9},
+            {QMetaType::QString, "Texto de " + n},
+            {QMetaType::QDate, QDate(2025, 3, 14)}};
         if (auto *box = qobject_cast<QComboBox *>(i); box && change)
             box->setCurrentIndex(box->count() - 1);
         else if (change)
@@ -46,14 +43,11 @@ class TestHistory : public QObject
     QScopedPointer<WorkDir> workDir;
     QScopedPointer<MainWindow> window;
 
-    template <typename T = QPushButton> T *child(const char *name, QWidget *in = nullptr)
+    template <typename T = QPushButton> T *child(const char *n, QWidget *in = nullptr)
     {
-        return (in ? in : window.data())->findChild<T *>(QLatin1String(name));
+        return (in ? in : window.data())->findChild<T *>(n);
     }
-    void click(const char *name, QWidget *in = nullptr)
-    {
-        QTest::mouseClick(child(name, in), Qt::LeftButton);
-    }
+    void click(const char *n, QWidget *in = nullptr) { child(n, in)->click(); }
     void open() { window.reset(new MainWindow(0)); }
 
 private slots:
@@ -65,39 +59,34 @@ private slots:
         WizardFill::seedEquipment({{"Hospital Central", "Radiologia", "US-01", "Logiq", "GE"},
                                    {"Hospital Central", "Radiologia", "US-02", "Voluson", "GE"}});
     }
-    // A draft is written when step 1 is left; the window then goes without closing,
-    // as in a crash, and the next one offers it and restores every input, the photos
-    // and the step. Values spoilt in the file since are named and left at their start.
+    // A draft written on leaving step 1 outlives its window, gone without closing; the
+    // next window restores it all but the values spoilt since, which it names.
     void draftComesBack_data()
     {
         QTest::addColumn<QString>("damage"); // JSON merged into the stored values
-        QTest::addColumn<bool>("photoGone");
         QTest::addColumn<QStringList>("named");
-        QTest::newRow("intact") << "{}" << false << QStringList();
+        QTest::newRow("intact") << "{}" << QStringList();
         QTest::newRow("foreign values")
             << R"({"doubleSpinBox4Freq": "abc", "comboBox3cabo": 99, "checkBox2cm": 7,
                   "calendarWidget": "31/02/2025", "s5AA2": 1e9, "later": 1})"
-            << false
             << QStringList{"comboBox3cabo", "checkBox2cm", "doubleSpinBox4Freq", "s5AA2",
                            "calendarWidget"};
-        QTest::newRow("photograph gone") << "{}" << true << QStringList{"uniforme.png"};
-        QTest::newRow("unreadable") << "" << false << QStringList{"ilegíveis"};
+        QTest::newRow("photograph gone") << "{}" << QStringList{"pushButtonLoadUniImg.png"};
+        QTest::newRow("unreadable") << "" << QStringList{"ilegíveis"};
     }
     void draftComesBack()
     {
         QFETCH(QString, damage);
-        QFETCH(bool, photoGone);
         QFETCH(QStringList, named);
+        const bool photoGone = named.contains("pushButtonLoadUniImg.png");
         open();
-        QImage(40, 30, QImage::Format_RGB32).save("parte.png");
-        QImage(40, 30, QImage::Format_RGB32).save("uniforme.png");
         DialogDriver driver;
-        driver.chooseFile(workDir->file("parte.png")).chooseFile(workDir->file("uniforme.png"));
-        click("pushButtonMonitor");
-        click("pushButtonLoadUniImg");
-        QVERIFY(driver.waitDone());
-        const Values before = inputs(window.data(), true);
-        QVERIFY(before.size() > 100);
+        for (const QString photo : {"pushButtonMonitor", "pushButtonLoadUniImg"}) {
+            QImage(40, 30, QImage::Format_RGB32).save(photo + ".png");
+            driver.chooseFile(workDir->file(photo + ".png"));
+            click(qPrintable(photo));
+        }
+        const QVariantMap before = inputs(window.data(), true);
         WizardFill::selectEquipment(window.data());
         click("pushButtonNext");
         window.reset();
@@ -107,7 +96,7 @@ private slots:
                       QString(damage.isEmpty() ? "'{' || ?" : "json_patch(Inputs, ?)"));
         query.addBindValue(damage);
         QVERIFY(query.exec() && query.numRowsAffected() == 1 &&
-                (!photoGone || QFile::remove("uniforme.png")));
+                (!photoGone || QFile::remove("pushButtonLoadUniImg.png")));
 
         open();
         driver.clear();
@@ -127,10 +116,10 @@ private slots:
                  child<QCheckBox>("checkBox2cm")->isChecked());
         QCOMPARE(child<QLabel>("labelUniformImg")->pixmap(Qt::ReturnByValue).isNull(),
                  photoGone || damage.isEmpty());
-        const Values after = inputs(window.data());
-        for (const QString &name : before.keys())
-            QVERIFY2(damage.isEmpty() || (after[name] == before[name]) != named.contains(name),
-                     qPrintable(name));
+        const QVariantMap after = inputs(window.data());
+        for (const QString &n : before.keys())
+            QVERIFY2(damage.isEmpty() || (after[n] == before[n]) != named.contains(n),
+                     qPrintable(n));
     }
 
     // Three inspections of one scanner, newest first, with how many results fail; the
@@ -165,8 +154,7 @@ private slots:
             table->selectRow(1);
             click("pushButtonOpen", dialog);
         });
-        driver.press(QMessageBox::Yes)
-            .press(QMessageBox::Yes); // the wizard's values are in no report
+        driver.press(QMessageBox::Yes).press(QMessageBox::Yes); // wizard's values in no report
         click("pushButtonHistory");
         QVERIFY(driver.waitDone());
         QCOMPARE(seen, QStringList({"Ana", "Rascunho", "44", "", "Bruno", "Relatório salvo", "50",
@@ -186,7 +174,6 @@ private slots:
         driver.press(QMessageBox::Ok);
         window->resumeAtStart();
         QVERIFY(driver.waitDone());
-        QCOMPARE(driver.last().title, "Inspeções não serão guardadas");
         QVERIFY(driver.last().text.contains("zetu.db não pode ser gravado"));
         window->close();
         QCOMPARE(driver.seen().size(), 1);
