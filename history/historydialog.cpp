@@ -5,6 +5,8 @@
 #include "history/inspectionstore.h"
 
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidgetItem>
 
 HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const QString &scannerId,
@@ -35,6 +37,16 @@ HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const
         }
     }
     table->resizeColumnsToContents();
+    // Wide enough for every column and tall enough for some twenty rows, in the
+    // window's font, as far as the screen allows; a longer path is cut in its middle.
+    int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < table->columnCount(); ++column)
+        width += table->columnWidth(column);
+    const QMargins margins = layout()->contentsMargins();
+    const QRect available = screen()->availableGeometry();
+    resize(qBound(minimumSizeHint().width(), width + margins.left() + margins.right(),
+                  available.width() * 9 / 10),
+           qMin(fontMetrics().height() * 30, available.height() * 8 / 10));
     if (inspections.isEmpty())
         ui->labelEmpty->setVisible(true);
     else {
