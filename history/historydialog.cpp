@@ -4,6 +4,7 @@
 #include "history/failedresults.h"
 #include "history/inspectionstore.h"
 
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
@@ -36,6 +37,8 @@ HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const
             table->setItem(row, column, item);
         }
     }
+    // Long histories are measured on their first rows: their cells are alike.
+    table->horizontalHeader()->setResizeContentsPrecision(100);
     table->resizeColumnsToContents();
     // Wide enough for every column and tall enough for some twenty rows, in the
     // window's font, as far as the screen allows; a longer path is cut in its middle.

@@ -213,7 +213,8 @@ void MainWindow::showHistory()
         QMessageBox::information(this, windowTitle(), tr("Selecione um equipamento"));
         return;
     }
-    keepInspection();
+    if (draftTimer.isActive()) // values changed since the last write
+        keepInspection();
     HistoryDialog dialog(InspectionStore::forEquipment(key), InspectionStore::equipmentId(key),
                          this);
     const bool opened = dialog.exec() == QDialog::Accepted;
@@ -244,7 +245,8 @@ void MainWindow::showTrend()
         QMessageBox::information(this, windowTitle(), tr("Selecione um equipamento"));
         return;
     }
-    keepInspection();
+    if (draftTimer.isActive())
+        keepInspection();
     TrendDialog dialog(InspectionStore::forEquipment(key), InspectionStore::equipmentId(key), this);
     dialog.exec();
 }
