@@ -2,6 +2,7 @@
 #include "wizard/mainwindow.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -12,5 +13,6 @@ int main(int argc, char *argv[])
     const int languageIndex = installCatalogue(translator, language);
     MainWindow window(languageIndex);
     window.show();
+    QTimer::singleShot(0, &window, &MainWindow::resumeAtStart);
     return application.exec();
 }

@@ -27,6 +27,7 @@ struct StoredInspection
     State state = Draft;
     QString pdfPath; // the report's file once saved
     QJsonObject values;
+    bool unreadable = false; // the stored values were not a JSON object and are lost
 };
 
 #endif // STOREDINSPECTION_H

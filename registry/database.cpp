@@ -46,3 +46,30 @@ void DataBase::closeDataBase()
 {
     db.close();
 }
+
+bool DataBase::createInspectionTable()
+{
+    if (!db.isOpen())
+        return false;
+    QSqlQuery create(db);
+    const QStringList columns = {
+        QStringLiteral("ID_key INTEGER primary key"), QStringLiteral("Equipment INTEGER"),
+        QStringLiteral("Started VARCHAR(30)"),        QStringLiteral("Changed VARCHAR(30)"),
+        QStringLiteral("Technician VARCHAR(80)"),     QStringLiteral("State INTEGER"),
+        QStringLiteral("Report VARCHAR(260)"),        QStringLiteral("Inputs TEXT")};
+    return create.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS inspection (") +
+                       columns.join(QStringLiteral(", ")) + QStringLiteral(")")) &&
+           create.exec(QStringLiteral(
+               "CREATE INDEX IF NOT EXISTS inspection_equipment ON inspection (Equipment)"));
+}
+
+bool DataBase::isWritable()
+{
+    if (!db.isOpen())
+        return false;
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    probe.exec(QStringLiteral("ROLLBACK"));
+    return true;
+}

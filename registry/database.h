@@ -14,6 +14,12 @@ public:
 
     void openDataBase(const QString &fileName);
     void createTable();
+    // Creates table `inspection` (the stored inspections) and its index on the
+    // scanner's key when they are missing; false when the file cannot take them.
+    bool createInspectionTable();
+    // Whether the open file can be written: a write transaction is begun and
+    // rolled back, so nothing is changed.
+    bool isWritable();
     void closeDataBase();
 
 private:

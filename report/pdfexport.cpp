@@ -66,5 +66,7 @@ void ReportForm::on_pushButtonSave_clicked()
     if (!painted || !written.isFile() || written.size() == 0) {
         QMessageBox::warning(this, tr("Salvar Relatório"),
                              tr("Não foi possível gravar o arquivo PDF."));
+        return;
     }
+    emit reportSaved(fileName);
 }

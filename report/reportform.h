@@ -72,6 +72,9 @@ public:
                          double w6, double w8, double a2, double a4, double a6, double a8, bool c2,
                          bool c4, bool c6, bool c8, int massType);
 
+signals:
+    void reportSaved(const QString &fileName);
+
 private slots:
     // PDF export (pdfexport.cpp)
     void on_pushButtonCancel_clicked();

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="pt_BR">
 <context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Histórico de inspeções</source>
+        <translation>Inspection history</translation>
+    </message>
+    <message>
+        <source>Inspeções do equipamento %1</source>
+        <translation>Inspections of the equipment %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Técnico</source>
+        <translation>Technician</translation>
+    </message>
+    <message>
+        <source>Estado</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Reprovados</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Relatório PDF</source>
+        <translation>PDF report</translation>
+    </message>
+    <message>
+        <source>Nenhuma inspeção guardada para este equipamento.</source>
+        <translation>No inspection kept for this equipment.</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Apagar</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Relatório salvo</source>
+        <translation>Report saved</translation>
+    </message>
+    <message>
+        <source>Rascunho</source>
+        <translation>Draft</translation>
+    </message>
+    <message>
+        <source>Apagar a inspeção de %1? Ela não poderá ser recuperada.</source>
+        <translation>Delete the inspection of %1? It cannot be recovered.</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a inspeção.</source>
+        <translation>The inspection could not be deleted.</translation>
+    </message>
+</context>
+<context>
     <name>InsertEquip</name>
     <message>
         <source>Equipamento</source>
@@ -510,6 +573,64 @@ explicando a inomogeneidade</source>
     <message>
         <source>Prencha o nome do responsável técnico</source>
         <translation>Fill the specialist person name</translation>
+    </message>
+    <message>
+        <source>Inspeções guardadas do equipamento selecionado</source>
+        <translation>Kept inspections of the selected equipment</translation>
+    </message>
+    <message>
+        <source>Histórico…</source>
+        <translation>History…</translation>
+    </message>
+    <message>
+        <source>Evolução dos resultados do equipamento selecionado</source>
+        <translation>Results of the selected equipment over time</translation>
+    </message>
+    <message>
+        <source>Tendência…</source>
+        <translation>Trend…</translation>
+    </message>
+    <message>
+        <source>Continuar a inspeção não concluída de %1 de %2?</source>
+        <translation>Continue the unfinished inspection of %1 from %2?</translation>
+    </message>
+    <message>
+        <source>Inspeção não concluída</source>
+        <translation>Unfinished inspection</translation>
+    </message>
+    <message>
+        <source>Inspeções não serão guardadas</source>
+        <translation>Inspections will not be kept</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db não pode ser gravado. O assistente funciona normalmente, mas nenhuma inspeção será guardada: os valores se perdem ao fechar o programa.</source>
+        <translation>The file zetu.db cannot be written. The wizard works as usual, but no inspection will be kept: the values are lost when the program is closed.</translation>
+    </message>
+    <message>
+        <source>todos os valores (dados ilegíveis)</source>
+        <translation>all values (unreadable data)</translation>
+    </message>
+    <message>
+        <source>fotografia não encontrada: %1</source>
+        <translation>photograph not found: %1</translation>
+    </message>
+    <message>
+        <source>Inspeção restaurada</source>
+        <translation>Inspection restored</translation>
+    </message>
+    <message>
+        <source>Estes valores não puderam ser restaurados e ficaram como no início:
+%1</source>
+        <translation>These values could not be restored and were left as at the start:
+%1</translation>
+    </message>
+    <message>
+        <source>Abrir inspeção</source>
+        <translation>Open inspection</translation>
+    </message>
+    <message>
+        <source>O assistente tem valores que não estão em nenhum relatório salvo. Abrir a inspeção de %1 no lugar deles? Eles continuam no histórico como rascunho.</source>
+        <translation>The wizard holds values that are in no saved report. Open the inspection of %1 in their place? They stay in the history as a draft.</translation>
     </message>
 </context>
 <context>

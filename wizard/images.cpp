@@ -107,15 +107,23 @@ void MainWindow::loadPartImage(int partIndex)
     const QString path = chooseImage(this, lastDir);
     if (path.isNull())
         return;
+    setPartImage(partIndex, path);
+}
+
+bool MainWindow::setPartImage(int partIndex, const QString &path)
+{
     // An unreadable file leaves the part's photograph as it was, so the report
     // never loses a photograph that the label still shows.
     QPixmap *pixmap = readImage(path);
     if (!pixmap)
-        return;
+        return false;
     delete partImages.take(partIndex);
     partImages.insert(partIndex, pixmap);
+    partImagePaths.insert(partIndex, path);
     fitToLabel(ui->labelEquipPartImg, *pixmap);
     ui->comboBoxImage->setCurrentIndex(partIndex);
+    inputChanged();
+    return true;
 }
 
 void MainWindow::on_comboBoxImage_currentIndexChanged(int index)
@@ -132,7 +140,9 @@ void MainWindow::on_pushButtonPartImgClear_clicked()
     if (!partImages.contains(index))
         return;
     delete partImages.take(index);
+    partImagePaths.remove(index);
     ui->labelEquipPartImg->setPixmap(QPixmap());
+    inputChanged();
 }
 
 void MainWindow::on_pushButtonLoadUniImg_clicked()
@@ -140,19 +150,29 @@ void MainWindow::on_pushButtonLoadUniImg_clicked()
     const QString path = chooseImage(this, lastDir);
     if (path.isNull())
         return;
+    setUniformImage(path);
+}
+
+bool MainWindow::setUniformImage(const QString &path)
+{
     QPixmap *pixmap = readImage(path);
     if (!pixmap)
-        return;
+        return false;
     delete uniformImage;
     fitToLabel(ui->labelUniformImg, *pixmap);
     uniformImage = pixmap;
+    uniformImagePath = path;
+    inputChanged();
+    return true;
 }
 
 void MainWindow::on_pushButtonUniformImgClear_clicked()
 {
     delete uniformImage;
     uniformImage = nullptr;
+    uniformImagePath.clear();
     ui->labelUniformImg->setPixmap(QPixmap());
+    inputChanged();
 }
 
 void MainWindow::on_comboBox4ImgUnifor_currentIndexChanged(int index)

@@ -39,6 +39,7 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     ui->labelUniform->hide();
     uniformImage = nullptr;
     lastDir = QDir::homePath();
+    setUpInspections();
 }
 
 MainWindow::~MainWindow()
@@ -64,6 +65,7 @@ void MainWindow::showStep(int index)
         ui->stackedWidget->setCurrentIndex(index);
         ui->labelStep->setText(stepTitles.value(index));
         ui->labelStep2->setText(stepCounters.value(index));
+        keepInspection();
     } else if (index == ui->stackedWidget->count()) {
         // The finished state: step 8 stays on screen and the report can be made.
         ui->pushButtonNext->setEnabled(false);

@@ -1,6 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "history/storedinspection.h"
 #include "registry/database.h"
 #include "report/evaluator.h"
 #include "report/reportform.h"
@@ -8,6 +9,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QStringList>
+#include <QTimer>
 
 class QDoubleSpinBox;
 class QPixmap;
@@ -30,6 +32,13 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(int languageIndex, QWidget *parent = 0);
     ~MainWindow();
+
+    // Run once the window is shown (main calls it from the event loop): says when
+    // zetu.db cannot keep inspections, else offers the latest unfinished inspection.
+    void resumeAtStart();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void on_pushButtonPrevious_clicked();
@@ -68,6 +77,13 @@ private slots:
     void on_pushButtonEdit_clicked();
     void on_comboBox_currentIndexChanged(int index);
 
+    // stored inspections (inspections.cpp)
+    void showHistory();
+    void showTrend();
+    void keepInspection();
+    void inputChanged();
+    void reportSaved(const QString &fileName);
+
 private:
     void showStep(int index);
     bool validateStep(int index);
@@ -78,6 +94,17 @@ private:
     // images
     void loadPartImage(int partIndex);
     void releaseImages();
+    // Set a photograph from its file (partIndex -1: the uniformity image); false and
+    // nothing changed when it cannot be read.
+    bool setPartImage(int partIndex, const QString &path);
+    bool setUniformImage(const QString &path);
+
+    // stored inspections
+    void setUpInspections();
+    void loadInspection(const StoredInspection &inspection);
+    void storeFailed();
+    int selectedEquipmentKey() const;
+    bool selectEquipment(int equipmentKey);
 
     // mass rows
     void updateMassRow(int row);
@@ -104,6 +131,18 @@ private:
     QStringList stepTitles;
     QStringList stepCounters;
     QString lastDir;
+    QHash<int, QString> partImagePaths; // file of each part photograph shown
+    QString uniformImagePath;
+
+    // the inspection being kept in zetu.db (id -1 until it is first written)
+    StoredInspection inspection;
+    QJsonObject startValues; // the inputs as the form starts, for loading an inspection
+    bool storeUsable = false;
+    bool inspectionTableReady = false;
+    bool storeNoticeShown = false;
+    bool restoring = false;
+    bool changedSinceReport = false;
+    QTimer draftTimer; // at most one draft write every 30 s while values change
 };
 
 #endif // MAINWINDOW_H

@@ -1,0 +1,117 @@
+#include "history/historydialog.h"
+#include "ui_historydialog.h"
+
+#include "history/failedresults.h"
+#include "history/inspectionstore.h"
+
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableWidgetItem>
+
+HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const QString &scannerId,
+                             QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::HistoryDialog)
+    , inspections(inspections)
+{
+    ui->setupUi(this);
+    ui->labelScanner->setText(ui->labelScanner->text().arg(scannerId));
+    QTableWidget *table = ui->tableWidget;
+    table->setRowCount(inspections.size());
+    for (int row = 0; row < inspections.size(); ++row) {
+        const StoredInspection &inspection = inspections.at(row);
+        const QString cells[] = {
+            inspection.started.toString(QStringLiteral("dd/MM/yyyy HH:mm")), inspection.technician,
+            inspection.state == StoredInspection::Reported ? tr("Relatório salvo") : tr("Rascunho"),
+            inspection.unreadable ? QStringLiteral("?")
+                                  : QString::number(failedResults(inspection.values)),
+            inspection.pdfPath};
+        for (int column = 0; column < 5; ++column) {
+            auto *item = new QTableWidgetItem(cells[column]);
+            if (column == 3)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (column == 4)
+                item->setToolTip(cells[column]);
+            table->setItem(row, column, item);
+        }
+    }
+    // Long histories are measured on their first rows: their cells are alike.
+    table->horizontalHeader()->setResizeContentsPrecision(100);
+    table->resizeColumnsToContents();
+    // Wide enough for every column and tall enough for some twenty rows, in the
+    // window's font, as far as the screen allows; a longer path is cut in its middle.
+    int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < table->columnCount(); ++column)
+        width += table->columnWidth(column);
+    const QMargins margins = layout()->contentsMargins();
+    const QRect available = screen()->availableGeometry();
+    resize(qBound(minimumSizeHint().width(), width + margins.left() + margins.right(),
+                  available.width() * 9 / 10),
+           qMin(fontMetrics().height() * 30, available.height() * 8 / 10));
+    if (inspections.isEmpty())
+        ui->labelEmpty->setVisible(true);
+    else {
+        ui->labelEmpty->setVisible(false);
+        table->selectRow(0);
+    }
+    connect(table, &QTableWidget::itemSelectionChanged, this, &HistoryDialog::updateButtons);
+    updateButtons();
+}
+
+HistoryDialog::~HistoryDialog()
+{
+    delete ui;
+}
+
+StoredInspection HistoryDialog::chosen() const
+{
+    return inspections.value(chosenRow);
+}
+
+void HistoryDialog::updateButtons()
+{
+    const bool selected = !ui->tableWidget->selectionModel()->selectedRows().isEmpty();
+    ui->pushButtonOpen->setEnabled(selected);
+    ui->pushButtonDelete->setEnabled(selected);
+}
+
+void HistoryDialog::on_pushButtonOpen_clicked()
+{
+    const QModelIndexList rows = ui->tableWidget->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return;
+    chosenRow = rows.first().row();
+    accept();
+}
+
+void HistoryDialog::on_tableWidget_cellDoubleClicked(int row, int)
+{
+    chosenRow = row;
+    accept();
+}
+
+void HistoryDialog::on_pushButtonDelete_clicked()
+{
+    const QModelIndexList rows = ui->tableWidget->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return;
+    const int row = rows.first().row();
+    const StoredInspection &inspection = inspections.at(row);
+    const QString when = inspection.started.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    if (QMessageBox::question(
+            this, windowTitle(),
+            tr("Apagar a inspeção de %1? Ela não poderá ser recuperada.").arg(when),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    if (!InspectionStore::remove(inspection.id)) {
+        QMessageBox::warning(this, windowTitle(), tr("Não foi possível apagar a inspeção."));
+        return;
+    }
+    deleted.append(inspection.id);
+    inspections.remove(row);
+    ui->tableWidget->removeRow(row);
+    ui->labelEmpty->setVisible(inspections.isEmpty());
+    updateButtons();
+}

@@ -1,0 +1,42 @@
+#ifndef HISTORYDIALOG_H
+#define HISTORYDIALOG_H
+
+#include "history/storedinspection.h"
+
+#include <QDialog>
+#include <QVector>
+
+namespace Ui {
+class HistoryDialog;
+}
+
+// The stored inspections of one scanner, newest first: date, technician, state, how
+// many results failed and the report's file. Open accepts the dialog with the chosen
+// inspection; Delete removes one from zetu.db after a confirmation.
+class HistoryDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    HistoryDialog(const QVector<StoredInspection> &inspections, const QString &scannerId,
+                  QWidget *parent = nullptr);
+    ~HistoryDialog();
+
+    // The inspection to open once the dialog is accepted.
+    StoredInspection chosen() const;
+    QVector<qint64> deletedIds() const { return deleted; }
+
+private slots:
+    void on_pushButtonOpen_clicked();
+    void on_pushButtonDelete_clicked();
+    void on_tableWidget_cellDoubleClicked(int row, int column);
+    void updateButtons();
+
+private:
+    Ui::HistoryDialog *ui;
+    QVector<StoredInspection> inspections; // in the order of the rows
+    QVector<qint64> deleted;
+    int chosenRow = -1;
+};
+
+#endif // HISTORYDIALOG_H

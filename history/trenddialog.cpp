@@ -1,0 +1,6 @@
+#include "history/trenddialog.h"
+
+TrendDialog::TrendDialog(const QVector<StoredInspection> &, const QString &, QWidget *parent)
+    : QDialog(parent)
+{
+}
