@@ -1,3 +1,4 @@
+#include "app/highdpi.h"
 #include "app/language.h"
 #include "wizard/mainwindow.h"
 
@@ -6,10 +7,13 @@
 
 int main(int argc, char *argv[])
 {
+    enableHighDpiScaling();
     QApplication application(argc, argv);
     const QString language = readLanguageSetting();
     QTranslator translator;
     const int languageIndex = installCatalogue(translator, language);
+    QTranslator qtTranslator;
+    installQtCatalogue(qtTranslator, languageIndex);
     MainWindow window(languageIndex);
     window.show();
     return application.exec();

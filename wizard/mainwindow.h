@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QSet>
 #include <QStringList>
 
 class QDoubleSpinBox;
@@ -30,6 +31,9 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(int languageIndex, QWidget *parent = 0);
     ~MainWindow();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void on_pushButtonPrevious_clicked();
@@ -74,6 +78,10 @@ private:
 
     // equipment list
     void setUpEquipmentModel();
+    void fitEquipmentColumns();
+    QSet<qlonglong> hiddenEquipmentKeys() const;
+    void showEquipmentRows(const QSet<qlonglong> &hiddenKeys);
+    void runEquipmentDialog(int mode);
 
     // images
     void loadPartImage(int partIndex);
