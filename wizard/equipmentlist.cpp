@@ -70,9 +70,12 @@ void MainWindow::fitEquipmentColumns()
             }
         }
     }
-    for (int column : columns) {
-        if (!width.contains(column))
-            width[column] = left / (columns.size() - width.size());
+    if (width.size() < columns.size()) {
+        const int share = left / (columns.size() - width.size());
+        for (int column : columns) {
+            if (!width.contains(column))
+                width[column] = share;
+        }
     }
     for (int column : columns)
         header->resizeSection(column, width[column]);
