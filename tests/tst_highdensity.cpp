@@ -1,7 +1,9 @@
 // screen: xcb 192 dpi
-// On a screen of twice the usual density every step, the equipment dialog and the
-// report pages keep the layout they have at 96 dpi at twice the size: no two
-// sibling widgets overlap and no text is cut, in either language.
+// On a screen of twice the usual density, with a system locale whose week starts
+// on Monday: every step, the equipment dialog and the report pages keep their 96 dpi
+// layout at twice the size, no two sibling widgets overlap, no text is cut, and the
+// calendar highlights the selected date. Enter on Next moves on, the report opens
+// from its shortcut.
 
 #include "app/highdpi.h"
 #include "app/language.h"
@@ -11,62 +13,55 @@
 #include "wizardfill.h"
 #include "workdir.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
+#include <QCalendarWidget>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QStackedWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTranslator>
-
-namespace {
-// Overlapping siblings and widgets smaller than their text, under root.
-QStringList faults(QWidget *root)
-{
-    QStringList found;
-    QList<QWidget *> siblings;
-    for (QWidget *child : root->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!child->isVisible() || child->isWindow())
-            continue;
-        found << faults(child);
-        if (child->objectName().startsWith("qt_"))
-            continue;
-        for (QWidget *other : siblings)
-            if (other->geometry().intersects(child->geometry()))
-                found << other->objectName() + " over " + child->objectName();
-        siblings << child;
-        auto *label = qobject_cast<QLabel *>(child);
-        const bool hasText = (label && !label->text().isEmpty() && !label->wordWrap()) ||
-                             qobject_cast<QAbstractButton *>(child) ||
-                             qobject_cast<QComboBox *>(child);
-        const QSize needed =
-            qobject_cast<QComboBox *>(child) ? child->sizeHint() : child->minimumSizeHint();
-        if (hasText && (child->width() < needed.width() || child->height() < needed.height()))
-            found << child->objectName() + " cut";
-    }
-    return found;
-}
-} // namespace
 
 class TestHighDensity : public QObject
 {
     Q_OBJECT
 
-    QString shots = qEnvironmentVariable("ZETU_SHOTS"); // folder for screenshots, if set
-
     QStringList found; // what look saw wrong, by screen
 
-    void look(QWidget *widget, const QSize &size, const QString &name)
+    // Overlapping siblings and widgets with text smaller than they need, under root.
+    void inspect(QWidget *root, const QString &screen)
+    {
+        QList<QWidget *> siblings;
+        for (QWidget *child :
+             root->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!child->isVisible() || child->isWindow())
+                continue;
+            inspect(child, screen);
+            if (child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
+                continue; // Qt's own parts of a widget
+            const QString name = screen + ": " + child->objectName();
+            for (QWidget *other : siblings)
+                if (other->geometry().intersects(child->geometry()))
+                    found << name + " over " + other->objectName();
+            siblings << child;
+            auto *label = qobject_cast<QLabel *>(child);
+            const QSize needed =
+                child->inherits("QComboBox") ? child->sizeHint() : child->minimumSizeHint();
+            if (((label && !label->text().isEmpty() && !label->wordWrap()) ||
+                 child->inherits("QAbstractButton") || child->inherits("QComboBox")) &&
+                (child->width() < needed.width() || child->height() < needed.height()))
+                found << name + " cut";
+        }
+    }
+    void look(QWidget *widget, const QSize &size, const QString &screen)
     {
         QTest::qWait(20); // layouts follow texts set a moment ago
         const QPixmap shot = widget->grab();
-        if (!shots.isEmpty())
-            shot.save(shots + "/" + QTest::currentDataTag() + "-" + name + ".png");
+        if (qEnvironmentVariableIsSet("ZETU_SHOTS")) // a folder for screenshots
+            shot.save(qEnvironmentVariable("ZETU_SHOTS") + "/" + QTest::currentDataTag() + screen +
+                      ".png");
         if (widget->devicePixelRatioF() != 2.0 || widget->size() != size || shot.size() != size * 2)
-            found << name + ": not at twice the size";
-        for (const QString &fault : faults(widget))
-            found << name + ": " + fault;
+            found << screen + ": not at twice the size";
+        inspect(widget, screen);
     }
 
 private slots:
@@ -79,46 +74,59 @@ private slots:
     void everyScreen()
     {
         QFETCH(QString, language);
-        found.clear();
         WorkDir workDir;
         QTranslator translator;
+        found.clear();
         WizardFill::seedEquipment({{"Hospital Universitário", "Radiologia", "US-000123",
                                     "Logiq P5 Premium", "GE Healthcare"}});
         MainWindow window(installCatalogue(translator, language));
         WizardFill::makeStepsValid(&window);
         window.findChild<QComboBox *>("comboBox4ImgUnifor")->setCurrentIndex(2);
         window.findChild<QPlainTextEdit *>("plainTextEdit4")->setPlainText("Sombra à esquerda");
+        auto *calendar = window.findChild<QCalendarWidget *>("calendarWidget");
+        const QModelIndex day = calendar->findChild<QTableView *>()->currentIndex();
+        QCOMPARE(day.data().toInt(), calendar->selectedDate().day());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         DialogDriver driver;
-        auto *next = window.findChild<QAbstractButton *>("pushButtonNext");
-        for (int step = 1; step <= 8; ++step) {
+        auto *next = window.findChild<QPushButton *>("pushButtonNext");
+        auto *report = window.findChild<QPushButton *>("pushButtonReport");
+        for (int step = 1; step <= 8; ++step) { // Enter on the focused Next button
+            QCOMPARE(window.findChild<QLabel *>("labelStep2")->text(), QString("%1 / 8").arg(step));
             look(&window, QSize(700, 500), QString::number(step));
-            next->click();
+            next->setFocus();
+            QTest::keyClick(next, Qt::Key_Return);
+            QCOMPARE(report->isEnabled(), step == 8);
         }
-        driver.then([&](QWidget *dialog) { // the equipment dialog
+        driver.then([&](QWidget *dialog) {
             look(dialog, QSize(448, 246), "equipment");
             dialog->close();
         });
-        window.findChild<QAbstractButton *>("pushButtonNewRecord")->click();
-        driver.then([&](QWidget *report) {
-            for (int page = 1; page <= 3; ++page) {
-                auto *frame = report->findChild<QWidget *>(QString("frameFormPage%1").arg(page));
-                look(frame, frame->size(), "report" + QString::number(page));
-            }
-            report->close();
+        window.findChild<QPushButton *>("pushButtonNewRecord")->click();
+        bool stayed = false;
+        driver.then([&](QWidget *dialog) { // Enter saves: the file dialog, not the end
+            for (QWidget *page : dialog->findChildren<QWidget *>(QRegularExpression("^frameFormP")))
+                look(page, page->size(), page->objectName());
+            QTest::keyClick(dialog, Qt::Key_Return);
+            stayed = dialog->isVisible();
+            dialog->close();
         });
-        window.findChild<QAbstractButton *>("pushButtonReport")->click();
+        driver.cancelFile();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
         QVERIFY(driver.waitDone());
         QCOMPARE(driver.unexpectedCount(), 0);
         QCoreApplication::removeTranslator(&translator);
         QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
+        QVERIFY(stayed);
     }
 };
 
 int main(int argc, char *argv[])
 {
     enableHighDpiScaling();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication application(argc, argv);
     TestHighDensity test;
     return QTest::qExec(&test, argc, argv);
