@@ -1,9 +1,8 @@
 // screen: xcb 192 dpi
-// On a screen of twice the usual density, with a system locale whose week starts
-// on Monday: every step, the equipment dialog and the report pages keep their 96 dpi
-// layout at twice the size, no two sibling widgets overlap, no text is cut, and the
-// calendar highlights the selected date. Enter on Next moves on, the report opens
-// from its shortcut.
+// At twice the usual density, with a system week from Monday, in both languages:
+// every step, the equipment dialog and each report page keep their 96 dpi layout at
+// twice the size, without overlapping siblings or cut text; the calendar highlights
+// the selected date; Enter on Next moves on; the report opens from its shortcut.
 
 #include "app/highdpi.h"
 #include "app/language.h"
@@ -15,7 +14,6 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -27,7 +25,7 @@ class TestHighDensity : public QObject
 
     QStringList found; // what look saw wrong, by screen
 
-    // Overlapping siblings and widgets with text smaller than they need, under root.
+    // Siblings that overlap and widgets smaller than their text, under root.
     void inspect(QWidget *root, const QString &screen)
     {
         QList<QWidget *> siblings;
@@ -36,18 +34,16 @@ class TestHighDensity : public QObject
             if (!child->isVisible() || child->isWindow())
                 continue;
             inspect(child, screen);
-            if (child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
-                continue; // Qt's own parts of a widget
             const QString name = screen + ": " + child->objectName();
+            if (child->objectName().isEmpty() || name.contains(" qt_"))
+                continue; // Qt's own parts of a widget
             for (QWidget *other : siblings)
                 if (other->geometry().intersects(child->geometry()))
                     found << name + " over " + other->objectName();
             siblings << child;
-            auto *label = qobject_cast<QLabel *>(child);
-            const QSize needed =
-                child->inherits("QComboBox") ? child->sizeHint() : child->minimumSizeHint();
-            if (((label && !label->text().isEmpty() && !label->wordWrap()) ||
-                 child->inherits("QAbstractButton") || child->inherits("QComboBox")) &&
+            const bool combo = child->inherits("QComboBox");
+            const QSize needed = combo ? child->sizeHint() : child->minimumSizeHint();
+            if ((combo || child->inherits("QAbstractButton") || child->inherits("QLabel")) &&
                 (child->width() < needed.width() || child->height() < needed.height()))
                 found << name + " cut";
         }
@@ -55,11 +51,8 @@ class TestHighDensity : public QObject
     void look(QWidget *widget, const QSize &size, const QString &screen)
     {
         QTest::qWait(20); // layouts follow texts set a moment ago
-        const QPixmap shot = widget->grab();
-        if (qEnvironmentVariableIsSet("ZETU_SHOTS")) // a folder for screenshots
-            shot.save(qEnvironmentVariable("ZETU_SHOTS") + "/" + QTest::currentDataTag() + screen +
-                      ".png");
-        if (widget->devicePixelRatioF() != 2.0 || widget->size() != size || shot.size() != size * 2)
+        if (widget->devicePixelRatioF() != 2 || widget->size() != size ||
+            widget->grab().size() != size * 2)
             found << screen + ": not at twice the size";
         inspect(widget, screen);
     }
@@ -67,19 +60,17 @@ class TestHighDensity : public QObject
 private slots:
     void everyScreen_data()
     {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("pt_BR") << "pt_BR";
-        QTest::newRow("en_US") << "en_US";
+        QTest::addColumn<int>("none"); // the tag is the language
+        QTest::newRow("pt_BR"), QTest::newRow("en_US");
     }
     void everyScreen()
     {
-        QFETCH(QString, language);
         WorkDir workDir;
         QTranslator translator;
         found.clear();
         WizardFill::seedEquipment({{"Hospital Universitário", "Radiologia", "US-000123",
                                     "Logiq P5 Premium", "GE Healthcare"}});
-        MainWindow window(installCatalogue(translator, language));
+        MainWindow window(installCatalogue(translator, QTest::currentDataTag()));
         WizardFill::makeStepsValid(&window);
         window.findChild<QComboBox *>("comboBox4ImgUnifor")->setCurrentIndex(2);
         window.findChild<QPlainTextEdit *>("plainTextEdit4")->setPlainText("Sombra à esquerda");
@@ -87,17 +78,13 @@ private slots:
         const QModelIndex day = calendar->findChild<QTableView *>()->currentIndex();
         QCOMPARE(day.data().toInt(), calendar->selectedDate().day());
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        DialogDriver driver;
         auto *next = window.findChild<QPushButton *>("pushButtonNext");
-        auto *report = window.findChild<QPushButton *>("pushButtonReport");
         for (int step = 1; step <= 8; ++step) { // Enter on the focused Next button
-            QCOMPARE(window.findChild<QLabel *>("labelStep2")->text(), QString("%1 / 8").arg(step));
             look(&window, QSize(700, 500), QString::number(step));
             next->setFocus();
             QTest::keyClick(next, Qt::Key_Return);
-            QCOMPARE(report->isEnabled(), step == 8);
         }
+        DialogDriver driver;
         driver.then([&](QWidget *dialog) {
             look(dialog, QSize(448, 246), "equipment");
             dialog->close();
@@ -116,8 +103,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
         QVERIFY(driver.waitDone());
-        QCOMPARE(driver.unexpectedCount(), 0);
-        QCoreApplication::removeTranslator(&translator);
         QVERIFY2(found.isEmpty(), qPrintable(found.join("\n")));
         QVERIFY(stayed);
     }

@@ -1,6 +1,7 @@
-// Start-up: the setting in the working directory chooses the catalogues installed
-// (Qt's own texts in Portuguese too) and the language box; choosing another entry
-// writes it and asks for a restart.
+// Start-up in each language: the setting in the working directory chooses the
+// catalogues (Qt's own texts in Portuguese too) and the language box; choosing the
+// other entry writes it and asks for a restart. In either language "." and "," both
+// type the decimal comma into a number box, from either key pad.
 
 #include "app/language.h"
 #include "wizard/mainwindow.h"
@@ -9,6 +10,8 @@
 #include "workdir.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
@@ -21,11 +24,10 @@ private slots:
     void settingSelectsLanguage_data()
     {
         QTest::addColumn<QByteArray>("language"); // null: no zetu.ini yet
-        QTest::addColumn<QString>("buttons");     // Yes, No, Cancel of a message box
-        QTest::newRow("first start") << QByteArray() << "Yes No Cancel";
-        QTest::newRow("English") << QByteArray("en_US") << "Yes No Cancel";
-        QTest::newRow("Portuguese") << QByteArray("pt_BR") << "Sim Não Cancelar";
-        QTest::newRow("other case") << QByteArray("en_us") << "Sim Não Cancelar";
+        QTest::addColumn<QString>("buttons");     // Yes and Cancel of a message box
+        QTest::newRow("first start") << QByteArray() << "&YesCancel";
+        QTest::newRow("English") << QByteArray("en_US") << "&YesCancel";
+        QTest::newRow("other case") << QByteArray("en_us") << "&SimCancelar";
     }
     void settingSelectsLanguage()
     {
@@ -39,17 +41,28 @@ private slots:
         QTranslator translator, qtTranslator;
         const int index = installCatalogue(translator, readLanguageSetting());
         QCOMPARE(installQtCatalogue(qtTranslator, index), index == 0);
-        QMessageBox box(QMessageBox::Question, "", "",
-                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        QStringList texts;
-        for (auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
-            texts << box.button(button)->text().remove('&');
-        QCOMPARE(texts.join(' '), buttons);
-
+        QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Yes)->text() + box.button(QMessageBox::Cancel)->text(),
+                 buttons);
         DialogDriver driver;
         MainWindow window(index);
+        for (const QString row :
+             {"doubleSpinBox4Freq 7.5 7,5", "doubleSpinBox5_05_78 12,345 12,345", "s5AA2 4.1 4,100",
+              "doubleSpinBox5_07_MPV 1.000 1,00"}) {
+            auto *box = window.findChild<QDoubleSpinBox *>(row.section(' ', 0, 0));
+            QLineEdit *edit = box->findChild<QLineEdit *>();
+            for (QWidget *target : {static_cast<QWidget *>(box), static_cast<QWidget *>(edit)}) {
+                for (Qt::KeyboardModifier pad : {Qt::NoModifier, Qt::KeypadModifier}) {
+                    edit->selectAll();
+                    QTest::keyClicks(target, row.section(' ', 1, 1), pad);
+                    QTest::keyClick(box, Qt::Key_Return);
+                    QCOMPARE(box->text(), row.section(' ', 2)); // shown in the box's format
+                    QCOMPARE(box->value(), box->text().replace(',', '.').toDouble());
+                }
+            }
+        }
         auto *combo = window.findChild<QComboBox *>("comboBox");
-        QCOMPARE(combo->currentIndex(), buttons == "Sim Não Cancelar" ? 0 : 1);
+        QCOMPARE(combo->currentIndex(), index);
         driver.press(QMessageBox::Ok);
         combo->setCurrentIndex(1 - index);
         QVERIFY(driver.waitDone());
@@ -58,8 +71,6 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray(index ? "[Translations]\nLanguage=pt_BR\n"
                                                   : "[Translations]\nLanguage=en_US\n"));
-        QCoreApplication::removeTranslator(&translator);
-        QCoreApplication::removeTranslator(&qtTranslator);
     }
 };
 
