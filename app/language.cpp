@@ -40,6 +40,13 @@ int installCatalogue(QTranslator &translator, const QString &language)
     return 1;
 }
 
+bool installQtCatalogue(QTranslator &translator, int languageIndex)
+{
+    if (languageIndex != 0 || !translator.load(QStringLiteral(":languages/qtbase_pt_BR")))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
 void writeLanguageSetting(const QString &language)
 {
     QSettings settings(settingsFileName, QSettings::IniFormat);

@@ -18,6 +18,12 @@ QString readLanguageSetting();
 // language index of the main window: 1 for English, 0 for Portuguese.
 int installCatalogue(QTranslator &translator, const QString &language);
 
+// Installs Qt's own Brazilian Portuguese texts (message box buttons, file dialogs,
+// context menus) when the interface is Portuguese (language index 0). The catalogue
+// is compiled into the program, so no copy on the system is needed. Returns whether
+// it was installed.
+bool installQtCatalogue(QTranslator &translator, int languageIndex);
+
 // Writes "en_US" or "pt_BR" as the language of the next start.
 void writeLanguageSetting(const QString &language);
 

@@ -1,3 +1,4 @@
+#include "app/highdpi.h"
 #include "app/language.h"
 #include "wizard/mainwindow.h"
 
@@ -7,10 +8,13 @@
 
 int main(int argc, char *argv[])
 {
+    enableHighDpiScaling();
     QApplication application(argc, argv);
     const QString language = readLanguageSetting();
     QTranslator translator;
     const int languageIndex = installCatalogue(translator, language);
+    QTranslator qtTranslator;
+    installQtCatalogue(qtTranslator, languageIndex);
     MainWindow window(languageIndex);
     window.show();
     QTimer::singleShot(0, &window, &MainWindow::resumeAtStart);

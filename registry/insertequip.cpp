@@ -3,6 +3,8 @@
 
 #include <QDataWidgetMapper>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSqlQuery>
 #include <QSqlTableModel>
@@ -29,6 +31,10 @@ InsertEquip::InsertEquip(QWidget *parent, QTableView *tableView, QSqlTableModel 
     // Escape and the window's close button leave the dialog as Cancel does, so no
     // pending row or change stays behind in the model for a later submitAll.
     connect(this, &QDialog::rejected, this, &InsertEquip::discardChanges);
+    // The mapper's delegate takes Escape in a field to revert that field only; the
+    // dialog sees it first, so Escape leaves from any field.
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        field->installEventFilter(this);
 
     initMode(mode);
 }
@@ -57,8 +63,9 @@ void InsertEquip::on_pushButtonAdd_clicked()
     if (text == tr("Adicionar")) {
         if (!checkFields() || !saveChanges())
             return;
+        // The re-read table may hold rows that another copy of the program added, so
+        // the list, not the dialog, shows its rows again, by record key.
         tableView->setCurrentIndex(model->index(model->rowCount() - 1, 0));
-        tableView->showRow(tableView->model()->rowCount() - 1);
         close();
     } else if (text == tr("Ok")) {
         if (!checkFields() || !saveChanges())
@@ -67,6 +74,16 @@ void InsertEquip::on_pushButtonAdd_clicked()
         tableView->selectionModel()->clearSelection();
         close();
     }
+}
+
+bool InsertEquip::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Cancel)) {
+        reject();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void InsertEquip::on_pushButtonCancel_clicked()

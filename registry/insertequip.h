@@ -22,6 +22,9 @@ public:
     InsertEquip(QWidget *parent, QTableView *tableView, QSqlTableModel *model, int mode);
     ~InsertEquip() override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void on_pushButtonAdd_clicked();
     void on_pushButtonCancel_clicked();

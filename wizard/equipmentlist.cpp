@@ -1,7 +1,10 @@
 #include "registry/insertequip.h"
 #include "ui_mainwindow.h"
+#include "wizard/elidedtooltipdelegate.h"
 #include "wizard/mainwindow.h"
 
+#include <QEvent>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QSqlTableModel>
 
@@ -20,13 +23,98 @@ void MainWindow::setUpEquipmentModel()
     ui->tableView->setCurrentIndex(model->index(0, 0));
     ui->tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui->tableView->hideColumn(0);
+
+    // Columns take the width of their contents as far as the list's width allows;
+    // what still does not fit is elided and shown whole in a tool tip.
+    ui->tableView->setItemDelegate(new ElidedToolTipDelegate(ui->tableView));
+    ui->tableView->setTextElideMode(Qt::ElideRight);
+    ui->tableView->viewport()->installEventFilter(this);
+    const auto fit = [this] { fitEquipmentColumns(); };
+    connect(model, &QAbstractItemModel::modelReset, this, fit);
+    connect(model, &QAbstractItemModel::layoutChanged, this, fit);
+    connect(model, &QAbstractItemModel::rowsInserted, this, fit);
+    connect(model, &QAbstractItemModel::dataChanged, this, fit);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->tableView->viewport() && event->type() == QEvent::Resize)
+        fitEquipmentColumns();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Columns narrower than an equal share of the width keep their contents' width; the
+// others share what is left equally.
+void MainWindow::fitEquipmentColumns()
+{
+    QAbstractItemView *view = ui->tableView;
+    QHeaderView *header = ui->tableView->horizontalHeader();
+    QList<int> columns;
+    QHash<int, int> wanted;
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (ui->tableView->isColumnHidden(column))
+            continue;
+        columns << column;
+        wanted[column] = qMax(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+    }
+    QHash<int, int> width;
+    int left = view->viewport()->width();
+    for (bool settled = true; settled && width.size() < columns.size();) {
+        settled = false;
+        const int share = left / (columns.size() - width.size());
+        for (int column : columns) {
+            if (!width.contains(column) && wanted[column] <= share) {
+                width[column] = wanted[column];
+                left -= wanted[column];
+                settled = true;
+            }
+        }
+    }
+    if (width.size() < columns.size()) {
+        const int share = left / (columns.size() - width.size());
+        for (int column : columns) {
+            if (!width.contains(column))
+                width[column] = share;
+        }
+    }
+    for (int column : columns)
+        header->resizeSection(column, width[column]);
+}
+
+// Rows hidden in the list are remembered by record key: a re-read of the table
+// (after a write by this program or by another copy on the same file) can put any
+// record on any row.
+QSet<qlonglong> MainWindow::hiddenEquipmentKeys() const
+{
+    QSet<qlonglong> keys;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QVariant key = model->index(row, 0).data();
+        if (ui->tableView->isRowHidden(row) && !key.isNull())
+            keys.insert(key.toLongLong());
+    }
+    return keys;
+}
+
+void MainWindow::showEquipmentRows(const QSet<qlonglong> &hiddenKeys)
+{
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QVariant key = model->index(row, 0).data();
+        ui->tableView->setRowHidden(row, !key.isNull() && hiddenKeys.contains(key.toLongLong()));
+    }
+}
+
+void MainWindow::runEquipmentDialog(int mode)
+{
+    model->setEditStrategy(QSqlTableModel::OnManualSubmit);
+    const QSet<qlonglong> hiddenKeys = hiddenEquipmentKeys();
+    InsertEquip dialog(this, ui->tableView, model, mode);
+    dialog.exec();
+    showEquipmentRows(hiddenKeys);
 }
 
 void MainWindow::on_pushButtonNewRecord_clicked()
 {
-    model->setEditStrategy(QSqlTableModel::OnManualSubmit);
-    InsertEquip dialog(this, ui->tableView, model, 0);
-    dialog.exec();
+    runEquipmentDialog(0);
 }
 
 void MainWindow::on_pushButtonEdit_clicked()
@@ -35,9 +123,7 @@ void MainWindow::on_pushButtonEdit_clicked()
     // delete: fields opened on no row would drop whatever is typed into them.
     if (!ui->tableView->currentIndex().isValid())
         return;
-    model->setEditStrategy(QSqlTableModel::OnManualSubmit);
-    InsertEquip dialog(this, ui->tableView, model, 1);
-    dialog.exec();
+    runEquipmentDialog(1);
 }
 
 void MainWindow::on_pushButtonDeleteRecord_clicked()
@@ -50,7 +136,9 @@ void MainWindow::on_pushButtonDeleteRecord_clicked()
         return;
     if (box.exec() != QMessageBox::Ok)
         return;
+    const QSet<qlonglong> hiddenKeys = hiddenEquipmentKeys();
     model->removeRow(ui->tableView->selectionModel()->currentIndex().row());
     model->submitAll();
     model->select();
+    showEquipmentRows(hiddenKeys);
 }

@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "app/language.h"
+#include "wizard/decimalkeyfilter.h"
 
 #include <QDir>
 #include <QLocale>
@@ -33,7 +34,18 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     // every step until step 8 has been completed.
     ui->pushButtonReport->setEnabled(false);
 
-    ui->calendarWidget->setLocale(QLocale(QLocale::Portuguese));
+    // "." and "," both type the decimal comma in every number box.
+    (new DecimalKeyFilter(this))->watchAll(this);
+
+    // The report button takes no focus; it is reached from the keyboard by its shortcut.
+    ui->pushButtonReport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+
+    const QLocale portuguese(QLocale::Portuguese);
+    ui->calendarWidget->setLocale(portuguese);
+    // A new locale moves the calendar's first column to its first day of the week
+    // but leaves the highlight on the old cell; selecting the date again moves the
+    // highlight onto it.
+    ui->calendarWidget->setSelectedDate(ui->calendarWidget->selectedDate());
     ui->textEdit->viewport()->setAutoFillBackground(false);
     ui->textEdit_2->viewport()->setAutoFillBackground(false);
     ui->labelUniform->hide();

@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 
@@ -39,6 +40,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void on_pushButtonPrevious_clicked();
@@ -90,6 +92,10 @@ private:
 
     // equipment list
     void setUpEquipmentModel();
+    void fitEquipmentColumns();
+    QSet<qlonglong> hiddenEquipmentKeys() const;
+    void showEquipmentRows(const QSet<qlonglong> &hiddenKeys);
+    void runEquipmentDialog(int mode);
 
     // images
     void loadPartImage(int partIndex);
