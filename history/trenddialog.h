@@ -1,0 +1,46 @@
+#ifndef TRENDDIALOG_H
+#define TRENDDIALOG_H
+
+#include "history/storedinspection.h"
+#include "history/trend.h"
+
+#include <QDialog>
+#include <QVector>
+
+namespace Ui {
+class TrendDialog;
+}
+
+// The results of one scanner's inspections over time: one result at a time, at both
+// attenuations, against the pass limits in force at each inspection, failures marked
+// with red crosses.
+class TrendDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TrendDialog(const QVector<StoredInspection> &inspections, const QString &scannerId,
+                QWidget *parent = nullptr);
+    ~TrendDialog() override;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private slots:
+    void on_comboBoxResult_currentIndexChanged(int index);
+    void on_checkBoxDrafts_toggled(bool checked);
+
+private:
+    void showResult();
+    void showMessage(const QString &text);
+    QString resultNote(TrendResult result) const;
+    QString describe(const TrendPoint &point) const;
+    void fitDateTicks();
+
+    Ui::TrendDialog *ui;
+    QVector<StoredInspection> inspections;
+    QString scannerId;
+    TrendData data;
+};
+
+#endif // TRENDDIALOG_H
