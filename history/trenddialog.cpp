@@ -6,8 +6,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QToolTip>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
-#include <QtCharts/QDateTimeAxis>
 #include <QtCharts/QLegendMarker>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QScatterSeries>
@@ -84,6 +84,12 @@ TrendDialog::TrendDialog(const QVector<StoredInspection> &inspections, const QSt
     , scannerId(scannerId)
 {
     ui->setupUi(this);
+    // The form's sizes are for 96 dpi; the chart's plot keeps its share on finer screens.
+    const qreal scale = logicalDpiY() / 96.0;
+    if (scale > 1) {
+        ui->chartView->setMinimumSize(ui->chartView->minimumSize() * scale);
+        resize(size() * scale);
+    }
     setWindowTitle(tr("Tendência dos resultados de %1").arg(scannerId));
     data = trendData(inspections, ui->checkBoxDrafts->isChecked());
     showResult();
@@ -103,12 +109,6 @@ void TrendDialog::on_checkBoxDrafts_toggled(bool checked)
 {
     data = trendData(inspections, checked);
     showResult();
-}
-
-void TrendDialog::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    fitDateTicks();
 }
 
 void TrendDialog::showMessage(const QString &text)
@@ -155,11 +155,15 @@ void TrendDialog::showResult()
 
     auto *chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
-    auto *xAxis = new QDateTimeAxis;
-    xAxis->setFormat(dateFormat);
+    // The dates of the inspections label the time axis (fitDateLabels).
+    auto *xAxis = new QCategoryAxis;
+    xAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     auto *yAxis = new QValueAxis;
     yAxis->setTitleText(QStringLiteral("mm"));
-    yAxis->setLabelFormat(QStringLiteral("%g"));
+    const bool mean = result == TrendResult::VerticalMean ||
+                      result == TrendResult::HorizontalMean3cm ||
+                      result == TrendResult::HorizontalMean9cm;
+    yAxis->setLabelFormat(QLatin1String(mean ? "%.3f" : "%g"));
     chart->addAxis(xAxis, Qt::AlignBottom);
     chart->addAxis(yAxis, Qt::AlignLeft);
 
@@ -182,6 +186,7 @@ void TrendDialog::showResult()
     failed->setBrush(crossImage(markerSize));
     failed->setPen(QPen(Qt::transparent));
 
+    dates.clear();
     const QString names[2] = {tr("Atenuação de 0.5 dB"), tr("Atenuação de 0.7 dB")};
     for (int column = 0; column < 2; ++column) {
         const QVector<TrendPoint> points = columns[column]->points;
@@ -193,6 +198,7 @@ void TrendDialog::showResult()
         for (const TrendPoint &point : points) {
             const qreal x = when(point.date);
             line->append(x, point.value);
+            dates.append(x);
             first = qMin(first, x);
             last = qMax(last, x);
             include(point.value);
@@ -218,12 +224,16 @@ void TrendDialog::showResult()
                 });
             QToolTip::showText(QCursor::pos(), describe(*nearest), this);
         });
-        chart->addSeries(line);
+        chart->addSeries(line); // takes the theme's colour
+        QPen pen = line->pen();
+        // The 0.5 dB line is the wider, so that it still shows under an equal 0.7 dB one.
+        pen.setWidthF((column == 0 ? 3.0 : 1.5) * logicalDpiY() / 96.0);
+        line->setPen(pen);
     }
 
     // Some room on either side, so the first and last points stand off the axes.
     const qreal day = 24.0 * 3600 * 1000;
-    const qreal margin = qMax(day, (last - first) * 0.04);
+    const qreal margin = qMax(day, (last - first) * 0.06);
     first -= margin;
     last += margin;
     QLineSeries *limits[2] = {
@@ -240,39 +250,58 @@ void TrendDialog::showResult()
             chart->legend()->markers(limit).value(0)->setVisible(false);
         limitNamed = true;
     }
+    // The note under the chart explains the crosses; a cross brush tiles badly in the legend.
     chart->addSeries(failed);
-    if (failed->count() == 0)
-        chart->legend()->markers(failed).value(0)->setVisible(false);
+    chart->legend()->markers(failed).value(0)->setVisible(false);
     for (QAbstractSeries *series : chart->series()) {
         series->attachAxis(xAxis);
         series->attachAxis(yAxis);
     }
 
-    xAxis->setRange(QDateTime::fromMSecsSinceEpoch(qint64(first)),
-                    QDateTime::fromMSecsSinceEpoch(qint64(last)));
+    xAxis->setStartValue(first);
+    xAxis->setRange(first, last);
     const double spread = qMax(high - low, isChoice(result) ? 1.0 : 0.01);
     yAxis->setRange(isChoice(result) ? 0.0 : low - spread * 0.2, high + spread * 0.2);
     yAxis->applyNiceNumbers();
 
+    std::sort(dates.begin(), dates.end());
+    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
+    labelledWidth = -1;
+    connect(chart, &QChart::plotAreaChanged, this, &TrendDialog::fitDateLabels);
     QChart *previous = ui->chartView->chart();
     ui->chartView->setChart(chart);
     delete previous;
     ui->stackedWidget->setCurrentWidget(ui->chartView);
-    fitDateTicks();
+    fitDateLabels();
     ui->labelNote->setText(resultNote(result));
 }
 
-// As many date labels as fit the chart's width without touching one another.
-void TrendDialog::fitDateTicks()
+// The inspections' dates under their points, leaving out those that would touch the
+// label before them; the latest date is always shown.
+void TrendDialog::fitDateLabels()
 {
-    const auto axes = ui->chartView->chart()->axes(Qt::Horizontal);
-    auto *axis = axes.isEmpty() ? nullptr : qobject_cast<QDateTimeAxis *>(axes.first());
-    if (!axis)
+    QChart *chart = ui->chartView->chart();
+    const auto axes = chart->axes(Qt::Horizontal);
+    auto *axis = axes.isEmpty() ? nullptr : qobject_cast<QCategoryAxis *>(axes.first());
+    const qreal width = chart->plotArea().width();
+    if (!axis || width <= 0 || qFuzzyCompare(width, labelledWidth))
         return;
+    labelledWidth = width;
     const QFontMetrics metrics(axis->labelsFont());
-    const int label = metrics.horizontalAdvance(QStringLiteral("00/00/0000")) * 2;
-    const int width = int(ui->chartView->chart()->plotArea().width());
-    axis->setTickCount(qBound(2, (width > 0 ? width : ui->chartView->width()) / label + 1, 8));
+    const qreal room = metrics.horizontalAdvance(QStringLiteral("00/00/0000  ")) * 1.2;
+    const qreal scale = width / (axis->max() - axis->min());
+    QVector<qreal> kept;
+    for (qreal date : qAsConst(dates)) {
+        if (kept.isEmpty() || (date - kept.last()) * scale >= room)
+            kept.append(date);
+        else if (date == dates.last())
+            kept.last() = date;
+    }
+    for (const QString &label : axis->categoriesLabels())
+        axis->remove(label);
+    for (qreal date : qAsConst(kept))
+        axis->append(QDateTime::fromMSecsSinceEpoch(qint64(date)).date().toString(dateFormat),
+                     date);
 }
 
 QString TrendDialog::resultNote(TrendResult result) const

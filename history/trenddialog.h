@@ -23,9 +23,6 @@ public:
                 QWidget *parent = nullptr);
     ~TrendDialog() override;
 
-protected:
-    void resizeEvent(QResizeEvent *event) override;
-
 private slots:
     void on_comboBoxResult_currentIndexChanged(int index);
     void on_checkBoxDrafts_toggled(bool checked);
@@ -35,12 +32,14 @@ private:
     void showMessage(const QString &text);
     QString resultNote(TrendResult result) const;
     QString describe(const TrendPoint &point) const;
-    void fitDateTicks();
+    void fitDateLabels();
 
     Ui::TrendDialog *ui;
     QVector<StoredInspection> inspections;
     QString scannerId;
     TrendData data;
+    QVector<qreal> dates; // the inspections on the chart, as times of the axis
+    qreal labelledWidth = -1;
 };
 
 #endif // TRENDDIALOG_H
