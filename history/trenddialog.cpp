@@ -178,7 +178,7 @@ void TrendDialog::showResult()
         }
     };
     QVector<QPair<qreal, double>> lowerLimits, upperLimits;
-    QVector<qint64> limitOf;
+    QVector<qreal> limitOf; // the dates whose limits are taken
     const int markerSize = qRound(13 * logicalDpiY() / 96.0);
     auto *failed = new QScatterSeries;
     failed->setName(tr("Reprovado"));
@@ -204,8 +204,8 @@ void TrendDialog::showResult()
             include(point.value);
             if (point.judged && !point.passed)
                 failed->append(x, point.value);
-            if (point.judged && !limitOf.contains(point.inspectionId)) {
-                limitOf.append(point.inspectionId);
+            if (point.judged && !limitOf.contains(x)) {
+                limitOf.append(x);
                 if (std::isfinite(point.lower))
                     lowerLimits.append({x, point.lower});
                 if (std::isfinite(point.upper))
