@@ -120,39 +120,58 @@ void TrendDialog::showMessage(const QString &text)
 
 void TrendDialog::showResult()
 {
+    ui->comboBoxResult->setEnabled(data.inspections >= 2);
     if (data.inspections < 2) {
-        const bool drafts = ui->checkBoxDrafts->isChecked();
-        QDate only;
-        for (const StoredInspection &inspection : qAsConst(inspections)) {
-            if ((drafts || inspection.state != StoredInspection::Draft) &&
-                inspectionDate(inspection).isValid())
-                only = inspectionDate(inspection);
-        }
-        QString text = data.inspections == 0
-                           ? tr("Ainda não há inspeções de %1 para mostrar.").arg(scannerId)
-                           : tr("Há apenas uma inspeção de %1, de %2.")
-                                 .arg(scannerId, only.toString(dateFormat));
-        text += QLatin1Char(' ') + tr("A tendência aparece a partir da segunda inspeção.");
-        const bool hiddenDrafts =
-            !drafts &&
-            std::any_of(inspections.cbegin(), inspections.cend(), [](const auto &inspection) {
-                return inspection.state == StoredInspection::Draft;
-            });
-        if (hiddenDrafts)
-            text += QLatin1Char(' ') +
-                    tr("Marque \"Incluir inspeções não concluídas\" para ver também os rascunhos.");
-        showMessage(text);
+        showMessage(tooFewText());
         return;
     }
-
     const int index = qBound(0, ui->comboBoxResult->currentIndex(), trendResultCount - 1);
     const TrendResult result = TrendResult(index);
-    const TrendSeries *columns[2] = {&data.series[index * 2], &data.series[index * 2 + 1]};
-    if (columns[0]->points.isEmpty() && columns[1]->points.isEmpty()) {
+    if (data.series[index * 2].points.isEmpty() && data.series[index * 2 + 1].points.isEmpty()) {
         showMessage(tr("Nenhuma inspeção de %1 tem este resultado.").arg(scannerId));
         return;
     }
+    QChart *chart = buildChart(result);
+    labelledWidth = -1;
+    connect(chart, &QChart::plotAreaChanged, this, &TrendDialog::fitDateLabels);
+    QChart *previous = ui->chartView->chart();
+    ui->chartView->setChart(chart);
+    delete previous;
+    ui->stackedWidget->setCurrentWidget(ui->chartView);
+    fitDateLabels();
+    ui->labelNote->setText(resultNote(result));
+}
 
+QString TrendDialog::tooFewText() const
+{
+    const bool drafts = ui->checkBoxDrafts->isChecked();
+    QDate only;
+    for (const StoredInspection &inspection : qAsConst(inspections)) {
+        if ((drafts || inspection.state != StoredInspection::Draft) &&
+            inspectionDate(inspection).isValid())
+            only = inspectionDate(inspection);
+    }
+    QString text =
+        data.inspections == 0
+            ? tr("Ainda não há inspeções de %1 para mostrar.").arg(scannerId)
+            : tr("Há apenas uma inspeção de %1, de %2.").arg(scannerId, only.toString(dateFormat));
+    text += QLatin1Char(' ') + tr("A tendência aparece a partir da segunda inspeção.");
+    const bool hiddenDrafts =
+        !drafts &&
+        std::any_of(inspections.cbegin(), inspections.cend(), [](const auto &inspection) {
+            return inspection.state == StoredInspection::Draft;
+        });
+    if (hiddenDrafts)
+        text += QLatin1Char(' ') +
+                tr("Marque \"Incluir inspeções não concluídas\" para ver também os rascunhos.");
+    return text;
+}
+
+// Both attenuations of one result, its limits as steps, the failed points as red crosses.
+QChart *TrendDialog::buildChart(TrendResult result)
+{
+    const int index = int(result);
+    const TrendSeries *columns[2] = {&data.series[index * 2], &data.series[index * 2 + 1]};
     auto *chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
     // The dates of the inspections label the time axis (fitDateLabels).
@@ -214,7 +233,8 @@ void TrendDialog::showResult()
                 include(point.upper);
             }
         }
-        connect(line, &QLineSeries::hovered, this, [this, points](const QPointF &at, bool state) {
+        const QString name = names[column];
+        connect(line, &QLineSeries::hovered, this, [=](const QPointF &at, bool state) {
             if (!state)
                 return;
             const auto nearest = std::min_element(
@@ -222,7 +242,7 @@ void TrendDialog::showResult()
                     return std::hypot(when(a.date) - at.x(), a.value - at.y()) <
                            std::hypot(when(b.date) - at.x(), b.value - at.y());
                 });
-            QToolTip::showText(QCursor::pos(), describe(*nearest), this);
+            QToolTip::showText(QCursor::pos(), name + QLatin1Char('\n') + describe(*nearest), this);
         });
         chart->addSeries(line); // takes the theme's colour
         QPen pen = line->pen();
@@ -266,14 +286,7 @@ void TrendDialog::showResult()
 
     std::sort(dates.begin(), dates.end());
     dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
-    labelledWidth = -1;
-    connect(chart, &QChart::plotAreaChanged, this, &TrendDialog::fitDateLabels);
-    QChart *previous = ui->chartView->chart();
-    ui->chartView->setChart(chart);
-    delete previous;
-    ui->stackedWidget->setCurrentWidget(ui->chartView);
-    fitDateLabels();
-    ui->labelNote->setText(resultNote(result));
+    return chart;
 }
 
 // The inspections' dates under their points, leaving out those that would touch the

@@ -7,6 +7,10 @@
 #include <QDialog>
 #include <QVector>
 
+namespace QtCharts {
+class QChart;
+}
+
 namespace Ui {
 class TrendDialog;
 }
@@ -30,6 +34,8 @@ private slots:
 private:
     void showResult();
     void showMessage(const QString &text);
+    QString tooFewText() const;
+    QtCharts::QChart *buildChart(TrendResult result);
     QString resultNote(TrendResult result) const;
     QString describe(const TrendPoint &point) const;
     void fitDateLabels();

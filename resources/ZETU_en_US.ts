@@ -915,7 +915,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Há apenas uma inspeção de %1, de %2.</source>
-        <translation>There is only one inspection of %1, of %2.</translation>
+        <translation>There is only one inspection of %1, dated %2.</translation>
     </message>
     <message>
         <source>A tendência aparece a partir da segunda inspeção.</source>
