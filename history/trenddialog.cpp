@@ -1,6 +1,352 @@
 #include "history/trenddialog.h"
+#include "ui_trenddialog.h"
 
-TrendDialog::TrendDialog(const QVector<StoredInspection> &, const QString &, QWidget *parent)
-    : QDialog(parent)
+#include <QCursor>
+#include <QDateTime>
+#include <QImage>
+#include <QPainter>
+#include <QToolTip>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QChart>
+#include <QtCharts/QLegendMarker>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QScatterSeries>
+#include <QtCharts/QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace QtCharts;
+
+namespace {
+
+const QString dateFormat = QStringLiteral("dd/MM/yyyy");
+
+qreal when(const QDate &date)
 {
+    return qreal(date.startOfDay().toMSecsSinceEpoch());
+}
+
+QString number(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+bool isChoice(TrendResult result)
+{
+    return result == TrendResult::DeadZone || result == TrendResult::AxialResolution ||
+           result == TrendResult::LateralResolution;
+}
+
+// A red cross the size of a scatter marker, drawn as the marker's brush.
+QImage crossImage(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(200, 0, 0), qMax(2.0, size / 6.0), Qt::SolidLine, Qt::RoundCap));
+    const qreal inset = size / 5.0;
+    painter.drawLine(QPointF(inset, inset), QPointF(size - inset, size - inset));
+    painter.drawLine(QPointF(inset, size - inset), QPointF(size - inset, inset));
+    return image;
+}
+
+// One limit as a step line: each inspection's limit holds until the next inspection,
+// across the whole date range shown.
+QLineSeries *limitLine(QVector<QPair<qreal, double>> limits, qreal first, qreal last)
+{
+    auto *line = new QLineSeries;
+    std::stable_sort(limits.begin(), limits.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (int i = 0; i < limits.size(); ++i) {
+        const qreal x = i == 0 ? first : limits[i].first;
+        if (i > 0)
+            line->append(x, limits[i - 1].second);
+        line->append(x, limits[i].second);
+    }
+    if (!limits.isEmpty())
+        line->append(last, limits.last().second);
+    QPen pen(QColor(170, 40, 40));
+    pen.setStyle(Qt::DashLine);
+    pen.setWidthF(1.5);
+    line->setPen(pen);
+    return line;
+}
+
+} // namespace
+
+TrendDialog::TrendDialog(const QVector<StoredInspection> &inspections, const QString &scannerId,
+                         QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::TrendDialog)
+    , inspections(inspections)
+    , scannerId(scannerId)
+{
+    ui->setupUi(this);
+    // The form's sizes are for 96 dpi; the chart's plot keeps its share on finer screens.
+    const qreal scale = logicalDpiY() / 96.0;
+    if (scale > 1) {
+        ui->chartView->setMinimumSize(ui->chartView->minimumSize() * scale);
+        resize(size() * scale);
+    }
+    setWindowTitle(tr("Tendência dos resultados de %1").arg(scannerId));
+    data = trendData(inspections, ui->checkBoxDrafts->isChecked());
+    showResult();
+}
+
+TrendDialog::~TrendDialog()
+{
+    delete ui;
+}
+
+void TrendDialog::on_comboBoxResult_currentIndexChanged(int)
+{
+    showResult();
+}
+
+void TrendDialog::on_checkBoxDrafts_toggled(bool checked)
+{
+    data = trendData(inspections, checked);
+    showResult();
+}
+
+void TrendDialog::showMessage(const QString &text)
+{
+    ui->labelMessage->setText(text);
+    ui->stackedWidget->setCurrentWidget(ui->labelMessage);
+    ui->labelNote->clear();
+}
+
+void TrendDialog::showResult()
+{
+    ui->comboBoxResult->setEnabled(data.inspections >= 2);
+    if (data.inspections < 2) {
+        showMessage(tooFewText());
+        return;
+    }
+    const int index = qBound(0, ui->comboBoxResult->currentIndex(), trendResultCount - 1);
+    const TrendResult result = TrendResult(index);
+    if (data.series[index * 2].points.isEmpty() && data.series[index * 2 + 1].points.isEmpty()) {
+        showMessage(tr("Nenhuma inspeção de %1 tem este resultado.").arg(scannerId));
+        return;
+    }
+    QChart *chart = buildChart(result);
+    labelledWidth = -1;
+    connect(chart, &QChart::plotAreaChanged, this, &TrendDialog::fitDateLabels);
+    QChart *previous = ui->chartView->chart();
+    ui->chartView->setChart(chart);
+    delete previous;
+    ui->stackedWidget->setCurrentWidget(ui->chartView);
+    fitDateLabels();
+    ui->labelNote->setText(resultNote(result));
+}
+
+QString TrendDialog::tooFewText() const
+{
+    const bool drafts = ui->checkBoxDrafts->isChecked();
+    QDate only;
+    for (const StoredInspection &inspection : qAsConst(inspections)) {
+        if ((drafts || inspection.state != StoredInspection::Draft) &&
+            inspectionDate(inspection).isValid())
+            only = inspectionDate(inspection);
+    }
+    QString text =
+        data.inspections == 0
+            ? tr("Ainda não há inspeções de %1 para mostrar.").arg(scannerId)
+            : tr("Há apenas uma inspeção de %1, de %2.").arg(scannerId, only.toString(dateFormat));
+    text += QLatin1Char(' ') + tr("A tendência aparece a partir da segunda inspeção.");
+    const bool hiddenDrafts =
+        !drafts &&
+        std::any_of(inspections.cbegin(), inspections.cend(), [](const auto &inspection) {
+            return inspection.state == StoredInspection::Draft;
+        });
+    if (hiddenDrafts)
+        text += QLatin1Char(' ') +
+                tr("Marque \"Incluir inspeções não concluídas\" para ver também os rascunhos.");
+    return text;
+}
+
+// Both attenuations of one result, its limits as steps, the failed points as red crosses.
+QChart *TrendDialog::buildChart(TrendResult result)
+{
+    const int index = int(result);
+    const TrendSeries *columns[2] = {&data.series[index * 2], &data.series[index * 2 + 1]};
+    auto *chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    // The dates of the inspections label the time axis (fitDateLabels).
+    auto *xAxis = new QCategoryAxis;
+    xAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    auto *yAxis = new QValueAxis;
+    yAxis->setTitleText(QStringLiteral("mm"));
+    const bool mean = result == TrendResult::VerticalMean ||
+                      result == TrendResult::HorizontalMean3cm ||
+                      result == TrendResult::HorizontalMean9cm;
+    yAxis->setLabelFormat(QLatin1String(mean ? "%.3f" : "%g"));
+    chart->addAxis(xAxis, Qt::AlignBottom);
+    chart->addAxis(yAxis, Qt::AlignLeft);
+
+    qreal first = std::numeric_limits<qreal>::max();
+    qreal last = std::numeric_limits<qreal>::lowest();
+    double low = std::numeric_limits<double>::max();
+    double high = std::numeric_limits<double>::lowest();
+    auto include = [&](double value) {
+        if (std::isfinite(value)) {
+            low = qMin(low, value);
+            high = qMax(high, value);
+        }
+    };
+    QVector<QPair<qreal, double>> lowerLimits, upperLimits;
+    QVector<qreal> limitOf; // the dates whose limits are taken
+    const int markerSize = qRound(13 * logicalDpiY() / 96.0);
+    auto *failed = new QScatterSeries;
+    failed->setName(tr("Reprovado"));
+    failed->setMarkerSize(markerSize);
+    failed->setBrush(crossImage(markerSize));
+    failed->setPen(QPen(Qt::transparent));
+
+    dates.clear();
+    const QString names[2] = {tr("Atenuação de 0.5 dB"), tr("Atenuação de 0.7 dB")};
+    for (int column = 0; column < 2; ++column) {
+        const QVector<TrendPoint> points = columns[column]->points;
+        if (points.isEmpty())
+            continue;
+        auto *line = new QLineSeries;
+        line->setName(names[column]);
+        line->setPointsVisible(true);
+        for (const TrendPoint &point : points) {
+            const qreal x = when(point.date);
+            line->append(x, point.value);
+            dates.append(x);
+            first = qMin(first, x);
+            last = qMax(last, x);
+            include(point.value);
+            if (point.judged && !point.passed)
+                failed->append(x, point.value);
+            if (point.judged && !limitOf.contains(x)) {
+                limitOf.append(x);
+                if (std::isfinite(point.lower))
+                    lowerLimits.append({x, point.lower});
+                if (std::isfinite(point.upper))
+                    upperLimits.append({x, point.upper});
+                include(point.lower);
+                include(point.upper);
+            }
+        }
+        const QString name = names[column];
+        connect(line, &QLineSeries::hovered, this, [=](const QPointF &at, bool state) {
+            if (!state)
+                return;
+            const auto nearest = std::min_element(
+                points.cbegin(), points.cend(), [&at](const TrendPoint &a, const TrendPoint &b) {
+                    return std::hypot(when(a.date) - at.x(), a.value - at.y()) <
+                           std::hypot(when(b.date) - at.x(), b.value - at.y());
+                });
+            QToolTip::showText(QCursor::pos(), name + QLatin1Char('\n') + describe(*nearest), this);
+        });
+        chart->addSeries(line); // takes the theme's colour
+        QPen pen = line->pen();
+        // The 0.5 dB line is the wider, so that it still shows under an equal 0.7 dB one.
+        pen.setWidthF((column == 0 ? 3.0 : 1.5) * logicalDpiY() / 96.0);
+        line->setPen(pen);
+    }
+
+    // Some room on either side, so the first and last points stand off the axes.
+    const qreal day = 24.0 * 3600 * 1000;
+    const qreal margin = qMax(day, (last - first) * 0.06);
+    first -= margin;
+    last += margin;
+    QLineSeries *limits[2] = {
+        lowerLimits.isEmpty() ? nullptr : limitLine(lowerLimits, first, last),
+        upperLimits.isEmpty() ? nullptr : limitLine(upperLimits, first, last),
+    };
+    bool limitNamed = false;
+    for (QLineSeries *limit : limits) {
+        if (!limit)
+            continue;
+        limit->setName(tr("Limite"));
+        chart->addSeries(limit);
+        if (limitNamed)
+            chart->legend()->markers(limit).value(0)->setVisible(false);
+        limitNamed = true;
+    }
+    // The note under the chart explains the crosses; a cross brush tiles badly in the legend.
+    chart->addSeries(failed);
+    chart->legend()->markers(failed).value(0)->setVisible(false);
+    for (QAbstractSeries *series : chart->series()) {
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+    }
+
+    xAxis->setStartValue(first);
+    xAxis->setRange(first, last);
+    const double spread = qMax(high - low, isChoice(result) ? 1.0 : 0.01);
+    yAxis->setRange(isChoice(result) ? 0.0 : low - spread * 0.2, high + spread * 0.2);
+    yAxis->applyNiceNumbers();
+
+    std::sort(dates.begin(), dates.end());
+    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
+    return chart;
+}
+
+// The inspections' dates under their points, leaving out those that would touch the
+// label before them; the latest date is always shown.
+void TrendDialog::fitDateLabels()
+{
+    QChart *chart = ui->chartView->chart();
+    const auto axes = chart->axes(Qt::Horizontal);
+    auto *axis = axes.isEmpty() ? nullptr : qobject_cast<QCategoryAxis *>(axes.first());
+    const qreal width = chart->plotArea().width();
+    if (!axis || width <= 0 || qFuzzyCompare(width, labelledWidth))
+        return;
+    labelledWidth = width;
+    const QFontMetrics metrics(axis->labelsFont());
+    const qreal room = metrics.horizontalAdvance(QStringLiteral("00/00/0000  ")) * 1.2;
+    const qreal scale = width / (axis->max() - axis->min());
+    QVector<qreal> kept;
+    for (qreal date : qAsConst(dates)) {
+        if (kept.isEmpty() || (date - kept.last()) * scale >= room)
+            kept.append(date);
+        else if (date == dates.last())
+            kept.last() = date;
+    }
+    for (const QString &label : axis->categoriesLabels())
+        axis->remove(label);
+    for (qreal date : qAsConst(kept))
+        axis->append(QDateTime::fromMSecsSinceEpoch(qint64(date)).date().toString(dateFormat),
+                     date);
+}
+
+QString TrendDialog::resultNote(TrendResult result) const
+{
+    QString note;
+    if (isChoice(result))
+        note = tr("Uma cruz vermelha marca um resultado reprovado. O resultado passa até o "
+                  "limite, inclusive; o limite depende da frequência do transdutor de cada "
+                  "inspeção.");
+    else if (result == TrendResult::MaxPenetration || result == TrendResult::FocalZone)
+        note = tr("O relatório mostra este resultado sem julgá-lo: não há limites.");
+    else
+        note = tr("Uma cruz vermelha marca um resultado reprovado. A média passa estritamente "
+                  "entre os dois limites.");
+    if (data.unreadable > 0)
+        note +=
+            QLatin1Char(' ') + tr("Valores ilegíveis de algumas inspeções foram deixados de fora.");
+    return note;
+}
+
+QString TrendDialog::describe(const TrendPoint &point) const
+{
+    QString text = tr("%1: %2 mm").arg(point.date.toString(dateFormat), number(point.value));
+    if (point.judged) {
+        text += QLatin1String(", ") + (point.passed ? tr("aprovado") : tr("reprovado"));
+        if (std::isfinite(point.lower) && std::isfinite(point.upper))
+            text += QLatin1Char(' ') +
+                    tr("(limites %1 e %2 mm)").arg(number(point.lower), number(point.upper));
+        else if (std::isfinite(point.upper))
+            text += QLatin1Char(' ') + tr("(limite %1 mm)").arg(number(point.upper));
+    }
+    if (point.draft)
+        text += QLatin1Char(' ') + tr("(não concluída)");
+    return text;
 }

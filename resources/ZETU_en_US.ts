@@ -976,4 +976,135 @@ p, li { white-space: pre-wrap; }
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>TrendDialog</name>
+    <message>
+        <source>Tendência</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Resultado:</source>
+        <translation>Result:</translation>
+    </message>
+    <message>
+        <source>Zona morta</source>
+        <translation>Dead zone</translation>
+    </message>
+    <message>
+        <source>Resolução axial</source>
+        <translation>Axial resolution</translation>
+    </message>
+    <message>
+        <source>Resolução lateral</source>
+        <translation>Lateral resolution</translation>
+    </message>
+    <message>
+        <source>Máxima penetração vertical</source>
+        <translation>Maximum vertical penetration</translation>
+    </message>
+    <message>
+        <source>Zona focal</source>
+        <translation>Focal zone</translation>
+    </message>
+    <message>
+        <source>Média das distâncias na vertical</source>
+        <translation>Mean of the vertical distances</translation>
+    </message>
+    <message>
+        <source>Média das distâncias na horizontal, conjunto à 3 cm</source>
+        <translation>Mean of the horizontal distances, 3cm points set</translation>
+    </message>
+    <message>
+        <source>Média das distâncias na horizontal, conjunto à 9 cm</source>
+        <translation>Mean of the horizontal distances, 9cm points set</translation>
+    </message>
+    <message>
+        <source>Incluir inspeções não concluídas</source>
+        <translation>Include unfinished inspections</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Tendência dos resultados de %1</source>
+        <translation>Trend of the results of %1</translation>
+    </message>
+    <message>
+        <source>Ainda não há inspeções de %1 para mostrar.</source>
+        <translation>There are no inspections of %1 to show yet.</translation>
+    </message>
+    <message>
+        <source>Há apenas uma inspeção de %1, de %2.</source>
+        <translation>There is only one inspection of %1, dated %2.</translation>
+    </message>
+    <message>
+        <source>A tendência aparece a partir da segunda inspeção.</source>
+        <translation>The trend appears from the second inspection on.</translation>
+    </message>
+    <message>
+        <source>Marque &quot;Incluir inspeções não concluídas&quot; para ver também os rascunhos.</source>
+        <translation>Check &quot;Include unfinished inspections&quot; to see the drafts as well.</translation>
+    </message>
+    <message>
+        <source>Nenhuma inspeção de %1 tem este resultado.</source>
+        <translation>No inspection of %1 has this result.</translation>
+    </message>
+    <message>
+        <source>Reprovado</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Atenuação de 0.5 dB</source>
+        <translation>Attenuation at 0.5 dB</translation>
+    </message>
+    <message>
+        <source>Atenuação de 0.7 dB</source>
+        <translation>Attenuation at 0.7 dB</translation>
+    </message>
+    <message>
+        <source>Limite</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Uma cruz vermelha marca um resultado reprovado. O resultado passa até o limite, inclusive; o limite depende da frequência do transdutor de cada inspeção.</source>
+        <translation>A red cross marks a failed result. The result passes up to and including the limit; the limit depends on the transducer frequency of each inspection.</translation>
+    </message>
+    <message>
+        <source>O relatório mostra este resultado sem julgá-lo: não há limites.</source>
+        <translation>The report shows this result without judging it: there are no limits.</translation>
+    </message>
+    <message>
+        <source>Uma cruz vermelha marca um resultado reprovado. A média passa estritamente entre os dois limites.</source>
+        <translation>A red cross marks a failed result. The mean passes strictly between the two limits.</translation>
+    </message>
+    <message>
+        <source>Valores ilegíveis de algumas inspeções foram deixados de fora.</source>
+        <translation>Unreadable values of some inspections were left out.</translation>
+    </message>
+    <message>
+        <source>%1: %2 mm</source>
+        <translation>%1: %2 mm</translation>
+    </message>
+    <message>
+        <source>aprovado</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>reprovado</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>(limites %1 e %2 mm)</source>
+        <translation>(limits %1 and %2 mm)</translation>
+    </message>
+    <message>
+        <source>(limite %1 mm)</source>
+        <translation>(limit %1 mm)</translation>
+    </message>
+    <message>
+        <source>(não concluída)</source>
+        <translation>(unfinished)</translation>
+    </message>
+</context>
 </TS>
