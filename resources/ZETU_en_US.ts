@@ -511,6 +511,10 @@ explicando a inomogeneidade</source>
         <source>Prencha o nome do responsável técnico</source>
         <translation>Fill the specialist person name</translation>
     </message>
+    <message>
+        <source>A imagem &quot;%1&quot; tem %2 × %3 pixels e precisaria de %4 MB de memória para ser aberta; o limite é de %5 MB.</source>
+        <translation>The image &quot;%1&quot; has %2 × %3 pixels and would need %4 MB of memory to be opened; the limit is %5 MB.</translation>
+    </message>
 </context>
 <context>
     <name>ReportForm</name>

@@ -4,10 +4,12 @@
 
 #include "dialogdriver.h"
 #include "wizard/mainwindow.h"
+#include "wizard/photograph.h"
 #include "workdir.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QtTest>
@@ -18,11 +20,37 @@ const char *const partButtons[] = {"pushButton3CaboForca", "pushButtonMonitor",
                                    "pushButton3Controles", "pushButton3Botoes",
                                    "pushButton3Filtro",    "pushButton3Trasdutores"};
 
-// The colour in the middle of a label's picture, or an invalid colour.
-QColor shown(QLabel *label)
+// An image file of one colour with a blue right quarter, or "no picture" for a null
+// colour. A JPEG may carry an EXIF orientation (APP1, big-endian TIFF, one entry) and
+// a frame header that claims another size than the pixels it holds.
+QByteArray picture(QColor colour, QSize size, const char *format = "PNG", int orientation = 1,
+                   QSize claimed = QSize())
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QPainter(&image).fillRect(0, 0, size.width() * 3 / 4, size.height(), colour);
+    QBuffer buffer;
+    if (!colour.isValid() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format))
+        return "no picture\n";
+    QByteArray bytes = buffer.data();
+    if (orientation != 1)
+        bytes.insert(2, QByteArray::fromHex("ffe10022457869660000"
+                                            "4d4d002a000000080001011200030000000100") +
+                            char(orientation) + QByteArray(6, '\0'));
+    const int frame = bytes.indexOf("\xff\xc0"); // height and width follow at +5
+    for (int i = 0; claimed.isValid() && i < 4; ++i)
+        bytes[frame + 5 + i] =
+            char((i < 2 ? claimed.height() : claimed.width()) >> (i % 2 ? 0 : 8));
+    return bytes;
+}
+
+// The colour at a point of a label's picture (fractions of its size), or invalid.
+QColor shown(QLabel *label, QPointF at = {0.5, 0.5})
 {
     const QImage image = label->pixmap(Qt::ReturnByValue).toImage();
-    return image.isNull() ? QColor() : QColor(image.pixel(image.width() / 2, image.height() / 2));
+    return image.isNull() ? QColor()
+                          : image.pixelColor(int(at.x() * (image.width() - 1)),
+                                             int(at.y() * (image.height() - 1)));
 }
 
 } // namespace
@@ -39,38 +67,33 @@ class TestImages : public QObject
         return window->findChild<T *>(name);
     }
     QComboBox *selector() { return child<QComboBox>("comboBoxImage"); }
-    QLabel *partLabel() { return child<QLabel>("labelEquipPartImg"); }
-    QLabel *uniformLabel() { return child<QLabel>("labelUniformImg"); }
+    QLabel *label(bool part)
+    {
+        return child<QLabel>(part ? "labelEquipPartImg" : "labelUniformImg");
+    }
 
-    // Writes a picture of one colour, or (invalid colour) a file that is no picture.
-    QString write(const QString &relative, QColor colour = QColor(), QSize size = QSize(30, 30))
+    QString write(const QString &relative, const QByteArray &bytes)
     {
         const QString path = wd->file(relative);
         QDir().mkpath(QFileInfo(path).absolutePath());
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
         QFile file(path);
-        const bool written =
-            colour.isValid() ? image.save(path)
-                             : file.open(QIODevice::WriteOnly) && file.write("no picture\n") > 0;
-        if (!written)
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             QTest::qFail("cannot write the picture", __FILE__, __LINE__);
         return path;
     }
 
-    // Clicks `button` and answers its file dialog with `path` (null: cancel); any
-    // other modal box fails the test.
-    SeenDialog choose(const QString &button, const QString &path)
+    // Clicks `button` and answers its file dialog with `path` (null: cancel), then
+    // presses OK in a message box if `box`; any other modal fails the test.
+    QList<SeenDialog> choose(const char *button, const QString &path, bool box = false)
     {
         DialogDriver driver;
-        if (path.isNull())
-            driver.cancelFile();
-        else
-            driver.chooseFile(path);
+        path.isNull() ? driver.cancelFile() : driver.chooseFile(path);
+        if (box)
+            driver.press(QMessageBox::Ok);
         QTest::mouseClick(child(button), Qt::LeftButton);
-        if (!driver.waitDone() || driver.seen().size() != 1 || driver.unexpectedCount())
-            QTest::qFail("the file dialog was not answered alone", __FILE__, __LINE__);
-        return driver.seen().value(0);
+        if (!driver.waitDone() || driver.seen().size() != 1 + box || driver.unexpectedCount())
+            QTest::qFail("the dialogs were not answered", __FILE__, __LINE__);
+        return driver.seen();
     }
     void click(const char *button) { QTest::mouseClick(child(button), Qt::LeftButton); }
 
@@ -79,7 +102,7 @@ class TestImages : public QObject
     {
         selector()->setCurrentIndex(part == 0 ? 1 : 0);
         selector()->setCurrentIndex(part);
-        return shown(partLabel());
+        return shown(label(true));
     }
 
 private slots:
@@ -98,104 +121,127 @@ private slots:
     }
 
     // Each button stores its part's photograph and shows it, a second one replaces it;
-    // Clear empties the shown entry, or the uniformity image, and nothing else.
+    // Clear empties the shown entry, or the uniformity image, and nothing else. The
+    // dialogs open at home, then where the last file was chosen in either of them.
     void loadBrowseAndClear()
     {
         const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta, Qt::yellow};
+        auto opensIn = [this](const char *button, const QString &path, const QString &dir) {
+            return QDir(choose(button, path).at(0).directory) == QDir(wd->file(dir));
+        };
+        QVERIFY(opensIn("pushButton3Filtro", QString(), "home")); // cancelled
         for (int part = 0; part < 6; ++part) {
             selector()->setCurrentIndex((part + 3) % 6);
-            const SeenDialog dialog =
-                choose(partButtons[part], write(QString("%1.png").arg(part), colours[part]));
+            const QString path =
+                write(QString("%1/a.png").arg(part), picture(colours[part], {30, 30}));
+            const SeenDialog dialog = choose(partButtons[part], path).at(0);
             QCOMPARE(dialog.title, QStringLiteral("Abrir"));
             QCOMPARE(dialog.nameFilters,
                      QStringList{"Arquivos de imagens (*.png *.jpg *.jpeg *.bmp *.gif)"});
+            QCOMPARE(QDir(dialog.directory),
+                     QDir(part ? wd->file(QString::number(part - 1)) : wd->file("home")));
             QCOMPARE(selector()->currentIndex(), part);
-            QCOMPARE(shown(partLabel()), colours[part]);
+            QCOMPARE(shown(label(true)), colours[part]);
         }
-        choose("pushButtonMonitor", write("second.png", Qt::darkRed));
-        QCOMPARE(shown(uniformLabel()), QColor());
-        choose("pushButtonLoadUniImg", write("u.png", Qt::darkCyan));
-        QCOMPARE(shown(partLabel()), QColor(Qt::darkRed));
+        QVERIFY(opensIn("pushButtonMonitor", write("bad/b.png", picture({}, {})), "5"));
+        QVERIFY(opensIn("pushButtonMonitor", write("b.png", picture(Qt::darkRed, {9, 9})), "bad"));
+        QCOMPARE(shown(label(false)), QColor());
+        QVERIFY(
+            opensIn("pushButtonLoadUniImg", write("u.png", picture(Qt::darkCyan, {9, 9})), "."));
+        QVERIFY(opensIn("pushButtonLoadUniImg", QString(), "."));
+        QCOMPARE(shown(label(true)), QColor(Qt::darkRed));
         selector()->setCurrentIndex(4);
         click("pushButtonPartImgClear");
-        QCOMPARE(shown(partLabel()), QColor());
+        QCOMPARE(shown(label(true)), QColor());
         click("pushButtonPartImgClear"); // nothing left to clear
         for (int part = 0; part < 6; ++part)
             QCOMPARE(stored(part), part == 1   ? QColor(Qt::darkRed)
                                    : part == 4 ? QColor()
                                                : colours[part]);
-        QCOMPARE(shown(uniformLabel()), QColor(Qt::darkCyan));
-        click("pushButtonUniformImgClear");
-        QCOMPARE(shown(uniformLabel()), QColor());
-        click("pushButtonUniformImgClear");
-        QCOMPARE(shown(uniformLabel()), QColor());
-    }
-
-    // A cancelled dialog or an unreadable file changes nothing and says nothing.
-    void failedChoiceChangesNothing_data()
-    {
-        QTest::addColumn<bool>("cancelled");
-        QTest::newRow("cancelled") << true;
-        QTest::newRow("unreadable") << false;
-    }
-    void failedChoiceChangesNothing()
-    {
-        QFETCH(bool, cancelled);
-        choose("pushButton3CaboForca", write("a.png", Qt::red));
-        choose("pushButton3Controles", write("b.png", Qt::green));
-        choose("pushButtonLoadUniImg", write("u.png", Qt::cyan));
-        selector()->setCurrentIndex(0);
-        const QString failed = cancelled ? QString() : write("broken.png");
-        for (const char *button : {"pushButton3Controles", "pushButton3Botoes"}) {
-            choose(button, failed);
-            QCOMPARE(selector()->currentIndex(), 0);
-            QCOMPARE(shown(partLabel()), QColor(Qt::red));
+        QCOMPARE(shown(label(false)), QColor(Qt::darkCyan));
+        for (int i = 0; i < 2; ++i) {
+            click("pushButtonUniformImgClear");
+            QCOMPARE(shown(label(false)), QColor());
         }
-        choose("pushButtonLoadUniImg", failed);
-        QCOMPARE(shown(uniformLabel()), QColor(Qt::cyan));
-        QCOMPARE(stored(2), QColor(Qt::green));
-        QCOMPARE(stored(3), QColor());
     }
 
-    // Fitted inside the label's size, aspect kept; the label keeps its size.
-    void fitting_data()
+    // A photograph is kept upright and no larger than printed, and shown fitted inside
+    // the label, aspect kept, the label keeping its size. A failed choice changes
+    // nothing; only a file too large to decode says why.
+    void loading_data()
     {
         QTest::addColumn<bool>("part");
-        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QSize>("kept");
+        QTest::addColumn<QPointF>("blue"); // where the file's blue right quarter shows
+        QTest::addColumn<QString>("message");
+        const QColor y = Qt::yellow;
+        const QString huge = "A imagem \"f.jpg\" tem %1 pixels e precisaria de %2 MB de memória "
+                             "para ser aberta; o limite é de 500 MB.";
         for (const bool part : {true, false}) {
             const QString name = part ? "part " : "uniformity ";
-            QTest::newRow(qPrintable(name + "wide")) << part << QSize(2000, 100);
-            QTest::newRow(qPrintable(name + "tall")) << part << QSize(100, 2000);
-            QTest::newRow(qPrintable(name + "small")) << part << QSize(8, 6);
+            auto row = [&name](const char *tag) -> QTestData & {
+                return QTest::newRow(qPrintable(name + tag));
+            };
+            row("wide") << part << picture(y, {2000, 100}) << QSize(2000, 100) << QPointF(1, .5)
+                        << "";
+            row("tall") << part << picture(y, {100, 2000}) << QSize(100, 2000) << QPointF(1, .5)
+                        << "";
+            row("small") << part << picture(y, {8, 6}) << QSize(8, 6) << QPointF(1, .5) << "";
+            row("cancelled") << part << QByteArray() << QSize(0, 0) << QPointF() << "";
+            row("no image") << part << picture({}, {}) << QSize(0, 0) << QPointF() << "";
         }
+        QTest::newRow("large jpeg")
+            << true << picture(y, {4800, 1200}, "JPG") << QSize(2400, 600) << QPointF(1, .5) << "";
+        QTest::newRow("large png")
+            << false << picture(y, {1000, 5000}) << QSize(480, 2400) << QPointF(1, .5) << "";
+        QTest::newRow("upright") << true << picture(y, {40, 20}, "JPG", 6) << QSize(20, 40)
+                                 << QPointF(.5, 1) << "";
+        QTest::newRow("upside down")
+            << false << picture(y, {40, 20}, "JPG", 3) << QSize(40, 20) << QPointF(0, .5) << "";
+        QTest::newRow("huge") << true << picture(y, {16, 16}, "JPG", 1, {30000, 30000})
+                              << QSize(0, 0) << QPointF() << huge.arg("30000 × 30000", "3600");
+        QTest::newRow("huge turned")
+            << false << picture(y, {16, 16}, "JPG", 8, {40000, 20000}) << QSize(0, 0) << QPointF()
+            << huge.arg("20000 × 40000", "3200");
     }
-    void fitting()
+    void loading()
     {
         QFETCH(bool, part);
-        QFETCH(QSize, picture);
+        QFETCH(QByteArray, file);
+        QFETCH(QSize, kept);
+        QFETCH(QPointF, blue);
+        QFETCH(QString, message);
         child<QStackedWidget>("stackedWidget")->setCurrentIndex(part ? 1 : 2);
-        QLabel *label = part ? partLabel() : uniformLabel();
-        const QSize box = label->size();
-        choose(part ? "pushButton3Botoes" : "pushButtonLoadUniImg",
-               write("fit.png", Qt::yellow, picture));
-        QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), picture.scaled(box, Qt::KeepAspectRatio));
-        QCOMPARE(label->size(), box);
-    }
-
-    // The dialogs open at home first, then where the last image was chosen, whichever
-    // dialog chose it, also when the file was unreadable.
-    void startDirectory()
-    {
-        const QString first = choose("pushButton3CaboForca", QString()).directory;
-        QCOMPARE(QDir(first).canonicalPath(), QDir(QDir::homePath()).canonicalPath());
-        const QString a = write("one/a.png", Qt::red);
-        const QString b = write("two/b.png", Qt::red);
-        const QString c = write("three/c.png");
-        QCOMPARE(choose("pushButtonMonitor", a).directory, first);
-        QCOMPARE(choose("pushButtonLoadUniImg", b).directory, wd->file("one"));
-        QCOMPARE(choose("pushButton3Filtro", c).directory, wd->file("two"));
-        QCOMPARE(choose("pushButtonLoadUniImg", QString()).directory, wd->file("three"));
-        QCOMPARE(choose("pushButton3Botoes", QString()).directory, wd->file("three"));
+        const QSize box = label(part)->size();
+        choose("pushButton3CaboForca", write("old0.png", picture(Qt::green, {30, 30})));
+        choose("pushButton3Botoes", write("old3.png", picture(Qt::cyan, {30, 30})));
+        choose("pushButtonLoadUniImg", write("old.png", picture(Qt::green, {30, 30})));
+        selector()->setCurrentIndex(0);
+        const QString path = file.isNull() ? QString() : write("f.jpg", file);
+        const QList<SeenDialog> seen =
+            choose(part ? "pushButton3Botoes" : "pushButtonLoadUniImg", path, !message.isEmpty());
+        if (!message.isEmpty()) {
+            QCOMPARE(seen.at(1).icon, QMessageBox::Warning);
+            QCOMPARE(seen.at(1).title, QStringLiteral("Abrir"));
+            QCOMPARE(seen.at(1).text, message);
+        }
+        QString error = "stale";
+        if (!path.isNull())
+            QCOMPARE(readPhotograph(path, &error).size(), kept);
+        QCOMPARE(error, path.isNull() ? "stale" : message);
+        QCOMPARE(label(part)->size(), box);
+        if (kept.isEmpty()) {
+            QCOMPARE(selector()->currentIndex(), 0);
+            QCOMPARE(shown(label(part)), QColor(Qt::green));
+            QCOMPARE(stored(3), QColor(Qt::cyan));
+            return;
+        }
+        QCOMPARE(selector()->currentIndex(), part ? 3 : 0);
+        QCOMPARE(label(part)->pixmap(Qt::ReturnByValue).size(),
+                 kept.scaled(box, Qt::KeepAspectRatio));
+        QVERIFY(shown(label(part), blue).blue() > 200);
+        QVERIFY(shown(label(part), QPointF(1, 1) - blue).red() > 200);
     }
 };
 
