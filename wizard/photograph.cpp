@@ -27,12 +27,10 @@ QImage readPhotograph(const QString &path, QString *error)
     QImageReader reader(path);
     reader.setAutoTransform(true);
     // The header's size and pixel format: nothing is decoded yet.
-    QSize size = reader.size();
+    const QSize size = reader.size();
     if (size.isValid()) {
         const qint64 bytes = decodingBytes(size, reader.imageFormat());
         if (bytes > maxPhotographBytes) {
-            if (reader.transformation() & QImageIOHandler::TransformationRotate90)
-                size.transpose(); // as the user sees it, upright
             if (error) {
                 *error = QCoreApplication::translate(
                              "MainWindow", "A imagem \"%1\" tem %2 × %3 pixels e precisaria de "
