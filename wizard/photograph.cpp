@@ -10,11 +10,10 @@ namespace {
 
 // The memory that decoding an image of `size` at full resolution needs: the decoded
 // pixels, at least four bytes each, as scaling converts narrower formats to 32 bits.
+// A format the header does not tell counts as 32 bits.
 qint64 decodingBytes(QSize size, QImage::Format format)
 {
-    const int bits = format == QImage::Format_Invalid
-                         ? 32
-                         : qMax(32, int(QImage::toPixelFormat(format).bitsPerPixel()));
+    const int bits = qMax(32, int(QImage::toPixelFormat(format).bitsPerPixel()));
     return qint64(size.width()) * size.height() * bits / 8;
 }
 
