@@ -3,8 +3,9 @@
 // "turn a quarter clockwise") and a file that claims 30000 x 30000 pixels. Three
 // scenarios, each in a child process of its own so that their memory peaks do not mix:
 //
-//   one     one photograph read again and again by the wizard's loader: median time,
-//           and for comparison the time of a plain full-resolution read
+//   one     one photograph read again and again by the wizard's loader: median
+//           processor time of the thread and wall time, and for comparison the wall
+//           time of a plain full-resolution read
 //   seven   six part photographs and the uniformity image loaded through the real
 //           buttons and file dialogs: longest freeze, peak memory
 //   huge    the 30000 x 30000 file chosen for a part (its header only: the loader
@@ -13,7 +14,7 @@
 // The longest freeze is the longest gap between the ticks of a 5 ms timer of the GUI
 // thread while the scenario runs, modal dialogs included.
 //
-//   bench_images                          runs every scenario and prints the table
+//   bench_images                          runs every scenario and prints the figures
 //   bench_images --scenario NAME DIR      runs one scenario, prints one line
 
 #include "dialogdriver.h"
