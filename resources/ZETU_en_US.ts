@@ -632,6 +632,10 @@ explicando a inomogeneidade</source>
         <source>O assistente tem valores que não estão em nenhum relatório salvo. Abrir a inspeção de %1 no lugar deles? Eles continuam no histórico como rascunho.</source>
         <translation>The wizard holds values that are in no saved report. Open the inspection of %1 in their place? They stay in the history as a draft.</translation>
     </message>
+    <message>
+        <source>A imagem &quot;%1&quot; tem %2 × %3 pixels e precisaria de %4 MB de memória para ser aberta; o limite é de %5 MB.</source>
+        <translation>The image &quot;%1&quot; has %2 × %3 pixels and would need %4 MB of memory to be opened; the limit is %5 MB.</translation>
+    </message>
 </context>
 <context>
     <name>ReportForm</name>

@@ -1,28 +1,46 @@
-// Photographs of the scanner's parts and the uniformity image, loaded through the
-// real file dialog from image files written by the test. Which photograph reaches
-// which report cell is checked with the report assembly.
+// Photographs and the uniformity image, loaded through the real file dialog from files
+// written by the test; which reaches which report cell is the report assembly's test.
 
 #include "dialogdriver.h"
 #include "wizard/mainwindow.h"
+#include "wizard/photograph.h"
 #include "workdir.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QStackedWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 
-const char *const partButtons[] = {"pushButton3CaboForca", "pushButtonMonitor",
-                                   "pushButton3Controles", "pushButton3Botoes",
-                                   "pushButton3Filtro",    "pushButton3Trasdutores"};
+// The part buttons in the order of the part index, the uniformity button, the clears.
+const char *const buttons[] = {
+    "pushButton3CaboForca", "pushButtonMonitor",      "pushButton3Controles",
+    "pushButton3Botoes",    "pushButton3Filtro",      "pushButton3Trasdutores",
+    "pushButtonLoadUniImg", "pushButtonPartImgClear", "pushButtonUniformImgClear"};
 
-// The colour in the middle of a label's picture, or an invalid colour.
-QColor shown(QLabel *label)
+// An image file of one colour, "no picture" for an empty size; a JPEG may carry an EXIF
+// orientation (APP1, one entry) and claim another height and width (hex) in its frame.
+QByteArray picture(QSize size, const char *format = "PNG", int orientation = 1,
+                   const char *claimed = "", QColor colour = Qt::gray)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QBuffer buffer;
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format))
+        return "no picture\n";
+    QByteArray bytes = buffer.data();
+    if (orientation != 1)
+        bytes.insert(2, QByteArray::fromHex("ffe10022457869660000"
+                                            "4d4d002a000000080001011200030000000100") +
+                            char(orientation) + QByteArray(6, '\0'));
+    if (*claimed)
+        bytes.replace(bytes.indexOf("\xff\xc0") + 5, 4, QByteArray::fromHex(claimed));
+    return bytes;
+}
+
+QColor shown(QLabel *label) // the colour in the middle of its picture, or invalid
 {
     const QImage image = label->pixmap(Qt::ReturnByValue).toImage();
-    return image.isNull() ? QColor() : QColor(image.pixel(image.width() / 2, image.height() / 2));
+    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
 }
 
 } // namespace
@@ -31,171 +49,91 @@ class TestImages : public QObject
 {
     Q_OBJECT
 
-    QScopedPointer<WorkDir> wd;
-    QScopedPointer<MainWindow> window;
-
-    template <typename T = QPushButton> T *child(const QString &name)
-    {
-        return window->findChild<T *>(name);
-    }
-    QComboBox *selector() { return child<QComboBox>("comboBoxImage"); }
-    QLabel *partLabel() { return child<QLabel>("labelEquipPartImg"); }
-    QLabel *uniformLabel() { return child<QLabel>("labelUniformImg"); }
-
-    // Writes a picture of one colour, or (invalid colour) a file that is no picture.
-    QString write(const QString &relative, QColor colour = QColor(), QSize size = QSize(30, 30))
-    {
-        const QString path = wd->file(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        QFile file(path);
-        const bool written =
-            colour.isValid() ? image.save(path)
-                             : file.open(QIODevice::WriteOnly) && file.write("no picture\n") > 0;
-        if (!written)
-            QTest::qFail("cannot write the picture", __FILE__, __LINE__);
-        return path;
-    }
-
-    // Clicks `button` and answers its file dialog with `path` (null: cancel); any
-    // other modal box fails the test.
-    SeenDialog choose(const QString &button, const QString &path)
-    {
-        DialogDriver driver;
-        if (path.isNull())
-            driver.cancelFile();
-        else
-            driver.chooseFile(path);
-        QTest::mouseClick(child(button), Qt::LeftButton);
-        if (!driver.waitDone() || driver.seen().size() != 1 || driver.unexpectedCount())
-            QTest::qFail("the file dialog was not answered alone", __FILE__, __LINE__);
-        return driver.seen().value(0);
-    }
-    void click(const char *button) { QTest::mouseClick(child(button), Qt::LeftButton); }
-
-    // The stored photograph of a part, as browsing to it shows it.
-    QColor stored(int part)
-    {
-        selector()->setCurrentIndex(part == 0 ? 1 : 0);
-        selector()->setCurrentIndex(part);
-        return shown(partLabel());
-    }
-
 private slots:
-    void init()
+    // Each button stores its picture (a part's selected at once), shown fitted in its
+    // label, upright, kept no larger than printed; Clear removes it and nothing else. A
+    // failed choice changes nothing; only a file too large to decode says why.
+    void loading_data()
     {
-        wd.reset(new WorkDir);
-        window.reset(new MainWindow(0));
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.data()));
-        child<QStackedWidget>("stackedWidget")->setCurrentIndex(1);
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QSize>("kept"); // empty: refused
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cables wide") << 0 << picture({2000, 100}) << QSize(2000, 100) << "";
+        QTest::newRow("controls small") << 2 << picture({8, 6}) << QSize(8, 6) << "";
+        QTest::newRow("large part") << 3 << picture({4800, 1200}, "JPG") << QSize(2400, 600) << "";
+        QTest::newRow("filter upright") << 4 << picture({40, 20}, "JPG", 6) << QSize(20, 40) << "";
+        QTest::newRow("transducers huge")
+            << 5 << picture({16, 16}, "JPG", 1, "75307530") << QSize(0, 0)
+            << "A imagem \"f.jpg\" tem 30000 × 30000 pixels e precisaria de 3600 MB de memória "
+               "para ser aberta; o limite é de 500 MB.";
+        QTest::newRow("uniform large") << 6 << picture({5000, 1000}) << QSize(2400, 480) << "";
+        QTest::newRow("uniform upright") << 6 << picture({40, 20}, "JPG", 8) << QSize(20, 40) << "";
+        QTest::newRow("uniform no image") << 6 << picture({}) << QSize(0, 0) << "";
     }
-    void cleanup()
+    void loading()
     {
-        window.reset();
-        wd.reset();
-    }
+        QFETCH(int, button);
+        QFETCH(QByteArray, file);
+        QFETCH(QSize, kept);
+        QFETCH(QString, message);
+        WorkDir wd;
+        MainWindow window(0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const bool part = button < 6;
+        window.findChild<QStackedWidget *>("stackedWidget")->setCurrentIndex(part ? 1 : 2);
+        auto *selector = window.findChild<QComboBox *>("comboBoxImage");
+        QLabel *parts = window.findChild<QLabel *>("labelEquipPartImg");
+        QLabel *uniform = window.findChild<QLabel *>("labelUniformImg");
+        QLabel *label = part ? parts : uniform;
+        const QSize cell = label->size();
+        auto write = [&wd](const QString &name, const QByteArray &bytes) {
+            QFile out(wd.file(name));
+            return out.open(QIODevice::WriteOnly) && out.write(bytes) >= 0 ? out.fileName() : "";
+        };
+        auto colour = [](int b) { return QColor(Qt::GlobalColor(Qt::red + b)); }; // chosen first
+        auto choose = [&](int b, const QString &path, bool box = false) {
+            DialogDriver driver;
+            path.isNull() ? driver.cancelFile() : driver.chooseFile(path);
+            if (box)
+                driver.press(QMessageBox::Ok);
+            window.findChild<QPushButton *>(buttons[b])->click();
+            if (!driver.waitDone() || driver.seen().size() != 1 + box || driver.unexpectedCount())
+                QTest::qFail("the dialogs were not answered", __FILE__, __LINE__);
+            return driver.seen();
+        };
+        auto stored = [&](int b) { // as browsing to it shows it
+            selector->setCurrentIndex(b == 0 ? 1 : 0);
+            selector->setCurrentIndex(b);
+            return shown(parts);
+        };
 
-    // Each button stores its part's photograph and shows it, a second one replaces it;
-    // Clear empties the shown entry, or the uniformity image, and nothing else.
-    void loadBrowseAndClear()
-    {
-        const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::cyan, Qt::magenta, Qt::yellow};
-        for (int part = 0; part < 6; ++part) {
-            selector()->setCurrentIndex((part + 3) % 6);
-            const SeenDialog dialog =
-                choose(partButtons[part], write(QString("%1.png").arg(part), colours[part]));
-            QCOMPARE(dialog.title, QStringLiteral("Abrir"));
-            QCOMPARE(dialog.nameFilters,
-                     QStringList{"Arquivos de imagens (*.png *.jpg *.jpeg *.bmp *.gif)"});
-            QCOMPARE(selector()->currentIndex(), part);
-            QCOMPARE(shown(partLabel()), colours[part]);
+        choose(5, QString());         // cancelled: the next dialog opens at home still
+        for (int b = 0; b < 7; ++b) { // a picture of its own colour for every button
+            const QByteArray old = picture({9, 9}, "PNG", 1, "", colour(b));
+            const SeenDialog dialog = choose(b, write(QString("%1.png").arg(b), old)).value(0);
+            QCOMPARE(QDir(dialog.directory), QDir(b ? wd.path() : wd.file("home")));
+            QCOMPARE(selector->currentIndex(), b < 6 ? b : 5);
+            QCOMPARE(shown(b < 6 ? parts : uniform), colour(b));
         }
-        choose("pushButtonMonitor", write("second.png", Qt::darkRed));
-        QCOMPARE(shown(uniformLabel()), QColor());
-        choose("pushButtonLoadUniImg", write("u.png", Qt::darkCyan));
-        QCOMPARE(shown(partLabel()), QColor(Qt::darkRed));
-        selector()->setCurrentIndex(4);
-        click("pushButtonPartImgClear");
-        QCOMPARE(shown(partLabel()), QColor());
-        click("pushButtonPartImgClear"); // nothing left to clear
-        for (int part = 0; part < 6; ++part)
-            QCOMPARE(stored(part), part == 1   ? QColor(Qt::darkRed)
-                                   : part == 4 ? QColor()
-                                               : colours[part]);
-        QCOMPARE(shown(uniformLabel()), QColor(Qt::darkCyan));
-        click("pushButtonUniformImgClear");
-        QCOMPARE(shown(uniformLabel()), QColor());
-        click("pushButtonUniformImgClear");
-        QCOMPARE(shown(uniformLabel()), QColor());
-    }
-
-    // A cancelled dialog or an unreadable file changes nothing and says nothing.
-    void failedChoiceChangesNothing_data()
-    {
-        QTest::addColumn<bool>("cancelled");
-        QTest::newRow("cancelled") << true;
-        QTest::newRow("unreadable") << false;
-    }
-    void failedChoiceChangesNothing()
-    {
-        QFETCH(bool, cancelled);
-        choose("pushButton3CaboForca", write("a.png", Qt::red));
-        choose("pushButton3Controles", write("b.png", Qt::green));
-        choose("pushButtonLoadUniImg", write("u.png", Qt::cyan));
-        selector()->setCurrentIndex(0);
-        const QString failed = cancelled ? QString() : write("broken.png");
-        for (const char *button : {"pushButton3Controles", "pushButton3Botoes"}) {
-            choose(button, failed);
-            QCOMPARE(selector()->currentIndex(), 0);
-            QCOMPARE(shown(partLabel()), QColor(Qt::red));
+        selector->setCurrentIndex((button + 1) % 6);
+        const QString path = write("f.jpg", file);
+        const SeenDialog box = choose(button, path, !message.isEmpty()).value(1);
+        QCOMPARE(box.text, message);
+        QCOMPARE(readPhotograph(path).size(), kept);
+        QCOMPARE(label->size(), cell);
+        QCOMPARE(selector->currentIndex(), part && !kept.isEmpty() ? button : (button + 1) % 6);
+        if (!kept.isEmpty()) {
+            stored(part ? button : 0);
+            QCOMPARE(label->pixmap(Qt::ReturnByValue).size(),
+                     kept.scaled(cell, Qt::KeepAspectRatio));
+            window.findChild<QPushButton *>(buttons[part ? 7 : 8])->click();
+            QCOMPARE(shown(label), QColor());
         }
-        choose("pushButtonLoadUniImg", failed);
-        QCOMPARE(shown(uniformLabel()), QColor(Qt::cyan));
-        QCOMPARE(stored(2), QColor(Qt::green));
-        QCOMPARE(stored(3), QColor());
-    }
-
-    // Fitted inside the label's size, aspect kept; the label keeps its size.
-    void fitting_data()
-    {
-        QTest::addColumn<bool>("part");
-        QTest::addColumn<QSize>("picture");
-        for (const bool part : {true, false}) {
-            const QString name = part ? "part " : "uniformity ";
-            QTest::newRow(qPrintable(name + "wide")) << part << QSize(2000, 100);
-            QTest::newRow(qPrintable(name + "tall")) << part << QSize(100, 2000);
-            QTest::newRow(qPrintable(name + "small")) << part << QSize(8, 6);
-        }
-    }
-    void fitting()
-    {
-        QFETCH(bool, part);
-        QFETCH(QSize, picture);
-        child<QStackedWidget>("stackedWidget")->setCurrentIndex(part ? 1 : 2);
-        QLabel *label = part ? partLabel() : uniformLabel();
-        const QSize box = label->size();
-        choose(part ? "pushButton3Botoes" : "pushButtonLoadUniImg",
-               write("fit.png", Qt::yellow, picture));
-        QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), picture.scaled(box, Qt::KeepAspectRatio));
-        QCOMPARE(label->size(), box);
-    }
-
-    // The dialogs open at home first, then where the last image was chosen, whichever
-    // dialog chose it, also when the file was unreadable.
-    void startDirectory()
-    {
-        const QString first = choose("pushButton3CaboForca", QString()).directory;
-        QCOMPARE(QDir(first).canonicalPath(), QDir(QDir::homePath()).canonicalPath());
-        const QString a = write("one/a.png", Qt::red);
-        const QString b = write("two/b.png", Qt::red);
-        const QString c = write("three/c.png");
-        QCOMPARE(choose("pushButtonMonitor", a).directory, first);
-        QCOMPARE(choose("pushButtonLoadUniImg", b).directory, wd->file("one"));
-        QCOMPARE(choose("pushButton3Filtro", c).directory, wd->file("two"));
-        QCOMPARE(choose("pushButtonLoadUniImg", QString()).directory, wd->file("three"));
-        QCOMPARE(choose("pushButton3Botoes", QString()).directory, wd->file("three"));
+        for (int b = 0; b < 7; ++b)
+            QCOMPARE(b < 6 ? stored(b) : shown(uniform),
+                     b == button && !kept.isEmpty() ? QColor() : colour(b));
     }
 };
 

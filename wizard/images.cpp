@@ -3,10 +3,12 @@
 
 #include "ui_mainwindow.h"
 #include "wizard/mainwindow.h"
+#include "wizard/photograph.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -17,7 +19,7 @@ namespace {
 const int maxExplanationLength = 120;
 
 // Shows a copy of the picture scaled into the label's current size, aspect
-// kept; the stored picture itself is never scaled.
+// kept; the stored picture itself is not scaled again.
 void fitToLabel(QLabel *label, const QPixmap &pixmap)
 {
     label->setPixmap(pixmap.scaled(label->width(), label->height(), Qt::KeepAspectRatio,
@@ -40,16 +42,19 @@ QString chooseImage(MainWindow *window, QString &lastDir)
     return path;
 }
 
-// Reads an image file at full resolution; null when it is not readable as
-// an image. The caller owns the result.
-QPixmap *readImage(const QString &path)
+// Reads a photograph, upright and no larger than it is ever shown or printed; null
+// when the file is no image or too large, the latter said in a message box. The
+// caller owns the result.
+QPixmap *readImage(MainWindow *window, const QString &path)
 {
-    QPixmap *pixmap = new QPixmap(path);
-    if (pixmap->isNull()) {
-        delete pixmap;
+    QString error;
+    QImage image = readPhotograph(path, &error);
+    if (image.isNull()) {
+        if (!error.isEmpty())
+            QMessageBox::warning(window, MainWindow::tr("Abrir"), error);
         return nullptr;
     }
-    return pixmap;
+    return new QPixmap(QPixmap::fromImage(std::move(image)));
 }
 
 // A line feed, or anything that is neither punctuation, a letter, a digit nor a blank,
@@ -114,7 +119,7 @@ bool MainWindow::setPartImage(int partIndex, const QString &path)
 {
     // An unreadable file leaves the part's photograph as it was, so the report
     // never loses a photograph that the label still shows.
-    QPixmap *pixmap = readImage(path);
+    QPixmap *pixmap = readImage(this, path);
     if (!pixmap)
         return false;
     delete partImages.take(partIndex);
@@ -155,7 +160,7 @@ void MainWindow::on_pushButtonLoadUniImg_clicked()
 
 bool MainWindow::setUniformImage(const QString &path)
 {
-    QPixmap *pixmap = readImage(path);
+    QPixmap *pixmap = readImage(this, path);
     if (!pixmap)
         return false;
     delete uniformImage;
