@@ -1,7 +1,9 @@
 // One whole inspection from an empty working directory through the real widgets and
-// dialogs: a scanner added, every step filled, the report saved as a PDF.
+// dialogs: a scanner added, every step filled, the report saved as a PDF and the
+// inspection kept as reported.
 
 #include "dialogdriver.h"
+#include "history/inspectionstore.h"
 #include "wizard/mainwindow.h"
 #include "workdir.h"
 
@@ -229,6 +231,13 @@ void TestEndToEnd::wholeInspectionToPdf()
         QCOMPARE(pdfPages(path, &a4), 3);
         QCOMPARE(a4, 3);
     }
+    // the inspection is kept as reported, with the last file saved and its values
+    const QVector<StoredInspection> kept = InspectionStore::forEquipment(1);
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(kept[0].state, StoredInspection::Reported);
+    QCOMPARE(kept[0].pdfPath, second);
+    QCOMPARE(kept[0].values["lineTecResp"].toString(), QStringLiteral("Ana Lúcia Lima"));
+    QCOMPARE(kept[0].values["doubleSpinBox5_07_910"].toDouble(), 10.25);
 }
 
 QTEST_MAIN(TestEndToEnd)
