@@ -65,6 +65,8 @@ public:
     // then the four depth check boxes.
     void setMassMarks05(bool ratioPass, bool areaPass, int depthColumn, int massType);
     void setMassMarks07(bool ratioPass, bool areaPass, int depthColumn, int massType);
+    // Empties both marks of a depth that was not measured; column as above.
+    void clearMassMarks(int column, int depthColumn, int massType);
     void setMassValues05(double h2, double h4, double h6, double h8, double w2, double w4,
                          double w6, double w8, double a2, double a4, double a6, double a8, bool c2,
                          bool c4, bool c6, bool c8, int massType);
@@ -72,16 +74,21 @@ public:
                          double w6, double w8, double a2, double a4, double a6, double a8, bool c2,
                          bool c4, bool c6, bool c8, int massType);
 
+signals:
+    // After a save that succeeded, with the name of the file written.
+    void reportSaved(const QString &fileName);
+
 private slots:
     // PDF export (pdfexport.cpp)
     void on_pushButtonCancel_clicked();
     void on_pushButtonSave_clicked();
 
 private:
+    bool writePdf(const QString &fileName);
     void setMark(bool pass, QLabel *markCell, const QString &text, QLabel *textCell);
     void setScaledPixmap(QLabel *cell, const QPixmap &picture);
-    void setMassMarks(int attenuation, bool ratioPass, bool areaPass, int depthColumn,
-                      int massType);
+    void putMassMarks(int attenuation, const QPixmap &ratioMark, const QPixmap &areaMark,
+                      int depthColumn, int massType);
     void setMassValues(int attenuation, const double (&values)[12], const bool (&checked)[4],
                        int massType);
 

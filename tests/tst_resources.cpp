@@ -68,6 +68,8 @@ void TestResources::entriesAreExactlyTheProgramsAndUncompressed()
     const QSet<QString> expected{
         ":/icons/checkmark.png",
         ":/icons/cross.png",
+        ":/icons/checkmark@4x.png",
+        ":/icons/cross@4x.png",
         ":/icons/LogoZETU.ico",
         ":/icons/icons/no1.png",
         ":/icons/icons/Actions-clipboard-icon.png",
