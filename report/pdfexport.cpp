@@ -23,15 +23,12 @@
 
 namespace {
 
-// Each page goes into the file as a picture of the page as shown, drawn at this many
-// device pixels per screen pixel: the 700 pixels of a page's width become 2800, over
-// 300 per inch across the printable width of A4.
-const int printScale = 4;
-
+// Each page goes into the file as a picture of the page as shown, drawn at print
+// resolution.
 QPixmap renderPage(QWidget *page)
 {
-    QPixmap picture(page->size() * printScale);
-    picture.setDevicePixelRatio(printScale);
+    QPixmap picture(page->size() * ReportForm::printRatio);
+    picture.setDevicePixelRatio(ReportForm::printRatio);
     picture.fill(Qt::white);
     page->render(&picture);
     return picture;

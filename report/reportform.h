@@ -17,6 +17,10 @@ class ReportForm : public QDialog
     Q_OBJECT
 
 public:
+    // Device pixels per screen pixel of the saved pages: a page's 700 pixels become
+    // 2450 across the printable width of A4, about 307 per inch.
+    static constexpr qreal printRatio = 3.5;
+
     explicit ReportForm(QWidget *parent = nullptr);
     ~ReportForm();
 

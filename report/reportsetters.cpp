@@ -31,15 +31,15 @@ void ReportForm::setMark(bool pass, QLabel *markCell, const QString &text, QLabe
 
 // A cell without a photograph shows the placeholder again, so a report never keeps a
 // photograph that the wizard no longer holds. A photograph is kept at the resolution
-// the pages are printed with (four device pixels per screen pixel), so it stays sharp
-// on paper while it fills the same cell on screen.
+// the pages are printed with, so it stays sharp on paper while it fills the same cell
+// on screen.
 void ReportForm::setScaledPixmap(QLabel *cell, const QPixmap &picture)
 {
     if (picture.isNull()) {
         cell->setPixmap(QPixmap(QStringLiteral(":/icons/icons/no1.png")));
         return;
     }
-    const qreal ratio = 4;
+    const qreal ratio = printRatio;
     const QSize target = picture.size().scaled(cell->size() * ratio, Qt::KeepAspectRatio);
     QPixmap scaled = picture;
     // A quick halving first keeps the smooth pass short for large photographs.
