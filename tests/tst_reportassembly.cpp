@@ -11,26 +11,13 @@
 #include <QPushButton>
 #include <QtTest>
 
-namespace {
-
-QStringList cells(const QString &prefix, const QString &keys)
-{
-    QStringList all;
-    for (const QString &key : keys.split(' '))
-        all << prefix + key;
-    return all;
-}
-
-// Per group of four masses (2 to 8 cm): wizard prefix, check-box suffixes in the wizard
-// and on the report ("-" none), ratio and area marks, heights, widths, areas.
-const QStringList masses[4] = {
-    cells("", "s5A - - 62 63 64 65 67 68 69 70 180 181 182 183 187 186 185 184 188 189 190 191"),
-    cells("", "s7A _1 _2 47 49 50 46 54 53 52 51 196 193 203 204 198 201 205 195 199 197 200 207"),
-    cells("", "s5H _3 _3 77 78 79 80 82 83 84 85 212 209 219 220 214 217 221 211 215 213 216 223"),
-    cells("",
-          "s7H _4 _4 92 93 94 95 97 98 99 100 228 225 249 250 230 247 251 227 245 229 246 253")};
-
-} // namespace
+// Per group of masses: wizard prefix, check-box suffixes in the wizard and on the report
+// ("-" none), the labels of the ratio and area marks, heights, widths, areas by depth.
+const char *const masses[4] = {
+    "s5A - - 62 63 64 65 67 68 69 70 180 181 182 183 187 186 185 184 188 189 190 191",
+    "s7A _1 _2 47 49 50 46 54 53 52 51 196 193 203 204 198 201 205 195 199 197 200 207",
+    "s5H _3 _3 77 78 79 80 82 83 84 85 212 209 219 220 214 217 221 211 215 213 216 223",
+    "s7H _4 _4 92 93 94 95 97 98 99 100 228 225 249 250 230 247 251 227 245 229 246 253"};
 
 class TestReportAssembly : public QObject
 {
@@ -38,8 +25,8 @@ class TestReportAssembly : public QObject
 
     QScopedPointer<WorkDir> wd;
     QScopedPointer<MainWindow> window;
-    QMap<QString, QString> text, mark; // the last report's labels; marks "+", "-" or ""
-    QMap<QString, bool> checked;
+    // The last report: texts of labels and check boxes ("on", "off"), marks "+", "-", "".
+    QMap<QString, QString> text, mark;
 
     template <typename T = QWidget> T *child(const QString &name)
     {
@@ -63,7 +50,7 @@ class TestReportAssembly : public QObject
                                                 : "-";
             }
             for (QCheckBox *box : report->findChildren<QCheckBox *>())
-                checked[box->objectName()] = box->isChecked();
+                text[box->objectName()] = box->isChecked() ? "on" : "off";
             report->findChild<QPushButton *>("pushButtonCancel")->click();
         });
         QTest::mouseClick(child("pushButtonReport"), Qt::LeftButton);
@@ -74,6 +61,7 @@ private slots:
     // The window on the registry, every step valid, walked to the finished state.
     void init()
     {
+        window.reset();
         wd.reset(new WorkDir);
         WizardFill::seedEquipment({{"Hospital Central", "Radiologia", "US-01", "Logiq", "GE"},
                                    {"Clínica Sul", "Sala 2", "US-77", "Acuson", "Siemens"}});
@@ -84,38 +72,17 @@ private slots:
             QTest::mouseClick(child("pushButtonNext"), Qt::LeftButton);
         QVERIFY(child("pushButtonReport")->isEnabled());
     }
-    void cleanup()
-    {
-        window.reset();
-        wd.reset();
-    }
-
-    // The selected record, not the first, and the step-8 values on all three footers.
-    void headerAndFooters()
-    {
-        child<QTableView>("tableView")->selectRow(1);
-        child<QCalendarWidget>("calendarWidget")->setSelectedDate(QDate(2024, 3, 7));
-        child<QLineEdit>("lineTecResp")->setText("Ana Lima");
-        assemble();
-
-        const QStringList header = cells("label", "Manufact Model Institution Local ID");
-        QCOMPARE(QStringList({text[header[0]], text[header[1]], text[header[2]], text[header[3]],
-                              text[header[4]]}),
-                 QStringList({"Siemens", "Acuson", "Clínica Sul", "Sala 2", "US-77"}));
-        for (const QString page : {"", "_2", "_3"})
-            QCOMPARE(text["labelDate" + page] + text["labelResp" + page], "07/03/2024Ana Lima");
-    }
-
     // Every mass box a value of its own. Mass `target` passes both checks, the next only
     // the ratio, the others fail both; then the next but one is unchecked in the wizard
-    // and a second report empties its marks and still prints its numbers.
-    void massesAndUncheckedDepths_data()
+    // and a second report empties its marks and still prints its numbers. The header
+    // shows the selected record, not the first; the footers the values of step 8.
+    void reportOfMasses_data()
     {
         QTest::addColumn<int>("target");
         for (int r = 0; r < 16; ++r)
             QTest::newRow(qPrintable(QString::number(r))) << r;
     }
-    void massesAndUncheckedDepths()
+    void reportOfMasses()
     {
         QFETCH(int, target);
         const int next = (target + 1) % 16, off = (target + 2) % 16;
@@ -126,26 +93,31 @@ private slots:
             return 30.25 + r - (q == 1 || r == target ? 0 : r == next ? 0.5 : 2);
         };
         auto cm = [](int r) { return QString::number(2 + 2 * (r % 4)) + "cm"; };
+        auto group = [](int r) { return QString(masses[r / 4]).split(' '); };
+        child<QTableView>("tableView")->selectRow(1);
+        child<QCalendarWidget>("calendarWidget")->setSelectedDate(QDate(2024, 3, 7));
+        child<QLineEdit>("lineTecResp")->setText("Ana Lima");
         for (int r = 0; r < 16; ++r)
             for (int q = 0; q < 3; ++q)
-                spin(masses[r / 4][0] + QStringList{"A", "L", "Ar"}[q] + cm(r).chopped(2),
-                     value(r, q));
+                spin(group(r)[0] + QStringList{"A", "L", "Ar"}[q] + cm(r).chopped(2), value(r, q));
         for (bool second : {false, true}) {
             if (second)
-                child<QCheckBox>("checkBox" + cm(off) + QString(masses[off / 4][1]).remove('-'))
+                child<QCheckBox>("checkBox" + cm(off) + group(off)[1].remove('-'))
                     ->setChecked(false);
             assemble();
+            QCOMPARE(text["labelManufact"] + text["labelModel"] + text["labelInstitution"] +
+                         text["labelLocal"] + text["labelID"],
+                     "SiemensAcusonClínica SulSala 2US-77");
+            for (const QString page : {"", "_2", "_3"})
+                QCOMPARE(text["labelDate" + page] + text["labelResp" + page], "07/03/2024Ana Lima");
             for (int r = 0; r < 16; ++r) {
-                const QStringList c = cells("label_", masses[r / 4].mid(3).join(' '));
+                const QStringList c = ("label_" + group(r).mid(3).join(" label_")).split(' ');
                 const bool judged = !second || r != off;
                 for (int q = 0; q < 3; ++q)
                     QCOMPARE(text[c[8 + 4 * q + r % 4]], QString::number(value(r, q)));
-                QCOMPARE(mark[c[r % 4]] + mark[c[4 + r % 4]], !judged       ? ""
-                                                              : r == target ? "++"
-                                                              : r == next   ? "+-"
-                                                                            : "--");
-                QCOMPARE(checked["checkBox" + cm(r) + QString(masses[r / 4][2]).remove('-')],
-                         judged);
+                const char *marks = r == target ? "++" : r == next ? "+-" : "--";
+                QCOMPARE(mark[c[r % 4]] + mark[c[4 + r % 4]], judged ? marks : "");
+                QCOMPARE(text["checkBox" + cm(r) + group(r)[2].remove('-')], judged ? "on" : "off");
             }
         }
     }

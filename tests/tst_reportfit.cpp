@@ -6,7 +6,6 @@
 #include "report/reportcell.h"
 #include "report/reportform.h"
 
-#include <QTextEdit>
 #include <QTextLayout>
 #include <QTranslator>
 #include <QtTest>
@@ -39,13 +38,10 @@ private slots:
         form.setEquipmentId(
             text("HUCFF-RAD/US0042/EBIT60/SN2019000123/PAT88231/REV3/")); // one word
         form.setResponsible(text("Maria Aparecida dos Santos Vasconcellos de Albuquerque "));
-        form.setUniformity(
-            length < 20 ? "Imagem uniforme"
-                        : QCoreApplication::translate(
-                              "MainWindow",
-                              "Apresenta poucas inomogeneidades sem que comprometa o diagnóstico"),
-            QString("Faixa escura ").repeated(10).left(120),
-            text("Convexo multifrequencial 2-5 MHz de abertura larga "), "12,5");
+        const char *verdict = "Apresenta poucas inomogeneidades sem que comprometa o diagnóstico";
+        form.setUniformity(QCoreApplication::translate("MainWindow", verdict),
+                           QString("Faixa escura ").repeated(10).left(120),
+                           text("Convexo multifrequencial 2-5 MHz de abertura larga "), "12,5");
         for (int part = 0; part < 6; ++part)
             form.setInspectionRating(part, 5);
         form.show();
@@ -57,26 +53,22 @@ private slots:
             const QFont font = cell ? cell->fittedFont() : label->font();
             QVERIFY(font.pointSizeF() >= (cell && length < 20 ? label->font().pointSizeF() : 7));
             QTextLayout layout(label->text(), font);
-            QTextOption option;
-            option.setWrapMode(cell                ? QTextOption::WrapAtWordBoundaryOrAnywhere
-                               : label->wordWrap() ? QTextOption::WordWrap
-                                                   : QTextOption::NoWrap);
+            QTextOption option; // a caption that does not fit wraps, and is too tall
+            option.setWrapMode(cell ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                    : QTextOption::WordWrap);
             layout.setTextOption(option);
             const QRect box = label->contentsRect();
-            qreal height = 0;
+            qreal height = 0, width = 0;
             layout.beginLayout();
             for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
                 line.setLineWidth(box.width());
                 height += line.height();
-                QVERIFY2(label->isHidden() || line.naturalTextWidth() <= box.width(),
-                         qPrintable(label->objectName()));
+                width = std::max(width, line.naturalTextWidth());
             }
             layout.endLayout();
-            QVERIFY2(label->isHidden() || label->text().isEmpty() || height <= box.height(),
+            QVERIFY2(label->isHidden() || (width <= box.width() && height <= box.height()),
                      qPrintable(label->objectName()));
         }
-        const auto *note = form.findChild<QTextEdit *>("textEditImgUnif");
-        QVERIFY(note->document()->size().height() <= note->viewport()->height());
     }
 };
 
