@@ -86,7 +86,7 @@ bool ReportCell::hasHeightForWidth() const
 }
 
 // The height the cell asks of its layout: its text at full size when that takes at
-// most three lines; otherwise three lines' height, in which the font shrinks, unless
+// most four lines; otherwise four lines' height, in which the font shrinks, unless
 // even the smallest font needs more.
 int ReportCell::heightForWidth(int width) const
 {
@@ -94,12 +94,12 @@ int ReportCell::heightForWidth(int width) const
         return QLabel::heightForWidth(width);
     const int frame = 2 * frameWidth();
     const qreal full = textHeight(text(), font(), width - frame);
-    const qreal threeLines = 3 * QFontMetricsF(font()).height();
+    const qreal fourLines = 4 * QFontMetricsF(font()).height();
     qreal height = full;
-    if (full > threeLines) {
+    if (full > fourLines) {
         QFont smallest = font();
         smallest.setPointSizeF(minimumPointSize);
-        height = std::max(threeLines, textHeight(text(), smallest, width - frame));
+        height = std::max(fourLines, textHeight(text(), smallest, width - frame));
     }
     return int(std::ceil(height)) + frame;
 }
