@@ -1,7 +1,8 @@
 // Times what a technician waits for: the first window, the report, the PDF; and how
 // much memory the process needed at its peak. Two scenarios, each in a child process
 // of its own so that their peaks do not mix: "plain" (no photographs) and "large"
-// (six part photographs and a uniformity image of 4000 x 3000 pixels, JPEG).
+// (six part photographs and a uniformity image of 8000 x 6000 pixels, JPEG). The PDF
+// pages are pictures of the report pages at 351 pixels per inch.
 //
 //   bench_report               runs both scenarios and prints the table
 //   bench_report --scenario NAME PHOTO_DIR   runs one scenario, prints one line
@@ -34,14 +35,14 @@ QString photoName(int index)
 // neither the JPEG decoder nor the scaling has an easy job.
 bool writePhoto(const QString &path, int seed)
 {
-    QImage image(4000, 3000, QImage::Format_RGB32);
+    QImage image(8000, 6000, QImage::Format_RGB32);
     QRandomGenerator random(seed);
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const int noise = int(random.bounded(48u));
-            const double ring = std::sin(std::hypot(x - 2000.0, y - 1500.0) / (20.0 + seed));
-            line[x] = qRgb((x * 200 / 4000 + noise) & 0xff, (y * 200 / 3000 + noise) & 0xff,
+            const double ring = std::sin(std::hypot(x - 4000.0, y - 3000.0) / (20.0 + seed));
+            line[x] = qRgb((x * 200 / 8000 + noise) & 0xff, (y * 200 / 6000 + noise) & 0xff,
                            int(100 + 90 * ring) + noise / 2);
         }
     }
@@ -178,7 +179,7 @@ int runScenario(const QString &name, const QString &photoDir)
 int runAll()
 {
     QTemporaryDir photoDir;
-    std::printf("Writing 7 JPEG photographs of 4000 x 3000 pixels...\n");
+    std::printf("Writing 7 JPEG photographs of 8000 x 6000 pixels...\n");
     std::fflush(stdout);
     for (int i = 0; i < 7; ++i) {
         if (!writePhoto(QDir(photoDir.path()).filePath(photoName(i)), i + 1)) {
@@ -216,18 +217,18 @@ int runAll()
                 "return of the Save click.\n\n");
     std::printf("%-8s %12s %13s %13s %9s %15s %10s %9s\n", "scenario", "start-up ms", "assembly ms",
                 "painted ms", "save ms", "assembly+save", "peak MiB", "PDF KiB");
+    const double maxSaveMs = 1000, maxPdfBytes = 3 * 1024 * 1024;
     bool met = true;
     for (const Row &row : rows) {
         const double assembly = row.figures.at(1).toDouble(), save = row.figures.at(3).toDouble();
-        const double peak = row.figures.at(4).toDouble();
         std::printf("%-8s %12s %13s %13s %9s %15.1f %10s %9lld\n", qPrintable(row.name),
                     qPrintable(row.figures.at(0)), qPrintable(row.figures.at(1)),
                     qPrintable(row.figures.at(2)), qPrintable(row.figures.at(3)), assembly + save,
                     qPrintable(row.figures.at(4)), row.figures.at(5).toLongLong() / 1024);
-        met = met && peak < 1024 && (row.name != QLatin1String("large") || assembly + save < 1000);
+        met = met && save < maxSaveMs && row.figures.at(5).toDouble() < maxPdfBytes;
     }
-    std::printf("\nTargets: assembly + save under 1000 ms with the large photographs; peak memory "
-                "under 1024 MiB.\nResult: %s\n",
+    std::printf("\nTargets: PDF save under 1000 ms and PDF file under 3 MiB in every scenario.\n"
+                "Result: %s\n",
                 met ? "targets met" : "TARGETS MISSED");
     return met ? 0 : 1;
 }

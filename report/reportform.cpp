@@ -9,8 +9,11 @@ ReportForm::ReportForm(QWidget *parent)
     // "---" is the unrated word and stays the same in every language.
     ratingWords << QStringLiteral("---") << tr("Ótimo") << tr("Bom") << tr("Regular") << tr("Ruim")
                 << tr("Péssimo");
-    checkmarkPixmap.load(QStringLiteral(":/icons/checkmark.png"));
-    crossPixmap.load(QStringLiteral(":/icons/cross.png"));
+    // The marks in the resolution of the printed pages, shown at their 16-pixel size.
+    checkmarkPixmap.load(QStringLiteral(":/icons/checkmark@4x.png"));
+    crossPixmap.load(QStringLiteral(":/icons/cross@4x.png"));
+    checkmarkPixmap.setDevicePixelRatio(4);
+    crossPixmap.setDevicePixelRatio(4);
 }
 
 ReportForm::~ReportForm()

@@ -17,6 +17,10 @@ class ReportForm : public QDialog
     Q_OBJECT
 
 public:
+    // Device pixels per screen pixel of the saved pages: a page's 700 pixels become
+    // 2450 across the printable width of A4, about 307 per inch.
+    static constexpr qreal printRatio = 3.5;
+
     explicit ReportForm(QWidget *parent = nullptr);
     ~ReportForm();
 
@@ -65,6 +69,8 @@ public:
     // then the four depth check boxes.
     void setMassMarks05(bool ratioPass, bool areaPass, int depthColumn, int massType);
     void setMassMarks07(bool ratioPass, bool areaPass, int depthColumn, int massType);
+    // Empties both marks of a depth that was not measured; column as above.
+    void clearMassMarks(int column, int depthColumn, int massType);
     void setMassValues05(double h2, double h4, double h6, double h8, double w2, double w4,
                          double w6, double w8, double a2, double a4, double a6, double a8, bool c2,
                          bool c4, bool c6, bool c8, int massType);
@@ -73,6 +79,7 @@ public:
                          bool c4, bool c6, bool c8, int massType);
 
 signals:
+    // After a save that succeeded, with the name of the file written.
     void reportSaved(const QString &fileName);
 
 private slots:
@@ -81,10 +88,11 @@ private slots:
     void on_pushButtonSave_clicked();
 
 private:
+    bool writePdf(const QString &fileName);
     void setMark(bool pass, QLabel *markCell, const QString &text, QLabel *textCell);
     void setScaledPixmap(QLabel *cell, const QPixmap &picture);
-    void setMassMarks(int attenuation, bool ratioPass, bool areaPass, int depthColumn,
-                      int massType);
+    void putMassMarks(int attenuation, const QPixmap &ratioMark, const QPixmap &areaMark,
+                      int depthColumn, int massType);
     void setMassValues(int attenuation, const double (&values)[12], const bool (&checked)[4],
                        int massType);
 

@@ -30,15 +30,24 @@ void ReportForm::setMark(bool pass, QLabel *markCell, const QString &text, QLabe
 }
 
 // A cell without a photograph shows the placeholder again, so a report never keeps a
-// photograph that the wizard no longer holds.
+// photograph that the wizard no longer holds. A photograph is kept at the resolution
+// the pages are printed with, so it stays sharp on paper while it fills the same cell
+// on screen.
 void ReportForm::setScaledPixmap(QLabel *cell, const QPixmap &picture)
 {
     if (picture.isNull()) {
         cell->setPixmap(QPixmap(QStringLiteral(":/icons/icons/no1.png")));
         return;
     }
-    cell->setPixmap(picture.scaled(QSize(cell->width(), cell->height()), Qt::KeepAspectRatio,
-                                   Qt::FastTransformation));
+    const qreal ratio = printRatio;
+    const QSize target = picture.size().scaled(cell->size() * ratio, Qt::KeepAspectRatio);
+    QPixmap scaled = picture;
+    // A quick halving first keeps the smooth pass short for large photographs.
+    if (picture.width() > 2 * target.width())
+        scaled = picture.scaled(target * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    scaled = scaled.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    cell->setPixmap(scaled);
 }
 
 void ReportForm::setManufacturer(const QString &text)
@@ -236,10 +245,11 @@ void ReportForm::setHorizontalMean(bool pass, double mean, int column, int set)
     setMark(pass, marks[set][column], number(mean), means[set][column]);
 }
 
-void ReportForm::setMassMarks(int attenuation, bool ratioPass, bool areaPass, int depthColumn,
-                              int massType)
+// A null picture empties the cell: the depth was not measured.
+void ReportForm::putMassMarks(int attenuation, const QPixmap &ratioMark, const QPixmap &areaMark,
+                              int depthColumn, int massType)
 {
-    if (depthColumn < 0 || depthColumn > 3 || !validColumn(massType))
+    if (!validColumn(attenuation) || depthColumn < 0 || depthColumn > 3 || !validColumn(massType))
         return;
     // [attenuation][massType][depth]; massType 0 is hyperechoic, 1 anechoic
     QLabel *const ratioCells[2][2][4] = {
@@ -254,18 +264,32 @@ void ReportForm::setMassMarks(int attenuation, bool ratioPass, bool areaPass, in
         {{ui->label_97, ui->label_98, ui->label_99, ui->label_100},
          {ui->label_54, ui->label_53, ui->label_52, ui->label_51}},
     };
-    setMark(ratioPass, ratioCells[attenuation][massType][depthColumn], QString(), nullptr);
-    setMark(areaPass, areaCells[attenuation][massType][depthColumn], QString(), nullptr);
+    QLabel *const cells[2] = {ratioCells[attenuation][massType][depthColumn],
+                              areaCells[attenuation][massType][depthColumn]};
+    const QPixmap *const marks[2] = {&ratioMark, &areaMark};
+    for (int i = 0; i < 2; ++i) {
+        if (marks[i]->isNull())
+            cells[i]->clear();
+        else
+            cells[i]->setPixmap(*marks[i]);
+    }
 }
 
 void ReportForm::setMassMarks05(bool ratioPass, bool areaPass, int depthColumn, int massType)
 {
-    setMassMarks(0, ratioPass, areaPass, depthColumn, massType);
+    putMassMarks(0, ratioPass ? checkmarkPixmap : crossPixmap,
+                 areaPass ? checkmarkPixmap : crossPixmap, depthColumn, massType);
 }
 
 void ReportForm::setMassMarks07(bool ratioPass, bool areaPass, int depthColumn, int massType)
 {
-    setMassMarks(1, ratioPass, areaPass, depthColumn, massType);
+    putMassMarks(1, ratioPass ? checkmarkPixmap : crossPixmap,
+                 areaPass ? checkmarkPixmap : crossPixmap, depthColumn, massType);
+}
+
+void ReportForm::clearMassMarks(int column, int depthColumn, int massType)
+{
+    putMassMarks(column, QPixmap(), QPixmap(), depthColumn, massType);
 }
 
 void ReportForm::setMassValues(int attenuation, const double (&values)[12],

@@ -144,16 +144,25 @@ def ico_with_png(png, width, height):
 BLACK = (0, 0, 0)
 
 
-def checkmark():
-    c = Canvas(16, 16)
-    c.fill(polyline([(3.0, 8.5), (6.5, 12.0), (13.0, 4.0)], 1.25), BLACK)
+def scaled(shape, factor):
+    """The shape drawn factor times larger: same picture, more pixels."""
+    return lambda x, y: shape(x / factor, y / factor) * factor
+
+
+# The marks are drawn at 16 x 16 for the screen and four times as large (the
+# @4x files) for the printed report, which shows them at the same size.
+def checkmark(factor=1):
+    c = Canvas(16 * factor, 16 * factor)
+    c.fill(scaled(polyline([(3.0, 8.5), (6.5, 12.0), (13.0, 4.0)], 1.25),
+                  factor), BLACK)
     return c.png()
 
 
-def cross():
-    c = Canvas(16, 16)
-    c.fill(lambda x, y: min(seg(3.5, 3.5, 12.5, 12.5, 1.2)(x, y),
-                            seg(12.5, 3.5, 3.5, 12.5, 1.2)(x, y)), BLACK)
+def cross(factor=1):
+    c = Canvas(16 * factor, 16 * factor)
+    c.fill(scaled(lambda x, y: min(seg(3.5, 3.5, 12.5, 12.5, 1.2)(x, y),
+                                   seg(12.5, 3.5, 3.5, 12.5, 1.2)(x, y)),
+                  factor), BLACK)
     return c.png()
 
 
@@ -252,6 +261,8 @@ def main():
     pictures = {
         "checkmark.png": checkmark,
         "cross.png": cross,
+        "checkmark@4x.png": lambda: checkmark(4),
+        "cross@4x.png": lambda: cross(4),
         "no1.png": no_sign,
         "Actions-clipboard-icon.png": clipboard,
         "LogoZETU.ico": logo,

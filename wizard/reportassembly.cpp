@@ -169,8 +169,9 @@ void MainWindow::fillHorizontalMeasurements()
 }
 
 // Walks the mass rows in their order: anechoic 0.5 dB, anechoic 0.7 dB, hyperechoic
-// 0.5 dB, hyperechoic 0.7 dB, four depths each. An unchecked depth is printed and judged
-// like any other; only the report's check box shows it was left out.
+// 0.5 dB, hyperechoic 0.7 dB, four depths each. A depth whose check box is off was not
+// measured: it is not judged, its marks stay empty, and page 3 prints its numbers next
+// to its unchecked box.
 void MainWindow::fillMasses()
 {
     struct Mass
@@ -192,6 +193,10 @@ void MainWindow::fillMasses()
 
     for (int row = 0; row < massRowCount; ++row) {
         const MassRow &mass = massRows[row];
+        if (!masses[row].checked) {
+            report.clearMassMarks(mass.attenuation, mass.depthColumn, mass.massType);
+            continue;
+        }
         const bool areaPass = evaluator.areaOk(masses[row].area, mass.depthColumn + 1);
         const bool ratioPass = evaluator.aspectRatioOk(masses[row].height, masses[row].width);
         if (mass.attenuation == 0)

@@ -1,0 +1,34 @@
+#ifndef REPORTCELL_H
+#define REPORTCELL_H
+
+#include <QLabel>
+
+// A value cell of the report pages. Its text is always shown whole: a value that does
+// not fit on one line wraps inside the cell, a word longer than the cell breaks, and
+// when the wrapped text is still taller than the cell the font shrinks, never below
+// minimumPointSize. The text is drawn as plain text, exactly as it was typed.
+class ReportCell : public QLabel
+{
+    Q_OBJECT
+
+public:
+    static constexpr qreal minimumPointSize = 7;
+
+    explicit ReportCell(QWidget *parent = nullptr);
+
+    // The font the text is drawn with at the cell's present size.
+    QFont fittedFont() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool drawsOwnText() const;
+};
+
+#endif // REPORTCELL_H

@@ -1,0 +1,76 @@
+// screen: xcb 96 dpi
+// Long values as a desktop user's fonts measure them: every label of the report shows
+// its whole text inside its contents rectangle, value cells at 7 pt or more.
+
+#include "app/language.h"
+#include "report/reportcell.h"
+#include "report/reportform.h"
+
+#include <QTextLayout>
+#include <QTranslator>
+#include <QtTest>
+
+class TestReportFit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void longValuesStayWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("length"); // of the header values, the name and the transducer
+        QTest::newRow("Portuguese") << "pt_BR" << 80;
+        QTest::newRow("English") << "en_US" << 80;
+        QTest::newRow("short values keep their font") << "pt_BR" << 12;
+    }
+    void longValuesStayWhole()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, length);
+        QTranslator translator;
+        installCatalogue(translator, language);
+        ReportForm form;
+        auto text = [length](const QString &words) { return words.repeated(4).left(length); };
+        form.setManufacturer(text("Wuxi Chison Medical Technologies Co., Ltd. "));
+        form.setModel(text("Ebit 60 Expert Edition with Convex Probe "));
+        form.setInstitution(text("Hospital Universitário Clementino Fraga Filho da UFRJ "));
+        form.setPlace(text("Sala 3 do Serviço de Radiologia, segundo andar, bloco B "));
+        form.setEquipmentId(
+            text("HUCFF-RAD/US0042/EBIT60/SN2019000123/PAT88231/REV3/")); // one word
+        form.setResponsible(text("Maria Aparecida dos Santos Vasconcellos de Albuquerque "));
+        const char *verdict = "Apresenta poucas inomogeneidades sem que comprometa o diagnóstico";
+        form.setUniformity(QCoreApplication::translate("MainWindow", verdict),
+                           QString("Faixa escura ").repeated(10).left(120),
+                           text("Convexo multifrequencial 2-5 MHz de abertura larga "), "12,5");
+        for (int part = 0; part < 6; ++part)
+            form.setInspectionRating(part, 5);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCoreApplication::removeTranslator(&translator);
+
+        for (const QLabel *label : form.findChildren<QLabel *>()) {
+            const auto *cell = qobject_cast<const ReportCell *>(label);
+            const QFont font = cell ? cell->fittedFont() : label->font();
+            QVERIFY(font.pointSizeF() >= (cell && length < 20 ? label->font().pointSizeF() : 7));
+            QTextLayout layout(label->text(), font);
+            QTextOption option; // a caption that does not fit wraps, and is too tall
+            option.setWrapMode(cell ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                    : QTextOption::WordWrap);
+            layout.setTextOption(option);
+            const QRect box = label->contentsRect();
+            qreal height = 0, width = 0;
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(box.width());
+                height += line.height();
+                width = std::max(width, line.naturalTextWidth());
+            }
+            layout.endLayout();
+            QVERIFY2(label->isHidden() || (width <= box.width() && height <= box.height()),
+                     qPrintable(label->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(TestReportFit)
+#include "tst_reportfit.moc"
