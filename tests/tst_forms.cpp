@@ -1,17 +1,12 @@
-// What ties the code to its forms and its catalogue: slots bound by name, every
-// program text translated, and the English interface as start-up installs it.
+// What ties the code to its forms and its catalogue: slots bound by name and every
+// program text translated.
 
-#include "app/language.h"
 #include "wizard/mainwindow.h"
-#include "wizardfill.h"
 #include "workdir.h"
 
-#include <QLabel>
 #include <QMetaMethod>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -93,41 +88,6 @@ private slots:
                                                                                        : e);
         QCOMPARE(QStringList((committed - expected).values()), QStringList());
         QCOMPARE(QStringList((expected - committed).values()), QStringList());
-    }
-
-    // The embedded catalogue as start-up installs it: steps, buttons and texts whose
-    // blanks are easy to lose.
-    void englishInterface()
-    {
-        WorkDir wd;
-        QTranslator translator;
-        QCOMPARE(installCatalogue(translator, "en_US"), 1);
-        WizardFill::seedEquipment({{"Hospital", "Sala 1", "US-01", "Logiq", "GE"}});
-        MainWindow window(1);
-        WizardFill::makeStepsValid(&window);
-        window.show();
-        const QStringList titles = {"Equipment",
-                                    "Physical and Mechanical Inspection",
-                                    "Image Uniformity",
-                                    "Dead Zone / Resolution",
-                                    "Vertical Measurements",
-                                    "Horizontal Measurements",
-                                    "Masses",
-                                    "Report"};
-        auto *next = window.findChild<QPushButton *>("pushButtonNext");
-        for (int step = 0; step < 8; ++step) {
-            QCOMPARE(window.findChild<QLabel *>("labelStep")->text(), titles.at(step));
-            QCOMPARE(window.findChild<QLabel *>("labelStep2")->text(),
-                     QString("%1 / 8").arg(step + 1));
-            QCOMPARE(next->text(), step == 7 ? QString("Finish") : QString("Next"));
-            QTest::mouseClick(next, Qt::LeftButton);
-        }
-        QCOMPARE(QCoreApplication::translate("MainWindow", "Massa(s) "), QString("Masse(s) "));
-        QCOMPARE(QCoreApplication::translate("MainWindow", " não preenchida(s)"),
-                 QString(" not filled(s)"));
-        QCOMPARE(QCoreApplication::translate("ReportForm", "/relatorio_zetu.pdf"),
-                 QString("/report_zetu.pdf"));
-        QCoreApplication::removeTranslator(&translator);
     }
 };
 

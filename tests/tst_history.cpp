@@ -165,6 +165,31 @@ private slots:
         QCOMPARE(InspectionStore::forEquipment(1).size(), 2);
     }
 
+    // The whole road: a report saved marks its inspection reported, with its file and values.
+    void savedReportIsKept()
+    {
+        open();
+        window->show();
+        WizardFill::makeStepsValid(window.data());
+        for (int step = 0; step < 8; ++step)
+            click("pushButtonNext");
+        DialogDriver driver;
+        driver.then([&](QWidget *report) {
+            driver.chooseFile(workDir->file("laudo.pdf"));
+            click("pushButtonSave", report);
+            report->close();
+        });
+        click("pushButtonReport");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(driver.unexpectedCount(), 0);
+        const QVector<StoredInspection> kept = InspectionStore::forEquipment(1);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(kept[0].state, StoredInspection::Reported);
+        QCOMPARE(kept[0].pdfPath, workDir->file("laudo.pdf"));
+        QCOMPARE(kept[0].values["lineTecResp"].toString(), QString("Maria Souza"));
+        QVERIFY(QFileInfo(kept[0].pdfPath).size() > 0);
+    }
+
     // A database that cannot be written (a folder): one notice at start, none on close.
     void unwritableDatabase()
     {

@@ -4,6 +4,7 @@
 // opened by the rating, kept free of refused characters and held to 120 characters.
 
 #include "dialogdriver.h"
+#include "history/inputvalues.h"
 #include "wizard/mainwindow.h"
 #include "wizardfill.h"
 #include "workdir.h"
@@ -40,39 +41,29 @@ class TestSteps : public QObject
         return names;
     }
 
-    // Changes a valid wizard by "name=value" entries: combo boxes take an index, text
-    // fields a text, check boxes 0 or 1 (clicked), mass boxes a number; "equipment="
-    // clears the list's selection, "masses=0" and "checks=0" zero or uncheck all rows.
+    // Changes a valid wizard by "name=value" entries (a choice's index, a text, a check
+    // box's 0 or 1, a number); "equipment=" clears the list's selection, "masses=0" and
+    // "checks=0" zero every mass box and uncheck every row.
     void apply(const QStringList &changes)
     {
+        QJsonObject values;
         for (const QString &change : changes) {
-            const QString name = change.section('=', 0, 0);
-            const QString value = change.section('=', 1);
-            if (name == "equipment") {
+            const QString name = change.section('=', 0, 0), value = change.section('=', 1);
+            QWidget *w = child<QWidget>(name);
+            if (name == "equipment")
                 child<QTableView>("tableView")->clearSelection();
-            } else if (name == "masses") {
-                for (QDoubleSpinBox *box : window->findChildren<QDoubleSpinBox *>(
-                         QRegularExpression("^s[57][AH](A|L|Ar)[2468]$")))
-                    box->setValue(0);
-            } else if (name == "checks") {
-                for (QCheckBox *box : window->findChildren<QCheckBox *>())
-                    if (box->isChecked())
-                        box->click();
-            } else if (auto *combo = child<QComboBox>(name)) {
-                combo->setCurrentIndex(value.toInt());
-            } else if (auto *line = child<QLineEdit>(name)) {
-                line->setText(value);
-            } else if (auto *plain = child<QPlainTextEdit>(name)) {
-                plain->setPlainText(value);
-            } else if (auto *check = child<QCheckBox>(name)) {
-                if (check->isChecked() != (value == "1"))
-                    check->click();
-            } else if (auto *spin = child<QDoubleSpinBox>(name)) {
-                spin->setValue(value.toDouble());
-            } else {
-                QFAIL(qPrintable("no input " + name));
-            }
+            else if (name == "masses" || name == "checks")
+                for (QWidget *box : window->findChildren<QWidget *>(
+                         QRegularExpression(name == "masses" ? "^s[57][AH]" : "^checkBox")))
+                    values[box->objectName()] = name == "masses" ? QJsonValue(0) : false;
+            else if (qobject_cast<QCheckBox *>(w))
+                values[name] = value == "1";
+            else if (qobject_cast<QComboBox *>(w) || qobject_cast<QDoubleSpinBox *>(w))
+                values[name] = value.toDouble();
+            else
+                values[name] = value;
         }
+        QCOMPARE(InputValues::apply(window.data(), values), QStringList());
     }
 
 private slots:
@@ -200,30 +191,20 @@ private slots:
 
     // Ratings 2 and 3 open the field with the focus in it; 0 and 1 erase what was
     // typed, close it and move the focus to the transducer field.
-    void ratingOpensAndClosesTheField_data()
-    {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::newRow("3 to 1") << 3 << 1;
-        QTest::newRow("1 to 2") << 1 << 2;
-    }
     void ratingOpensAndClosesTheField()
     {
-        QFETCH(int, from);
-        QFETCH(int, to);
         child<QStackedWidget>("stackedWidget")->setCurrentIndex(2);
-        rating()->setCurrentIndex(from);
-        if (from > 1)
-            QTest::keyClicks(edit(), "faixa escura");
-        rating()->setCurrentIndex(to);
-        const bool open = to > 1;
-        QCOMPARE(edit()->isEnabled(), open);
-        QCOMPARE(child<QLabel>("labelUniform")->isVisible(), open);
-        QCOMPARE(window->focusWidget(),
-                 open ? static_cast<QWidget *>(edit()) : child<QLineEdit>("lineEdit4Transdutor"));
-        QCOMPARE(edit()->toPlainText(), QString());
-        if (from > 1)
+        for (int to : {2, 1, 3, 0}) {
+            if (rating()->currentIndex() > 1)
+                QTest::keyClicks(edit(), "faixa escura");
+            rating()->setCurrentIndex(to);
+            QCOMPARE(edit()->isEnabled(), to > 1);
+            QCOMPARE(child<QLabel>("labelUniform")->isVisible(), to > 1);
+            QCOMPARE(window->focusWidget(), to > 1 ? static_cast<QWidget *>(edit())
+                                                   : child<QLineEdit>("lineEdit4Transdutor"));
+            QCOMPARE(edit()->toPlainText(), QString());
             QCOMPARE(count(), QStringLiteral("0"));
+        }
     }
 
     // Typed one key at a time or pasted as one edit at the cursor: refused characters

@@ -37,16 +37,6 @@ DialogDriver &DialogDriver::press(QMessageBox::StandardButton button)
     });
 }
 
-DialogDriver &DialogDriver::escape()
-{
-    return then([](QWidget *modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-}
-
-DialogDriver &DialogDriver::closeWindow()
-{
-    return then([](QWidget *modal) { modal->close(); });
-}
-
 DialogDriver &DialogDriver::chooseFile(const QString &path)
 {
     return then([path](QWidget *modal) {
@@ -123,21 +113,13 @@ void DialogDriver::poll()
 SeenDialog DialogDriver::describe(QWidget *modal)
 {
     SeenDialog seen;
-    seen.className = QString::fromLatin1(modal->metaObject()->className());
     seen.title = modal->windowTitle();
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         seen.text = box->text();
         seen.icon = box->icon();
         seen.buttons = box->standardButtons();
-        if (QPushButton *def = box->defaultButton())
-            seen.defaultButton = box->standardButton(def);
     }
-    if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+    if (auto *dialog = qobject_cast<QFileDialog *>(modal))
         seen.directory = dialog->directory().absolutePath();
-        const QStringList selected = dialog->selectedFiles();
-        seen.selectedFile = selected.isEmpty() ? QString() : selected.first();
-        seen.nameFilters = dialog->nameFilters();
-        seen.acceptMode = dialog->acceptMode();
-    }
     return seen;
 }

@@ -12,16 +12,11 @@
 // What a test saw of one modal widget when it appeared.
 struct SeenDialog
 {
-    QString className;
     QString title;
     QString text; // QMessageBox text
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons = QMessageBox::NoButton;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QString directory;       // QFileDialog start directory
-    QString selectedFile;    // QFileDialog proposed file, if any
-    QStringList nameFilters; // QFileDialog filters
-    QFileDialog::AcceptMode acceptMode = QFileDialog::AcceptOpen;
     bool unexpected = false; // appeared with no action queued
 };
 
@@ -37,15 +32,12 @@ public:
     ~DialogDriver() override;
 
     DialogDriver &press(QMessageBox::StandardButton button);
-    DialogDriver &escape();
-    DialogDriver &closeWindow();
     DialogDriver &chooseFile(const QString &path);
     DialogDriver &cancelFile();
     DialogDriver &then(const Action &action);
 
     // Waits until every queued action has been used (at most timeoutMs).
     bool waitDone(int timeoutMs = 5000);
-    int pending() const { return actions.size(); }
     const QList<SeenDialog> &seen() const { return seenDialogs; }
     const SeenDialog &last() const { return seenDialogs.last(); }
     int unexpectedCount() const;
