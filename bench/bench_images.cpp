@@ -17,6 +17,7 @@
 //   bench_images                          runs every scenario and prints the figures
 //   bench_images --scenario NAME DIR      runs one scenario, prints one line
 
+#include "benchsupport.h"
 #include "dialogdriver.h"
 #include "wizard/mainwindow.h"
 #include "wizard/photograph.h"
@@ -27,7 +28,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
-#include <sys/resource.h>
 
 namespace {
 
@@ -104,13 +104,6 @@ double threadCpuMs()
     return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
-double peakMiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
-}
-
 // The longest gap between two ticks of a fast timer: how long the window froze.
 class FreezeMeter : public QObject
 {
@@ -170,7 +163,7 @@ int runScenario(const QString &name, const QString &dir)
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    const double before = peakMiB();
+    const double before = Bench::peakMiB();
     FreezeMeter meter;
     QElapsedTimer clock;
     clock.start();
@@ -197,7 +190,7 @@ int runScenario(const QString &name, const QString &dir)
         return 1;
     }
     std::printf("FIGURES %s %.1f %.1f %.1f %.1f\n", qPrintable(name), ms(clock.nsecsElapsed()),
-                meter.longestMs(), before, peakMiB());
+                meter.longestMs(), before, Bench::peakMiB());
     return 0;
 }
 
@@ -262,23 +255,11 @@ int runAll()
     return met ? 0 : 1;
 }
 
-// Drops two notices of a headless run that would be repeated at every dialog.
-void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.contains(QLatin1String("propagateSizeHints")) &&
-        !message.contains(QLatin1String("XDG_RUNTIME_DIR")))
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-    qInstallMessageHandler(quietHandler);
+    Bench::startHeadless();
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--scenario"))

@@ -7,6 +7,7 @@
 //   bench_report               runs both scenarios and prints the table
 //   bench_report --scenario NAME PHOTO_DIR   runs one scenario, prints one line
 
+#include "benchsupport.h"
 #include "dialogdriver.h"
 #include "wizard/mainwindow.h"
 #include "wizardfill.h"
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
@@ -84,13 +84,6 @@ double median(QVector<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
-}
-
-double peakMiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
 }
 
 // One scenario from a fresh working directory with one scanner in the registry.
@@ -171,7 +164,7 @@ int runScenario(const QString &name, const QString &photoDir)
     }
     qApp->removeEventFilter(&watch);
     std::printf("FIGURES %s %.1f %.1f %.1f %.1f %.1f %lld\n", qPrintable(name), startup,
-                median(assembly), median(painted), median(save), peakMiB(),
+                median(assembly), median(painted), median(save), Bench::peakMiB(),
                 static_cast<long long>(pdfBytes));
     return 0;
 }
@@ -233,24 +226,11 @@ int runAll()
     return met ? 0 : 1;
 }
 
-// Drops two notices of a headless run that would be repeated at every dialog and
-// every process.
-void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.contains(QLatin1String("propagateSizeHints")) &&
-        !message.contains(QLatin1String("XDG_RUNTIME_DIR")))
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
-    qInstallMessageHandler(quietHandler);
+    Bench::startHeadless();
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--scenario"))

@@ -1,0 +1,41 @@
+#ifndef BENCHSUPPORT_H
+#define BENCHSUPPORT_H
+
+#include <QApplication>
+#include <QString>
+#include <cstdio>
+#include <sys/resource.h>
+
+// What the benchmarks share: the peak resident memory of the process and a headless
+// start that keeps a run's output readable.
+namespace Bench {
+
+inline double peakMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
+}
+
+// Drops two notices of a headless run that would be repeated at every dialog and
+// every process.
+inline void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!message.contains(QLatin1String("propagateSizeHints")) &&
+        !message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+// Offscreen unless a platform is set; call before the application object exists.
+inline void startHeadless()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+    qInstallMessageHandler(quietHandler);
+}
+
+} // namespace Bench
+
+#endif // BENCHSUPPORT_H
