@@ -163,6 +163,13 @@ private slots:
         QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 5);
         QCOMPARE(child<QDoubleSpinBox>("s5AAr2")->value(), 3.2);
         QCOMPARE(InspectionStore::forEquipment(1).size(), 2);
+        driver.then([&](QWidget *dialog) { // the trend of the scanner's inspections
+            seen = QStringList(dialog->metaObject()->className());
+            dialog->close();
+        });
+        click("pushButtonTrend");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(seen, QStringList("TrendDialog"));
     }
 
     // The whole road: a report saved marks its inspection reported, with its file and values.

@@ -72,6 +72,28 @@ private slots:
             QTest::mouseClick(child("pushButtonNext"), Qt::LeftButton);
         QVERIFY(child("pushButtonReport")->isEnabled());
     }
+    // Each dead-zone and resolution choice reaches its own cell, judged at the frequency:
+    // the one box on a passing choice holds the only pass mark.
+    void deadZoneAndResolution()
+    {
+        const QStringList boxes = {"05db_ZM", "07db_ZM", "05db_RA",
+                                   "07db_RA", "05db_RL", "07db_RL"};
+        const QStringList cells = {"15 132", "30 131", "20 135", "31 130", "21 134", "32 138"};
+        child<QDoubleSpinBox>("doubleSpinBox4Freq")->setValue(5.0);
+        ReportForm().clearMassMarks(0, 4, 0); // a depth past the fourth is no cell
+        for (int b = 0; b < 6; ++b) {
+            for (int o = 0; o < 6; ++o)
+                child<QComboBox>("comboBox2_" + boxes[o])->setCurrentIndex(o == b ? 1 : 4);
+            assemble();
+            for (int o = 0; o < 6; ++o) {
+                const QStringList c = cells[o].split(' ');
+                QCOMPARE(mark["label_" + c[0]], QString(o == b ? "+" : "-"));
+                QCOMPARE(text["label_" + c[1]],
+                         child<QComboBox>("comboBox2_" + boxes[o])->currentText());
+            }
+        }
+    }
+
     // Every mass box a value of its own. Mass `target` passes both checks, the next only
     // the ratio, the others fail both; then the next but one is unchecked in the wizard
     // and a second report empties its marks and still prints its numbers. The header

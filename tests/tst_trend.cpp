@@ -25,7 +25,7 @@ static const QVector<StoredInspection> stored{
     inspection(false, 10.01, R"({"calendarWidget": "2023-05-10", "doubleSpinBox4Freq": 5,
         "comboBox2_05db_ZM": 3, "comboBox2_05db_RA": 1, "doubleSpinBox5_05_MPV": 118})"),
     inspection(false, 20, R"({"doubleSpinBox4Freq": 7.5, "comboBox2_05db_ZM": 1,
-        "comboBox2_07db_ZM": "4mm", "comboBox2_05db_RA": 7, "doubleSpinBox5_05_MPV": 120.5})"),
+        "comboBox2_07db_ZM": "4mm", "comboBox2_05db_RA": 7, "doubleSpinBox5_05_MPV": 200.5})"),
     inspection(true, 10, R"({"comboBox2_05db_ZM": 2, "comboBox2_07db_ZM": 0})")};
 
 class TestTrend : public QObject
@@ -42,7 +42,7 @@ private slots:
         QTest::newRow("dead zone, limit per frequency") << 0 << "3- nan..2, 3+ nan..3, 1+ nan..1, 2. nan..nan";
         QTest::newRow("a text for a choice") << 1 << "4- nan..3";
         QTest::newRow("axial below 0.5 mm") << 2 << "0.5+ nan..0.5, 1+ nan..1";
-        QTest::newRow("depth not judged") << 6 << "118. nan..nan, 120.5. nan..nan";
+        QTest::newRow("depth not judged, past its range") << 6 << "118. nan..nan";
         QTest::newRow("vertical mean") << 10 << "10.01+ 9.985..10.015, 10.03- 9.985..10.015, 10+ 9.985..10.015";
         // clang-format on
     }
@@ -66,7 +66,10 @@ private slots:
         auto *view = dialog.findChild<QtCharts::QChartView *>();
         const auto series = view->chart()->series();
         QCOMPARE(series.size(), 4); // both attenuations, the limit, the crosses
+        for (auto *s : series)
+            QCOMPARE(s->attachedAxes().size(), 2);
         QCOMPARE(static_cast<QtCharts::QXYSeries *>(series.last())->count(), 2);
+        QCOMPARE(static_cast<QtCharts::QXYSeries *>(series[2])->count(), 6); // a step per limit
         dialog.findChild<QComboBox *>()->setCurrentIndex(int(TrendResult::VerticalMean));
         auto *y = static_cast<QtCharts::QValueAxis *>(view->chart()->axes(Qt::Vertical).value(0));
         QVERIFY(y->min() < 9.985 && y->max() > 10.03);
