@@ -12,12 +12,8 @@
 #include "wizardfill.h"
 #include "workdir.h"
 
-#include <QApplication>
-#include <QCalendarWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTranslator>
+#include <QtTest>
+#include <QtWidgets>
 
 class TestHighDensity : public QObject
 {

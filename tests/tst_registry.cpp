@@ -8,12 +8,9 @@
 #include "wizardfill.h"
 #include "workdir.h"
 
-#include <QHeaderView>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QTest>
-#include <QToolTip>
-#include <QTranslator>
+#include <QtSql>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace {
 QStringList stored() // through the window's connection, each record's fields joined by "|"

@@ -6,10 +6,8 @@
 #include "wizardfill.h"
 #include "workdir.h"
 
-#include <QCalendarWidget>
-#include <QLabel>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 // Per group of masses: wizard prefix, check-box suffixes in the wizard and on the report
 // ("-" none), the labels of the ratio and area marks, heights, widths, areas by depth.

@@ -6,9 +6,8 @@
 #include "report/reportcell.h"
 #include "report/reportform.h"
 
-#include <QTextLayout>
-#include <QTranslator>
 #include <QtTest>
+#include <QtWidgets>
 
 class TestReportFit : public QObject
 {

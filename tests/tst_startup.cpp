@@ -1,7 +1,8 @@
 // Start-up in each language: the setting in the working directory chooses the
 // catalogues (Qt's own texts in Portuguese too) and the language box; choosing the
 // other entry writes it and asks for a restart. In either language "." and "," both
-// type the decimal comma into a number box, from either key pad.
+// type the decimal comma into a number box, from either key pad. Every text of the
+// code and the forms has its English entry.
 
 #include "app/language.h"
 #include "wizard/mainwindow.h"
@@ -9,12 +10,35 @@
 #include "dialogdriver.h"
 #include "workdir.h"
 
-#include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTranslator>
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+// The (context, source) pairs of a translation source, each with "!" in front when
+// its translation is missing or unfinished.
+QSet<QString> entries(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QString text = QString::fromUtf8(file.readAll());
+    QSet<QString> found;
+    const QRegularExpression context("<name>(.*?)</name>(.*?)</context>",
+                                     QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression message(
+        "<source>(.*?)</source>\\s*<translation( type=\"unfinished\")?",
+        QRegularExpression::DotMatchesEverythingOption);
+    for (auto c = context.globalMatch(text); c.hasNext();) {
+        const auto cm = c.next();
+        for (auto m = message.globalMatch(cm.captured(2)); m.hasNext();) {
+            const auto mm = m.next();
+            found << (mm.captured(2).isEmpty() ? "" : "!") + cm.captured(1) + ": " + mm.captured(1);
+        }
+    }
+    return found;
+}
+
+} // namespace
 
 class TestStartup : public QObject
 {
@@ -71,6 +95,31 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray(index ? "[Translations]\nLanguage=pt_BR\n"
                                                   : "[Translations]\nLanguage=en_US\n"));
+    }
+
+    // Every text of the code and the forms has its English entry, and no entry is stale.
+    void catalogueCoversTheProgram()
+    {
+        QTemporaryDir dir;
+        const QString scanned = dir.filePath("scanned.ts");
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(ZETU_SOURCE_DIR);
+        lupdate.start(ZETU_LUPDATE,
+                      {"-silent", "-I", ".", "-no-obsolete", "-locations", "none", "app",
+                       "registry", "wizard", "report", "history", "-ts", scanned});
+        QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
+        QSet<QString> program;
+        QVERIFY(entries(scanned).size() > 200);
+        for (QString e : entries(scanned))
+            program << e.remove(0, e.startsWith('!') ? 1 : 0);
+        const QSet<QString> committed = entries(ZETU_SOURCE_DIR "/resources/ZETU_en_US.ts");
+        // the report's third footer placeholder and the explanation's caption stay Portuguese
+        QSet<QString> expected;
+        for (const QString &e : program)
+            expected << (e.contains("Resposável") || e.contains("Explique brevemente") ? "!" + e
+                                                                                       : e);
+        QCOMPARE(QStringList((committed - expected).values()), QStringList());
+        QCOMPARE(QStringList((expected - committed).values()), QStringList());
     }
 };
 

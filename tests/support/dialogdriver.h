@@ -1,12 +1,7 @@
 #ifndef DIALOGDRIVER_H
 #define DIALOGDRIVER_H
 
-#include <QFileDialog>
-#include <QList>
-#include <QMessageBox>
-#include <QObject>
-#include <QPointer>
-#include <QTimer>
+#include <QtWidgets>
 #include <functional>
 
 // What a test saw of one modal widget when it appeared.

@@ -1,18 +1,8 @@
 #ifndef WIZARDFILL_H
 #define WIZARDFILL_H
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QLineEdit>
-#include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QString>
-#include <QStringList>
-#include <QTableView>
-#include <QVariant>
-#include <QWidget>
+#include <QtSql>
+#include <QtWidgets>
 
 // Helpers that put the wizard's inputs into a state every step accepts, through the
 // widgets' object names, and that prepare an equipment registry before the window

@@ -1,10 +1,7 @@
 #ifndef WORKDIR_H
 #define WORKDIR_H
 
-#include <QByteArray>
-#include <QDir>
-#include <QString>
-#include <QTemporaryDir>
+#include <QtWidgets>
 
 // A fresh temporary directory that is the working directory while it lives. HOME
 // points at a folder inside it, so home and documents paths are private to the test.
