@@ -1,6 +1,8 @@
 #ifndef WIZARDFILL_H
 #define WIZARDFILL_H
 
+#include "history/inputvalues.h"
+
 #include <QtSql>
 #include <QtWidgets>
 
@@ -43,23 +45,10 @@ inline void seedEquipment(const QList<Equipment> &rows)
     QSqlDatabase::removeDatabase(name);
 }
 
-inline void setIndex(QWidget *window, const char *name, int index)
-{
-    if (auto *box = window->findChild<QComboBox *>(QLatin1String(name)))
-        box->setCurrentIndex(index);
-}
-
-inline void setText(QWidget *window, const char *name, const QString &text)
-{
-    if (auto *edit = window->findChild<QLineEdit *>(QLatin1String(name)))
-        edit->setText(text);
-}
-
 // Selects the first row of the equipment list (rows come from seedEquipment).
 inline void selectEquipment(QWidget *window)
 {
-    if (auto *view = window->findChild<QTableView *>(QStringLiteral("tableView")))
-        view->selectRow(0);
+    window->findChild<QTableView *>(QStringLiteral("tableView"))->selectRow(0);
 }
 
 // Gives every input that a step checks an acceptable value: the first equipment row
@@ -67,18 +56,13 @@ inline void selectEquipment(QWidget *window)
 inline void makeStepsValid(QWidget *window)
 {
     selectEquipment(window);
-    for (const char *name :
-         {"comboBox3cabo", "comboBox3Monitor", "comboBox3Controles", "comboBox3botoes",
-          "comboBox3FiltPoeira", "comboBox3Transtud", "comboBox2_05db_ZM", "comboBox2_05db_RA",
-          "comboBox2_05db_RL", "comboBox2_07db_ZM", "comboBox2_07db_RA", "comboBox2_07db_RL"})
-        setIndex(window, name, 1);
-    setIndex(window, "comboBox4ImgUnifor", 1);
-    setText(window, "lineEdit4Transdutor", QStringLiteral("Convexo"));
-    const QList<QDoubleSpinBox *> boxes = window->findChildren<QDoubleSpinBox *>(
-        QRegularExpression(QStringLiteral("^s[57][AH](A|L|Ar)[2468]$")));
-    for (QDoubleSpinBox *box : boxes)
-        box->setValue(3.0);
-    setText(window, "lineTecResp", QStringLiteral("Maria Souza"));
+    QJsonObject values{{"comboBox4ImgUnifor", 1},
+                       {"lineEdit4Transdutor", "Convexo"},
+                       {"lineTecResp", "Maria Souza"}};
+    for (QWidget *input : window->findChildren<QWidget *>(QRegularExpression(
+             QStringLiteral("^(comboBox3|comboBox2_0|s[57][AH](A|L|Ar)[2468]$)"))))
+        values[input->objectName()] = input->inherits("QComboBox") ? 1 : 3.0;
+    InputValues::apply(window, values);
 }
 
 } // namespace WizardFill
