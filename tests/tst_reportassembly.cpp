@@ -1,6 +1,5 @@
-// The report button: the wizard's values as the real modal report shows them, with
-// the marks of the judged results and the footers. Saving it: three A4 pages of print
-// resolution, and saves that fail without touching the file that had the chosen name.
+// The report button: the wizard's values and marks as the real modal report shows
+// them; saving it at print resolution, and saves that fail without harm.
 
 #include "dialogdriver.h"
 #include "report/reportform.h"
@@ -34,7 +33,6 @@ class TestReportAssembly : public QObject
     {
         return window->findChild<T *>(name);
     }
-    void spin(const QString &name, double value) { child<QDoubleSpinBox>(name)->setValue(value); }
 
     // Presses the report button, reads the modal report and cancels it.
     void assemble()
@@ -101,7 +99,6 @@ private slots:
                                    "07db_RA", "05db_RL", "07db_RL"};
         const QStringList cells = {"15 132", "30 131", "20 135", "31 130", "21 134", "32 138"};
         child<QDoubleSpinBox>("doubleSpinBox4Freq")->setValue(5.0);
-        ReportForm().clearMassMarks(0, 4, 0); // a depth past the fourth is no cell
         for (int b = 0; b < 6; ++b) {
             for (int o = 0; o < 6; ++o)
                 child<QComboBox>("comboBox2_" + boxes[o])->setCurrentIndex(o == b ? 1 : 4);
@@ -142,7 +139,9 @@ private slots:
         child<QLineEdit>("lineTecResp")->setText("Ana Lima");
         for (int r = 0; r < 16; ++r)
             for (int q = 0; q < 3; ++q)
-                spin(group(r)[0] + QStringList{"A", "L", "Ar"}[q] + cm(r).chopped(2), value(r, q));
+                child<QDoubleSpinBox>(group(r)[0] + QStringList{"A", "L", "Ar"}[q] +
+                                      cm(r).chopped(2))
+                    ->setValue(value(r, q));
         for (bool second : {false, true}) {
             if (second)
                 child<QCheckBox>("checkBox" + cm(off) + group(off)[1].remove('-'))

@@ -1,16 +1,51 @@
-// The steps' own rules: Next leaves a step only when its inputs are complete, otherwise
-// one error box with the first failing rule's message; the depth check boxes of step 7
-// switch their own boxes; the explanation of an inhomogeneous image on step 3 is
-// opened by the rating, kept free of refused characters and held to 120 characters.
+// The steps' own rules, the mass rows, the explanation field and the photographs,
+// through the real window and dialogs.
 
 #include "dialogdriver.h"
 #include "history/inputvalues.h"
 #include "wizard/mainwindow.h"
+#include "wizard/photograph.h"
 #include "wizardfill.h"
 #include "workdir.h"
 
 #include <QtTest>
 #include <QtWidgets>
+
+namespace {
+
+// The part buttons in the order of the part index, the uniformity button, the clears.
+const char *const buttons[] = {
+    "pushButton3CaboForca", "pushButtonMonitor",      "pushButton3Controles",
+    "pushButton3Botoes",    "pushButton3Filtro",      "pushButton3Trasdutores",
+    "pushButtonLoadUniImg", "pushButtonPartImgClear", "pushButtonUniformImgClear"};
+
+// An image file of one colour, "no picture" for an empty size; a JPEG may carry an EXIF
+// orientation (APP1, one entry) and claim another height and width (hex) in its frame.
+QByteArray picture(QSize size, const char *format = "PNG", int orientation = 1,
+                   const char *claimed = "", QColor colour = Qt::gray)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QBuffer buffer;
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, format))
+        return "no picture\n";
+    QByteArray bytes = buffer.data();
+    if (orientation != 1)
+        bytes.insert(2, QByteArray::fromHex("ffe10022457869660000"
+                                            "4d4d002a000000080001011200030000000100") +
+                            char(orientation) + QByteArray(6, '\0'));
+    if (*claimed)
+        bytes.replace(bytes.indexOf("\xff\xc0") + 5, 4, QByteArray::fromHex(claimed));
+    return bytes;
+}
+
+QColor shown(QLabel *label) // the colour in the middle of its picture, or invalid
+{
+    const QImage image = label->pixmap(Qt::ReturnByValue).toImage();
+    return image.isNull() ? QColor() : image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+} // namespace
 
 class TestSteps : public QObject
 {
@@ -33,28 +68,17 @@ class TestSteps : public QObject
         return names;
     }
 
-    // Changes a valid wizard by "name=value" entries (a choice's index, a text, a check
-    // box's 0 or 1, a number); "equipment=" clears the list's selection, "masses=0" and
-    // "checks=0" zero every mass box and uncheck every row.
-    void apply(const QStringList &changes)
+    // Changes a valid wizard by inputs' values in JSON; "equipment" clears the list's
+    // selection, "none" zeroes every mass box and unchecks every row.
+    void apply(const QString &changes)
     {
-        QJsonObject values;
-        for (const QString &change : changes) {
-            const QString name = change.section('=', 0, 0), value = change.section('=', 1);
-            QWidget *w = child<QWidget>(name);
-            if (name == "equipment")
-                child<QTableView>("tableView")->clearSelection();
-            else if (name == "masses" || name == "checks")
-                for (QWidget *box : window->findChildren<QWidget *>(
-                         QRegularExpression(name == "masses" ? "^s[57][AH]" : "^checkBox")))
-                    values[box->objectName()] = name == "masses" ? QJsonValue(0) : false;
-            else if (qobject_cast<QCheckBox *>(w))
-                values[name] = value == "1";
-            else if (qobject_cast<QComboBox *>(w) || qobject_cast<QDoubleSpinBox *>(w))
-                values[name] = value.toDouble();
-            else
-                values[name] = value;
-        }
+        QJsonObject values = QJsonDocument::fromJson(changes.toUtf8()).object();
+        if (values.take("equipment").toBool())
+            child<QTableView>("tableView")->clearSelection();
+        if (values.take("none").toBool())
+            for (QWidget *box :
+                 window->findChildren<QWidget *>(QRegularExpression("^(s[57][AH]|checkBox)")))
+                values[box->objectName()] = box->inherits("QCheckBox") ? QJsonValue(false) : 0;
         QCOMPARE(InputValues::apply(window.data(), values), QStringList());
     }
 
@@ -79,54 +103,50 @@ private slots:
     void rules_data()
     {
         QTest::addColumn<int>("step");
-        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QString>("changes");
         QTest::addColumn<QString>("message"); // empty: the step is left
         QTest::addColumn<QStringList>("selected");
-        auto row = [](const QString &tag, int step, const QStringList &changes,
-                      const QString &message, const QStringList &selected = {}) {
-            QTest::newRow(qPrintable(tag)) << step << changes << message << selected;
+        auto row = [](const QString &tag, int step, const char *changes, const QString &message,
+                      const QStringList &selected = {}) {
+            QTest::newRow(qPrintable(tag)) << step << QString(changes) << message << selected;
         };
         const QString choice = "Selecione um valor para cada campo";
         const QString rating = "Selecione um valor para a uniformidade";
         const QString transducer = "Preencha o campo transdutor";
         const QString explain = "Preencha o campo de texto\nexplicando a inomogeneidade";
+        const QString masses = "Massa(s) %1 não preenchida(s)";
 
-        row("1 no selection", 0, {"equipment="}, "Selecione um equipamento");
-        // every box of the rule counts, whichever one is left unchosen
-        for (const QString box : {"comboBox3cabo", "comboBox3Transtud"})
-            row("2 without " + box, 1, {box + "=0"}, choice);
-
-        row("3 not rated", 2, {"comboBox4ImgUnifor=0"}, rating);
-        row("3 uniform, no transducer", 2, {"lineEdit4Transdutor="}, transducer);
+        row("1 no selection", 0, R"({"equipment": true})", "Selecione um equipamento");
+        row("2 without the last rating", 1, R"({"comboBox3Transtud": 0})", choice);
+        row("3 not rated", 2, R"({"comboBox4ImgUnifor": 0})", rating);
+        row("3 uniform, no transducer", 2, R"({"lineEdit4Transdutor": ""})", transducer);
         row("3 large, no explanation, no transducer: explanation only", 2,
-            {"comboBox4ImgUnifor=3", "lineEdit4Transdutor="}, explain);
-        row("3 few, no explanation", 2, {"comboBox4ImgUnifor=2"}, explain);
+            R"({"comboBox4ImgUnifor": 3, "lineEdit4Transdutor": ""})", explain);
+        row("3 few, no explanation", 2, R"({"comboBox4ImgUnifor": 2})", explain);
         row("3 few, explained, no transducer", 2,
-            {"comboBox4ImgUnifor=2", "plainTextEdit4=sombra", "lineEdit4Transdutor="}, transducer);
-        row("3 large, explained", 2, {"comboBox4ImgUnifor=3", "plainTextEdit4=sombra"}, "");
+            R"({"comboBox4ImgUnifor": 2, "plainTextEdit4": "sombra", "lineEdit4Transdutor": ""})",
+            transducer);
+        row("3 large, explained", 2, R"({"comboBox4ImgUnifor": 3, "plainTextEdit4": "sombra"})",
+            "");
         row("3 blanks count as text", 2,
-            {"comboBox4ImgUnifor=2", "plainTextEdit4= ", "lineEdit4Transdutor= "}, "");
-
-        for (const QString box : {"comboBox2_05db_ZM", "comboBox2_07db_RL"})
-            row("4 without " + box, 3, {box + "=0"}, choice);
+            R"({"comboBox4ImgUnifor": 2, "plainTextEdit4": " ", "lineEdit4Transdutor": " "})", "");
+        row("4 without the last choice", 3, R"({"comboBox2_07db_RL": 0})", choice);
         // every checked row is examined, and only checked rows
-        row("7 all unchecked, all zero", 6, {"masses=0", "checks=0"}, "");
-        row("7 anechoic width zero", 6, {"s5AL4=0"}, "Massa(s) Anecóicas não preenchida(s)",
-            {"s5AL4"});
-        row("7 anechoic width zero, unchecked", 6, {"s5AL4=0", "checkBox4cm=0"}, "");
-        row("7 hyperechoic area zero", 6, {"s7HAr6=0"}, "Massa(s) Hiperecóicas não preenchida(s)",
+        row("7 all unchecked, all zero", 6, R"({"none": true})", "");
+        row("7 anechoic width zero", 6, R"({"s5AL4": 0})", masses.arg("Anecóicas"), {"s5AL4"});
+        row("7 anechoic width zero, unchecked", 6, R"({"s5AL4": 0, "checkBox4cm": false})", "");
+        row("7 hyperechoic area zero", 6, R"({"s7HAr6": 0})", masses.arg("Hiperecóicas"),
             {"s7HAr6"});
         row("7 one per tab, every zero selected", 6,
-            {"s7AAr8=0", "s5HA2=0", "s5HL2=0", "s7HA8=0", "checkBox8cm_4=0"},
-            "Massa(s) Anecóicas e Hiperecóicas não preenchida(s)", {"s7AAr8", "s5HA2", "s5HL2"});
-
-        row("8 one blank", 7, {"lineTecResp= "}, "");
-        row("8 empty", 7, {"lineTecResp="}, "Prencha o nome do responsável técnico");
+            R"({"s7AAr8": 0, "s5HA2": 0, "s5HL2": 0, "s7HA8": 0, "checkBox8cm_4": false})",
+            masses.arg("Anecóicas e Hiperecóicas"), {"s7AAr8", "s5HA2", "s5HL2"});
+        row("8 one blank", 7, R"({"lineTecResp": " "})", "");
+        row("8 empty", 7, R"({"lineTecResp": ""})", "Prencha o nome do responsável técnico");
     }
     void rules()
     {
         QFETCH(int, step);
-        QFETCH(QStringList, changes);
+        QFETCH(QString, changes);
         QFETCH(QString, message);
         QFETCH(QStringList, selected);
         apply(changes);
@@ -237,6 +257,92 @@ private slots:
         edit()->insertPlainText(added);
         QCOMPARE(edit()->toPlainText(), result);
         QCOMPARE(count(), QString::number(result.size()));
+    }
+
+    // Each button stores its picture (a part's selected at once), shown fitted in its
+    // label, upright, kept no larger than printed; Clear removes it and nothing else. A
+    // failed choice changes nothing; only a file too large to decode says why.
+    void loading_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QSize>("kept"); // empty: refused
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cables wide") << 0 << picture({2000, 100}) << QSize(2000, 100) << "";
+        QTest::newRow("controls small") << 2 << picture({8, 6}) << QSize(8, 6) << "";
+        QTest::newRow("large part") << 3 << picture({4800, 1200}, "JPG") << QSize(2400, 600) << "";
+        QTest::newRow("filter upright") << 4 << picture({40, 20}, "JPG", 6) << QSize(20, 40) << "";
+        QTest::newRow("transducers huge")
+            << 5 << picture({16, 16}, "JPG", 1, "75307530") << QSize(0, 0)
+            << "A imagem \"f.jpg\" tem 30000 × 30000 pixels e precisaria de 3600 MB de memória "
+               "para ser aberta; o limite é de 500 MB.";
+        QTest::newRow("uniform large") << 6 << picture({5000, 1000}) << QSize(2400, 480) << "";
+        QTest::newRow("uniform upright") << 6 << picture({40, 20}, "JPG", 8) << QSize(20, 40) << "";
+        QTest::newRow("uniform no image") << 6 << picture({}) << QSize(0, 0) << "";
+    }
+    void loading()
+    {
+        QFETCH(int, button);
+        QFETCH(QByteArray, file);
+        QFETCH(QSize, kept);
+        QFETCH(QString, message);
+        WorkDir wd;
+        MainWindow window(0);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const bool part = button < 6;
+        window.findChild<QStackedWidget *>("stackedWidget")->setCurrentIndex(part ? 1 : 2);
+        auto *selector = window.findChild<QComboBox *>("comboBoxImage");
+        QLabel *parts = window.findChild<QLabel *>("labelEquipPartImg");
+        QLabel *uniform = window.findChild<QLabel *>("labelUniformImg");
+        QLabel *label = part ? parts : uniform;
+        const QSize cell = label->size();
+        auto write = [&wd](const QString &name, const QByteArray &bytes) {
+            QFile out(wd.file(name));
+            return out.open(QIODevice::WriteOnly) && out.write(bytes) >= 0 ? out.fileName() : "";
+        };
+        auto colour = [](int b) { return QColor(Qt::GlobalColor(Qt::red + b)); }; // chosen first
+        auto choose = [&](int b, const QString &path, bool box = false) {
+            DialogDriver driver;
+            path.isNull() ? driver.cancelFile() : driver.chooseFile(path);
+            if (box)
+                driver.press(QMessageBox::Ok);
+            window.findChild<QPushButton *>(buttons[b])->click();
+            if (!driver.waitDone() || driver.seen().size() != 1 + box || driver.unexpectedCount())
+                QTest::qFail("the dialogs were not answered", __FILE__, __LINE__);
+            return driver.seen();
+        };
+        auto stored = [&](int b) { // as browsing to it shows it
+            selector->setCurrentIndex(b == 0 ? 1 : 0);
+            selector->setCurrentIndex(b);
+            return shown(parts);
+        };
+
+        choose(5, QString());         // cancelled: the next dialog opens at home still
+        for (int b = 0; b < 7; ++b) { // a picture of its own colour for every button
+            const QByteArray old = picture({9, 9}, "PNG", 1, "", colour(b));
+            const SeenDialog dialog = choose(b, write(QString("%1.png").arg(b), old)).value(0);
+            QCOMPARE(QDir(dialog.directory), QDir(b ? wd.path() : wd.file("home")));
+            QCOMPARE(selector->currentIndex(), b < 6 ? b : 5);
+            QCOMPARE(shown(b < 6 ? parts : uniform), colour(b));
+        }
+        selector->setCurrentIndex((button + 1) % 6);
+        const QString path = write("f.jpg", file);
+        const SeenDialog box = choose(button, path, !message.isEmpty()).value(1);
+        QCOMPARE(box.text, message);
+        QCOMPARE(readPhotograph(path).size(), kept);
+        QCOMPARE(label->size(), cell);
+        QCOMPARE(selector->currentIndex(), part && !kept.isEmpty() ? button : (button + 1) % 6);
+        if (!kept.isEmpty()) {
+            stored(part ? button : 0);
+            QCOMPARE(label->pixmap(Qt::ReturnByValue).size(),
+                     kept.scaled(cell, Qt::KeepAspectRatio));
+            window.findChild<QPushButton *>(buttons[part ? 7 : 8])->click();
+            QCOMPARE(shown(label), QColor());
+        }
+        for (int b = 0; b < 7; ++b)
+            QCOMPARE(b < 6 ? stored(b) : shown(uniform),
+                     b == button && !kept.isEmpty() ? QColor() : colour(b));
     }
 };
 

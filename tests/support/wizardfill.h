@@ -6,9 +6,8 @@
 #include <QtSql>
 #include <QtWidgets>
 
-// Helpers that put the wizard's inputs into a state every step accepts, through the
-// widgets' object names, and that prepare an equipment registry before the window
-// opens it.
+// Helpers that prepare an equipment registry before the window opens it and put the
+// wizard's inputs into a state every step accepts.
 namespace WizardFill {
 
 struct Equipment

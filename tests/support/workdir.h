@@ -21,8 +21,6 @@ public:
         QDir::setCurrent(previousDir);
         qputenv("HOME", previousHome);
     }
-    WorkDir(const WorkDir &) = delete;
-    WorkDir &operator=(const WorkDir &) = delete;
 
     QString path() const { return dir.path(); }
     QString file(const QString &name) const { return dir.filePath(name); }
