@@ -134,7 +134,8 @@ private slots:
             QDate::currentDate().toString("dd/MM/yyyy")));
         QCOMPARE(driver.seen().size(), named.isEmpty() ? 1 : 2);
         for (const QString &name : named)
-            QVERIFY2(driver.last().text.contains(name), qPrintable(driver.last().text));
+            QVERIFY2(driver.seen().last().text.contains(name),
+                     qPrintable(driver.seen().last().text));
         QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), damage.isEmpty() ? 0 : 1);
         QCOMPARE(child<QWidget>("s5AA2")->isEnabled(),
                  child<QCheckBox>("checkBox2cm")->isChecked());
@@ -230,7 +231,7 @@ private slots:
         driver.press(QMessageBox::Ok);
         window->resumeAtStart();
         QVERIFY(driver.waitDone());
-        QVERIFY(driver.last().text.contains("zetu.db não pode ser gravado"));
+        QVERIFY(driver.seen().last().text.contains("zetu.db não pode ser gravado"));
         window->close();
         QCOMPARE(driver.seen().size(), 1);
     }

@@ -98,6 +98,12 @@ private slots:
         const QStringList boxes = {"05db_ZM", "07db_ZM", "05db_RA",
                                    "07db_RA", "05db_RL", "07db_RL"};
         const QStringList cells = {"15 132", "30 131", "20 135", "31 130", "21 134", "32 138"};
+        ReportForm form; // a depth past the last writes no other cell
+        form.setMassMarks05(true, true, 0, 1);
+        const QImage kept =
+            form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage();
+        form.setMassMarks05(false, false, 4, 0);
+        QCOMPARE(form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage(), kept);
         child<QDoubleSpinBox>("doubleSpinBox4Freq")->setValue(5.0);
         for (int b = 0; b < 6; ++b) {
             for (int o = 0; o < 6; ++o)

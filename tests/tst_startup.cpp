@@ -103,7 +103,7 @@ private slots:
         combo->setCurrentIndex(1 - index);
         QVERIFY(driver.waitDone());
         QCOMPARE(driver.seen().size(), 1); // only the choice asks for a restart
-        QCOMPARE(driver.last().title, index ? "Idioma" : "Language");
+        QCOMPARE(driver.seen().last().title, index ? "Idioma" : "Language");
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray(index ? "[Translations]\nLanguage=pt_BR\n"
                                                   : "[Translations]\nLanguage=en_US\n"));

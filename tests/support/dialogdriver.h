@@ -69,7 +69,6 @@ public:
         return QTest::qWaitFor([this] { return actions.isEmpty(); }, timeoutMs);
     }
     const QList<SeenDialog> &seen() const { return seenDialogs; }
-    const SeenDialog &last() const { return seenDialogs.last(); }
     int unexpectedCount() const
     {
         return int(std::count_if(seenDialogs.begin(), seenDialogs.end(),

@@ -9,8 +9,6 @@ class WorkDir
 {
 public:
     WorkDir()
-        : previousDir(QDir::currentPath())
-        , previousHome(qgetenv("HOME"))
     {
         QDir::setCurrent(dir.path());
         QDir(dir.path()).mkpath(QStringLiteral("home/Documents"));
@@ -27,8 +25,8 @@ public:
 
 private:
     QTemporaryDir dir;
-    QString previousDir;
-    QByteArray previousHome;
+    QString previousDir = QDir::currentPath();
+    QByteArray previousHome = qgetenv("HOME");
 };
 
 #endif // WORKDIR_H
