@@ -169,6 +169,9 @@ private slots:
 
         QStringList seen;
         DialogDriver driver;
+        QImage(8, 8, QImage::Format_RGB32).save("p.png"); // dropped when another is opened
+        driver.chooseFile(workDir->file("p.png"));
+        click("pushButtonMonitor");
         driver.then([&](QWidget *dialog) {
             auto *table = child<QTableWidget>("tableWidget", dialog);
             for (int row = 0; row < table->rowCount(); ++row)

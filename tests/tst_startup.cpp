@@ -121,7 +121,6 @@ private slots:
                        "registry", "wizard", "report", "history", "-ts", scanned});
         QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
         QSet<QString> program;
-        QVERIFY(entries(scanned).size() > 200);
         for (QString e : entries(scanned))
             program << e.remove(0, e.startsWith('!') ? 1 : 0);
         const QSet<QString> committed = entries(ZETU_SOURCE_DIR "/resources/ZETU_en_US.ts");

@@ -194,7 +194,6 @@ private slots:
                 QCOMPARE(disabledBoxes(), boxes);
                 box->click();
                 QCOMPARE(disabledBoxes(), QStringList());
-                // the typed values stay
                 for (const QString &name : boxes)
                     QCOMPARE(child<QDoubleSpinBox>(name)->value(), 3.0);
             }
