@@ -28,6 +28,7 @@ class TestReportAssembly : public QObject
     QString mounted; // a folder on a tiny tmpfs
     // The last report: texts of labels and check boxes ("on", "off"), marks "+", "-", "".
     QMap<QString, QString> text, mark;
+    QMap<QString, QColor> colour; // in the middle of a picture
 
     template <typename T = QWidget> T *child(const QString &name)
     {
@@ -44,6 +45,8 @@ class TestReportAssembly : public QObject
             for (QLabel *label : report->findChildren<QLabel *>()) {
                 const QImage image = label->pixmap(Qt::ReturnByValue).toImage();
                 text[label->objectName()] = label->text();
+                colour[label->objectName()] =
+                    image.isNull() ? QColor() : image.pixelColor(image.rect().center());
                 mark[label->objectName()] = image.isNull() ? ""
                                             : image.convertToFormat(QImage::Format_ARGB32) == pass
                                                 ? "+"
@@ -91,13 +94,39 @@ private slots:
             QTest::mouseClick(child("pushButtonNext"), Qt::LeftButton);
         QVERIFY(child("pushButtonReport")->isEnabled());
     }
-    // Each dead-zone and resolution choice reaches its own cell, judged at the frequency:
-    // the one box on a passing choice holds the only pass mark.
-    void deadZoneAndResolution()
+    // Each dead-zone, resolution and rating choice reaches its own cell, judged: the one
+    // box on a passing choice holds the only pass mark. Every photograph reaches its own
+    // cell, and every distance is printed once.
+    void deadZoneResolutionRatingsPhotographs()
     {
-        const QStringList boxes = {"05db_ZM", "07db_ZM", "05db_RA",
-                                   "07db_RA", "05db_RL", "07db_RL"};
-        const QStringList cells = {"15 132", "30 131", "20 135", "31 130", "21 134", "32 138"};
+        const QStringList boxes = QString("2_05db_ZM 2_07db_ZM 2_05db_RA 2_07db_RA 2_05db_RL "
+                                          "2_07db_RL 3cabo 3Controles 3FiltPoeira 3Monitor "
+                                          "3botoes 3Transtud")
+                                      .split(' ');
+        const QStringList cells = QString("_15:_132 _30:_131 _20:_135 _31:_130 _21:_134 _32:_138 "
+                                          "CaboDeForca_2:CaboDeForca Controles_2:Controles "
+                                          "FiltroPoeira_2:FiltroPoeira Monitor_2:Monitor "
+                                          "Botoes_2:Botoes Transdutores_2:Transdutores")
+                                      .split(' ');
+        const QStringList photos =
+            QString("3CaboForca:ImgCabo Monitor:ImgMonitor 3Controles:ImgControl "
+                    "3Botoes:ImgButtons 3Filtro:ImgFilter "
+                    "3Trasdutores:ImgTransdut LoadUniImg:UniformidadeANEXO")
+                .split(' ');
+        const QStringList words = {"---", "Ótimo", "Bom", "Regular", "Ruim", "Péssimo"};
+        DialogDriver driver;
+        for (int i = 0; i < 7; ++i) {
+            QImage image(40, 30, QImage::Format_RGB32);
+            image.fill(Qt::GlobalColor(Qt::red + i));
+            image.save(wd->file(QString("%1.png").arg(i)));
+            driver.chooseFile(wd->file(QString("%1.png").arg(i)));
+            child<QPushButton>("pushButton" + photos[i].section(':', 0, 0))->click();
+        }
+        QStringList typed; // squares, so that no mean equals a distance
+        const auto pairs = window->findChildren<QDoubleSpinBox *>(
+            QRegularExpression("^doubleSpinBox[56]_.*_\\d+$"));
+        for (int n = 0; n < pairs.size(); ++n)
+            pairs[n]->setValue(9 + n * n * 0.001), typed << QString::number(pairs[n]->value());
         ReportForm form; // a depth past the last writes no other cell
         form.setMassMarks05(true, true, 0, 1);
         const QImage kept =
@@ -105,17 +134,24 @@ private slots:
         form.setMassMarks05(false, false, 4, 0);
         QCOMPARE(form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage(), kept);
         child<QDoubleSpinBox>("doubleSpinBox4Freq")->setValue(5.0);
-        for (int b = 0; b < 6; ++b) {
-            for (int o = 0; o < 6; ++o)
-                child<QComboBox>("comboBox2_" + boxes[o])->setCurrentIndex(o == b ? 1 : 4);
+        for (int b = 0; b < 12; ++b) {
+            for (int o = 0; o < 12; ++o)
+                child<QComboBox>("comboBox" + boxes[o])->setCurrentIndex(o == b ? 1 : 4 + o % 2);
             assemble();
-            for (int o = 0; o < 6; ++o) {
-                const QStringList c = cells[o].split(' ');
-                QCOMPARE(mark["label_" + c[0]], QString(o == b ? "+" : "-"));
-                QCOMPARE(text["label_" + c[1]],
-                         child<QComboBox>("comboBox2_" + boxes[o])->currentText());
+            for (int o = 0; o < 12; ++o) {
+                const QStringList c = cells[o].split(':');
+                QCOMPARE(mark["label" + c[0]], QString(o == b ? "+" : "-"));
+                auto *box = child<QComboBox>("comboBox" + boxes[o]);
+                QCOMPARE(text["label" + c[1]],
+                         o < 6 ? box->currentText() : words.value(box->currentIndex()));
             }
         }
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(colour["label" + photos[i].section(':', 1)],
+                     QColor(Qt::GlobalColor(Qt::red + i)));
+        QCOMPARE(typed.size(), 30);
+        for (const QString &value : typed)
+            QCOMPARE(std::count(text.begin(), text.end(), value), 1);
     }
 
     // Every mass box a value of its own. Mass `target` passes both checks, the next only

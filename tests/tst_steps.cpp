@@ -120,12 +120,7 @@ private slots:
         row("2 without the last rating", 1, R"({"comboBox3Transtud": 0})", choice);
         row("3 not rated", 2, R"({"comboBox4ImgUnifor": 0})", rating);
         row("3 uniform, no transducer", 2, R"({"lineEdit4Transdutor": ""})", transducer);
-        row("3 large, no explanation, no transducer: explanation only", 2,
-            R"({"comboBox4ImgUnifor": 3, "lineEdit4Transdutor": ""})", explain);
         row("3 few, no explanation", 2, R"({"comboBox4ImgUnifor": 2})", explain);
-        row("3 few, explained, no transducer", 2,
-            R"({"comboBox4ImgUnifor": 2, "plainTextEdit4": "sombra", "lineEdit4Transdutor": ""})",
-            transducer);
         row("3 large, explained", 2, R"({"comboBox4ImgUnifor": 3, "plainTextEdit4": "sombra"})",
             "");
         row("3 blanks count as text", 2,
@@ -268,7 +263,6 @@ private slots:
         QTest::addColumn<QSize>("kept"); // empty: refused
         QTest::addColumn<QString>("message");
         QTest::newRow("cables wide") << 0 << picture({2000, 100}) << QSize(2000, 100) << "";
-        QTest::newRow("controls small") << 2 << picture({8, 6}) << QSize(8, 6) << "";
         QTest::newRow("large part") << 3 << picture({4800, 1200}, "JPG") << QSize(2400, 600) << "";
         QTest::newRow("filter upright") << 4 << picture({40, 20}, "JPG", 6) << QSize(20, 40) << "";
         QTest::newRow("transducers huge")
@@ -276,7 +270,6 @@ private slots:
             << "A imagem \"f.jpg\" tem 30000 × 30000 pixels e precisaria de 3600 MB de memória "
                "para ser aberta; o limite é de 500 MB.";
         QTest::newRow("uniform large") << 6 << picture({5000, 1000}) << QSize(2400, 480) << "";
-        QTest::newRow("uniform upright") << 6 << picture({40, 20}, "JPG", 8) << QSize(20, 40) << "";
         QTest::newRow("uniform no image") << 6 << picture({}) << QSize(0, 0) << "";
     }
     void loading()
