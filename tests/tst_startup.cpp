@@ -206,7 +206,8 @@ private slots:
         for (int row = 0; row < expected.size(); ++row)
             QVERIFY(!view->isRowHidden(row));
 
-        // columns share the list's width, the long value is elided
+        // columns share the list's width, also after a resize; the long value is elided
+        view->resize(view->width() - 40, view->height());
         QCOMPARE(view->horizontalHeader()->length(), view->viewport()->width());
         const QRect cell = view->visualRect(view->model()->index(expected.size() - 1, 1));
         QHelpEvent help(QEvent::ToolTip, cell.center(),
