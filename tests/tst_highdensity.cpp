@@ -77,6 +77,8 @@ private slots:
         auto *next = window.findChild<QPushButton *>("pushButtonNext");
         for (int step = 1; step <= 8; ++step) { // Enter on the focused Next button
             look(&window, QSize(700, 500), QString::number(step));
+            QCOMPARE(next->text(),
+                     QCoreApplication::translate("MainWindow", step == 8 ? "Concluir" : "Próximo"));
             next->setFocus();
             QTest::keyClick(next, Qt::Key_Return);
         }
