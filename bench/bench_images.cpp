@@ -259,10 +259,5 @@ int runAll()
 
 int main(int argc, char **argv)
 {
-    Bench::startHeadless();
-    QApplication app(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--scenario"))
-        return runScenario(arguments.at(2), arguments.at(3));
-    return runAll();
+    return Bench::run(argc, argv, runScenario, runAll);
 }

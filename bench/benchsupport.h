@@ -36,6 +36,19 @@ inline void startHeadless()
     qInstallMessageHandler(quietHandler);
 }
 
+// The entry of a benchmark whose scenarios run in child processes of their own: called as
+// "--scenario <name> <folder>" it runs that one scenario, else every one and the summary.
+inline int run(int argc, char **argv, int (*scenario)(const QString &, const QString &),
+               int (*all)())
+{
+    startHeadless();
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--scenario"))
+        return scenario(arguments.at(2), arguments.at(3));
+    return all();
+}
+
 } // namespace Bench
 
 #endif // BENCHSUPPORT_H
