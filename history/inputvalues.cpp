@@ -99,19 +99,15 @@ QStringList InputValues::apply(QWidget *root, const QJsonObject &values,
         edit->setText(value.toString());
         return true;
     });
-    each(editableTexts<QPlainTextEdit>(root, excluded),
-         [](QPlainTextEdit *edit, const QJsonValue &value) {
-             if (!value.isString())
-                 return false;
-             edit->setPlainText(value.toString());
-             return true;
-         });
-    each(editableTexts<QTextEdit>(root, excluded), [](QTextEdit *edit, const QJsonValue &value) {
+    // Both multi-line edits take plain text, so a stored "<b>" stays as typed.
+    const auto plainText = [](auto *edit, const QJsonValue &value) {
         if (!value.isString())
             return false;
         edit->setPlainText(value.toString());
         return true;
-    });
+    };
+    each(editableTexts<QPlainTextEdit>(root, excluded), plainText);
+    each(editableTexts<QTextEdit>(root, excluded), plainText);
     each(inputs<QCalendarWidget>(root, excluded), [](QCalendarWidget *calendar,
                                                      const QJsonValue &value) {
         const QDate date = QDate::fromString(value.toString(), dateFormat);
