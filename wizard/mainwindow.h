@@ -1,9 +1,10 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "core/evaluator.h"
+#include "core/judgement.h"
 #include "history/storedinspection.h"
 #include "registry/database.h"
-#include "report/evaluator.h"
 #include "report/reportform.h"
 
 #include <QHash>
@@ -118,13 +119,13 @@ private:
     // report assembly
     void fillReport();
     void fillReportHeader();
-    void fillDeadZoneResolution();
-    void fillPhysicalInspection();
+    void fillDeadZoneResolution(const QVector<Result> &results);
+    void fillPhysicalInspection(const QVector<Result> &results);
     void fillInspectionImages();
     void fillUniformity();
-    void fillVerticalMeasurements();
-    void fillHorizontalMeasurements();
-    void fillMasses();
+    void fillVerticalMeasurements(const QVector<Result> &results);
+    void fillHorizontalMeasurements(const QVector<Result> &results);
+    void fillMasses(const QVector<Result> &results);
     void fillDateResponsible();
 
     Ui::MainWindow *ui;
