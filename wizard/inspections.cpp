@@ -9,7 +9,6 @@
 #include "history/trenddialog.h"
 #include "ui_mainwindow.h"
 #include "wizard/mainwindow.h"
-#include "wizard/massrows.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -148,8 +147,7 @@ void MainWindow::loadInspection(const StoredInspection &stored)
         problems << tr("todos os valores (dados ilegíveis)");
     InputValues::apply(this, startValues, notKept);
     problems << InputValues::apply(this, stored.values, notKept);
-    for (int row = 0; row < massRowCount; ++row)
-        updateMassRow(row);
+    updateMassRows();
 
     releaseImages();
     partImagePaths.clear();

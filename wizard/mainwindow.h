@@ -114,7 +114,7 @@ private:
     bool selectEquipment(int equipmentKey);
 
     // mass rows
-    void updateMassRow(int row);
+    void updateMassRows();
 
     // report assembly
     void fillReport();
