@@ -12,7 +12,6 @@ namespace {
 
 const double none = std::numeric_limits<double>::quiet_NaN();
 
-
 struct Range
 {
     double low;
