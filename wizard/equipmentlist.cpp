@@ -103,7 +103,7 @@ void MainWindow::showEquipmentRows(const QSet<qlonglong> &hiddenKeys)
     }
 }
 
-void MainWindow::runEquipmentDialog(int mode)
+void MainWindow::runEquipmentDialog(InsertEquip::Mode mode)
 {
     model->setEditStrategy(QSqlTableModel::OnManualSubmit);
     const QSet<qlonglong> hiddenKeys = hiddenEquipmentKeys();
@@ -114,7 +114,7 @@ void MainWindow::runEquipmentDialog(int mode)
 
 void MainWindow::on_pushButtonNewRecord_clicked()
 {
-    runEquipmentDialog(0);
+    runEquipmentDialog(InsertEquip::NewRecord);
 }
 
 void MainWindow::on_pushButtonEdit_clicked()
@@ -123,7 +123,7 @@ void MainWindow::on_pushButtonEdit_clicked()
     // delete: fields opened on no row would drop whatever is typed into them.
     if (!ui->tableView->currentIndex().isValid())
         return;
-    runEquipmentDialog(1);
+    runEquipmentDialog(InsertEquip::EditRecord);
 }
 
 void MainWindow::on_pushButtonDeleteRecord_clicked()

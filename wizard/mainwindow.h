@@ -5,6 +5,7 @@
 #include "core/judgement.h"
 #include "history/storedinspection.h"
 #include "registry/database.h"
+#include "registry/insertequip.h"
 #include "report/reportform.h"
 
 #include <QHash>
@@ -96,7 +97,7 @@ private:
     void fitEquipmentColumns();
     QSet<qlonglong> hiddenEquipmentKeys() const;
     void showEquipmentRows(const QSet<qlonglong> &hiddenKeys);
-    void runEquipmentDialog(int mode);
+    void runEquipmentDialog(InsertEquip::Mode mode);
 
     // images
     void loadPartImage(int partIndex);
