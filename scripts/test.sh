@@ -7,6 +7,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 # poppler-utils renders saved reports for the PDF tests; xvfb and xauth give the
 # suites that measure text a real X server
 bash "$root/scripts/install-deps.sh" poppler-utils xvfb xauth
+# desktop-file-utils and appstream validate the installed desktop entry and metainfo
+bash "$root/scripts/install-deps.sh" desktop-file-utils appstream
 
 build="$root/build"
 options=(-DZETU_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
