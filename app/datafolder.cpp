@@ -7,16 +7,14 @@
 
 const QString appDataOption = QStringLiteral("--app-data");
 
-bool enterDataFolder(const QStringList &arguments)
+void enterDataFolder(const QStringList &arguments)
 {
     if (!arguments.contains(appDataOption))
-        return true;
+        return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder) || !QDir::setCurrent(folder)) {
+    if (folder.isEmpty() || !QDir().mkpath(folder) || !QDir::setCurrent(folder))
         qCWarning(zetuSetup) << "cannot make or enter the data folder" << folder << "; staying in"
                              << QDir::currentPath();
-        return false;
-    }
-    qCDebug(zetuSetup) << "data folder" << folder;
-    return true;
+    else
+        qCDebug(zetuSetup) << "data folder" << folder;
 }

@@ -12,9 +12,9 @@
 // The option that asks for the application-data folder.
 extern const QString appDataOption;
 
-// Changes to the application-data folder when arguments hold appDataOption. Returns
-// false, with the reason logged, only when the folder could be neither made nor
-// entered; the program then goes on in the directory it was started from.
-bool enterDataFolder(const QStringList &arguments);
+// Changes to the application-data folder when arguments hold appDataOption. When the
+// folder can be neither made nor entered, the reason is logged and the program goes
+// on in the directory it was started from.
+void enterDataFolder(const QStringList &arguments);
 
 #endif // DATAFOLDER_H
