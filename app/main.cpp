@@ -1,3 +1,4 @@
+#include "app/datafolder.h"
 #include "app/highdpi.h"
 #include "app/language.h"
 #include "wizard/mainwindow.h"
@@ -10,6 +11,8 @@ int main(int argc, char *argv[])
 {
     enableHighDpiScaling();
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("br.zetu.ZETU")); // its menu entry
+    enterDataFolder(QCoreApplication::arguments());
     const QString language = readLanguageSetting();
     QTranslator translator;
     const int languageIndex = installCatalogue(translator, language);

@@ -1,6 +1,7 @@
 // Start-up in each language, the catalogue, decimal keys, and the equipment registry
 // of the first step, also while another copy of the program writes to the same file.
 
+#include "app/datafolder.h"
 #include "app/language.h"
 #include "dialogdriver.h"
 #include "wizard/mainwindow.h"
@@ -61,7 +62,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("language"); // null: no zetu.ini yet
         QTest::addColumn<QString>("buttons");     // Yes and Cancel of a message box
-        QTest::newRow("first start") << QByteArray() << "&YesCancel";
+        QTest::newRow("first start, menu") << QByteArray() << "&YesCancel";
         QTest::newRow("English") << QByteArray("en_US") << "&YesCancel";
         QTest::newRow("other case") << QByteArray("en_us") << "&SimCancelar";
     }
@@ -70,6 +71,10 @@ private slots:
         QFETCH(QByteArray, language);
         QFETCH(QString, buttons);
         WorkDir workDir;
+        const bool menu = language.isNull(); // started from the menu: in the data folder
+        qunsetenv("XDG_DATA_HOME");
+        enterDataFolder({"ZETU", menu ? appDataOption : "-style"});
+        QCOMPARE(QDir::current(), QDir(workDir.file(menu ? "home/.local/share/tst_startup" : "")));
         QFile file("zetu.ini");
         if (!language.isNull() && file.open(QIODevice::WriteOnly))
             file.write("[Translations]\nLanguage=" + language + "\n");
