@@ -134,6 +134,15 @@ private slots:
             form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage();
         form.setMassMarks05(false, false, 4, 0);
         QCOMPARE(form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage(), kept);
+        auto texts = [&form] {
+            QStringList all;
+            for (QLabel *label : form.findChildren<QLabel *>())
+                all << label->text();
+            return all;
+        };
+        const QStringList before = texts();
+        form.setHorizontalDistances(1, 2, 3, 2, 0); // so does a column past the last
+        QCOMPARE(texts(), before);
         child<QDoubleSpinBox>("doubleSpinBox4Freq")->setValue(5.0);
         for (int b = 0; b < 12; ++b) {
             for (int o = 0; o < 12; ++o)

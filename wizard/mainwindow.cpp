@@ -165,7 +165,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             fitEquipmentColumns();
         else if (watched == ui->labelEquipPartImg || watched == ui->labelUniformImg)
             showPhotographs();
-    } else if (event->type() == QEvent::Expose && watched == windowHandle()) {
+    } else if (event->type() == QEvent::Expose && watched == windowHandle() &&
+               windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
         QTimer::singleShot(0, this, &MainWindow::resumeOnce);
     } else if (enterMovesOn(watched, event)) {
