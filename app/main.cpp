@@ -4,7 +4,7 @@
 #include "wizard/mainwindow.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -18,8 +18,10 @@ int main(int argc, char *argv[])
     const int languageIndex = installCatalogue(translator, language);
     QTranslator qtTranslator;
     installQtCatalogue(qtTranslator, languageIndex);
+    // Every number and date, also of Qt's own dialogs, in the interface language.
+    QLocale::setDefault(interfaceLocale(languageIndex));
     MainWindow window(languageIndex);
     window.show();
-    QTimer::singleShot(0, &window, &MainWindow::resumeAtStart);
+    window.resumeWhenExposed();
     return application.exec();
 }

@@ -251,7 +251,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Explique brevemente:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Explain briefly:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>000</source>
@@ -282,7 +282,7 @@ p, li { white-space: pre-wrap; }
         <translation>MHz</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7 db</source>
+        <source>Atenuação de 0,7 db</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -326,11 +326,11 @@ p, li { white-space: pre-wrap; }
         <translation>Lateral Resolution</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5 db</source>
+        <source>Atenuação de 0,5 db</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5dB</source>
+        <source>Atenuação de 0,5dB</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
@@ -386,7 +386,7 @@ p, li { white-space: pre-wrap; }
         <translation>Maximum vertical depth</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7 dB</source>
+        <source>Atenuação de 0,7 dB</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -398,11 +398,11 @@ p, li { white-space: pre-wrap; }
         <translation>Distance between points (mm)</translation>
     </message>
     <message>
-        <source>Atenuação - 0.5 dB</source>
+        <source>Atenuação - 0,5 dB</source>
         <translation>Attenuation - 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuação - 0.7 dB</source>
+        <source>Atenuação - 0,7 dB</source>
         <translation>Attenuation - 0.7 dB</translation>
     </message>
     <message>
@@ -414,7 +414,7 @@ p, li { white-space: pre-wrap; }
         <translation>Anechoic</translation>
     </message>
     <message>
-        <source>0.5 dB</source>
+        <source>0,5 dB</source>
         <translation>0.5 dB</translation>
     </message>
     <message>
@@ -446,7 +446,7 @@ p, li { white-space: pre-wrap; }
         <translation>Area (mm2)</translation>
     </message>
     <message>
-        <source>0.7 dB</source>
+        <source>0,7 dB</source>
         <translation>0.7 dB</translation>
     </message>
     <message>
@@ -668,11 +668,11 @@ explicando a inomogeneidade</source>
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Atenuacao de 0.5 db</source>
+        <source>Atenuacao de 0,5 db</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuacao de 0.7 db</source>
+        <source>Atenuacao de 0,7 db</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -748,7 +748,7 @@ explicando a inomogeneidade</source>
         <translation>Anecoic Masses</translation>
     </message>
     <message>
-        <source>0.5dB</source>
+        <source>0,5dB</source>
         <translation>0.5dB</translation>
     </message>
     <message>
@@ -776,7 +776,7 @@ explicando a inomogeneidade</source>
         <translation>Area</translation>
     </message>
     <message>
-        <source>0.7dB</source>
+        <source>0,7dB</source>
         <translation>0.7dB</translation>
     </message>
     <message>
@@ -848,7 +848,7 @@ p, li { white-space: pre-wrap; }
         <translation>Vertical Measurements (mm)</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5db</source>
+        <source>Atenuação de 0,5db</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
@@ -888,7 +888,7 @@ p, li { white-space: pre-wrap; }
         <translation>9-10</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7db</source>
+        <source>Atenuação de 0,7db</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -908,11 +908,11 @@ p, li { white-space: pre-wrap; }
         <translation>Distance (mm)</translation>
     </message>
     <message>
-        <source>0.5 dB</source>
+        <source>0,5 dB</source>
         <translation>0.5 dB</translation>
     </message>
     <message>
-        <source>0.7 dB</source>
+        <source>0,7 dB</source>
         <translation>0.7 dB</translation>
     </message>
     <message>
@@ -977,7 +977,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Resposável</source>
-        <translation type="unfinished"></translation>
+        <translation>Responsible</translation>
+    </message>
+    <message>
+        <source>Salvo em %1</source>
+        <translation>Saved to %1</translation>
     </message>
 </context>
 <context>
@@ -1059,11 +1063,11 @@ p, li { white-space: pre-wrap; }
         <translation>Failed</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5 dB</source>
+        <source>Atenuação de 0,5 dB</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7 dB</source>
+        <source>Atenuação de 0,7 dB</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>

@@ -253,6 +253,38 @@ private slots:
         QCOMPARE(count(), QString::number(result.size()));
     }
 
+    // Photographs loaded on steps 2 and 3 are shown as large in a window that resumes them.
+    void resumedPhotographsAsLoaded()
+    {
+        const QString path = wd->file("p.png");
+        QVERIFY(QImage(640, 480, QImage::Format_RGB32).save(path));
+        QList<QSizeF> shown[2]; // fresh, resumed
+        for (int run = 0; run < 2; ++run) {
+            DialogDriver driver;
+            if (run) { // the draft kept on leaving step 3
+                window.reset(new MainWindow(0));
+                window->show();
+                driver.press(QMessageBox::Yes);
+                window->resumeAtStart();
+            }
+            for (int step : {1, 2}) {
+                child<QStackedWidget>("stackedWidget")->setCurrentIndex(step);
+                if (!run) {
+                    driver.chooseFile(path);
+                    child<QPushButton>(buttons[step == 1 ? 0 : 6])->click();
+                }
+                QVERIFY(driver.waitDone());
+                QTest::qWait(20); // the page is laid out
+                QPixmap pixmap = child<QLabel>(step == 1 ? "labelEquipPartImg" : "labelUniformImg")
+                                     ->pixmap(Qt::ReturnByValue);
+                shown[run] << QSizeF(pixmap.size()) / pixmap.devicePixelRatio();
+            }
+            if (!run)
+                QTest::mouseClick(child<QPushButton>("pushButtonNext"), Qt::LeftButton);
+        }
+        QCOMPARE(shown[1], shown[0]);
+    }
+
     // Each button stores its picture (a part's selected at once), shown fitted in its
     // label, upright, kept no larger than printed; Clear removes it and nothing else. A
     // failed choice changes nothing; only a file too large to decode says why.

@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QMessageBox>
 #include <QSqlTableModel>
+#include <QWindow>
 
 namespace {
 
@@ -23,6 +24,9 @@ namespace {
 const QStringList notKept = {QStringLiteral("comboBox"), QStringLiteral("comboBoxImage")};
 
 const int draftInterval = 30000;
+
+// The longest wait for the window to reach the screen before the start's questions.
+const int exposeWait = 1000;
 
 const QString uniformityKey = QStringLiteral("uniformity");
 
@@ -40,6 +44,23 @@ void MainWindow::setUpInspections()
     connect(&report, &ReportForm::reportSaved, this, &MainWindow::reportSaved);
     connect(ui->pushButtonHistory, &QPushButton::clicked, this, &MainWindow::showHistory);
     connect(ui->pushButtonTrend, &QPushButton::clicked, this, &MainWindow::showTrend);
+}
+
+void MainWindow::resumeWhenExposed()
+{
+    QTimer::singleShot(exposeWait, this, &MainWindow::resumeOnce);
+    if (windowHandle() && !windowHandle()->isExposed())
+        windowHandle()->installEventFilter(this); // resumeOnce on its first exposure
+    else
+        QTimer::singleShot(0, this, &MainWindow::resumeOnce);
+}
+
+void MainWindow::resumeOnce()
+{
+    if (resumed)
+        return;
+    resumed = true;
+    resumeAtStart();
 }
 
 void MainWindow::resumeAtStart()

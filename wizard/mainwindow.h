@@ -37,6 +37,10 @@ public:
     // Run once the window is shown (main calls it from the event loop): says when
     // zetu.db cannot keep inspections, else offers the latest unfinished inspection.
     void resumeAtStart();
+    // Runs resumeAtStart once the shown window is on the screen, where the window
+    // manager has put it, so that its boxes are centred on the window; after a second
+    // at the latest.
+    void resumeWhenExposed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -89,6 +93,9 @@ private slots:
 private:
     void showStep(int index);
     bool validateStep(int index);
+    void focusFirstInput();
+    void watchEnterKeys();
+    bool enterMovesOn(QObject *watched, QEvent *event);
 
     // equipment list
     void setUpEquipmentModel();
@@ -104,9 +111,11 @@ private:
     // nothing changed when it cannot be read.
     bool setPartImage(int partIndex, const QString &path);
     bool setUniformImage(const QString &path);
+    void showPhotographs();
 
     // stored inspections
     void setUpInspections();
+    void resumeOnce();
     void loadInspection(const StoredInspection &inspection);
     void storeFailed();
     int selectedEquipmentKey() const;
@@ -147,6 +156,7 @@ private:
     bool inspectionTableReady = false;
     bool storeNoticeShown = false;
     bool restoring = false;
+    bool resumed = false;
     bool changedSinceReport = false;
     QTimer draftTimer; // at most one draft write every 30 s while values change
 };
