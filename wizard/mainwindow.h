@@ -89,6 +89,8 @@ private slots:
 private:
     void showStep(int index);
     bool validateStep(int index);
+    // The message that keeps step `index` from being left, null when it may be left.
+    QString stepProblem(int index);
 
     // equipment list
     void setUpEquipmentModel();
@@ -100,10 +102,10 @@ private:
     // images
     void loadPartImage(int partIndex);
     void releaseImages();
-    // Set a photograph from its file (partIndex -1: the uniformity image); false and
-    // nothing changed when it cannot be read.
-    bool setPartImage(int partIndex, const QString &path);
-    bool setUniformImage(const QString &path);
+    // Set a photograph from its file; false and nothing changed when it gives none.
+    // With `refusal`, the reason is told there instead of in a message box.
+    bool setPartImage(int partIndex, const QString &path, QString *refusal = nullptr);
+    bool setUniformImage(const QString &path, QString *refusal = nullptr);
 
     // stored inspections
     void setUpInspections();
