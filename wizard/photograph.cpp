@@ -136,11 +136,14 @@ QImage readPhotograph(const QString &path, QString *error, PhotographRefusal *re
     QImage image;
     if (why == PhotographRefusal::None)
         image = decode(path, file, &why, &reason);
-    if (why != PhotographRefusal::None)
-        qCWarning(zetuPhotos) << "refused" << path << int(why) << reason;
+    const QString text =
+        why == PhotographRefusal::None ? QString() : refusalText(why, path, reason);
+    if (!text.isNull())
+        qCWarning(zetuPhotos).noquote()
+            << "refused:" << text << (text.contains(reason) ? QString() : reason);
     if (refusal)
         *refusal = why;
     if (error)
-        *error = why == PhotographRefusal::None ? QString() : refusalText(why, path, reason);
+        *error = text;
     return image;
 }
