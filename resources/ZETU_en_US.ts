@@ -636,6 +636,22 @@ explicando a inomogeneidade</source>
         <source>A imagem &quot;%1&quot; tem %2 × %3 pixels e precisaria de %4 MB de memória para ser aberta; o limite é de %5 MB.</source>
         <translation>The image &quot;%1&quot; has %2 × %3 pixels and would need %4 MB of memory to be opened; the limit is %5 MB.</translation>
     </message>
+    <message>
+        <source>fotografia é uma pasta: %1</source>
+        <translation>photograph is a folder: %1</translation>
+    </message>
+    <message>
+        <source>fotografia não é um arquivo comum (FIFO, dispositivo ou soquete): %1</source>
+        <translation>photograph is not a regular file (FIFO, device or socket): %1</translation>
+    </message>
+    <message>
+        <source>fotografia não pôde ser aberta (%2): %1</source>
+        <translation>photograph could not be opened (%2): %1</translation>
+    </message>
+    <message>
+        <source>fotografia não é uma imagem legível: %1</source>
+        <translation>photograph is not a readable image: %1</translation>
+    </message>
 </context>
 <context>
     <name>ReportForm</name>

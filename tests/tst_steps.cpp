@@ -172,6 +172,22 @@ private slots:
             const QString text = box->findChild<QLineEdit *>()->selectedText();
             QCOMPARE(text, selected.contains(box->objectName()) ? QStringLiteral("0,000") : "");
         }
+        // Kept on step 8, the same values come back on the first step that fails, which
+        // says why; step 8's own check waits for Concluir.
+        child<QStackedWidget>("stackedWidget")->setCurrentIndex(7);
+        if (!window->close() || step == 0)
+            return;
+        window.reset();
+        window.reset(new MainWindow(0));
+        const bool says = step < 7 && !message.isEmpty();
+        driver.clear();
+        driver.press(QMessageBox::Yes).press(QMessageBox::Ok);
+        window->resumeAtStart();
+        QVERIFY(driver.waitDone(says ? 2000 : 300) == says);
+        QCOMPARE(driver.seen().size(), 1 + says);
+        QCOMPARE(driver.seen().last().text, says ? message : driver.seen().first().text);
+        QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(),
+                 message.isEmpty() ? 7 : step);
     }
 
     // Composed from the form's naming: check-box suffix per grid, and "s" + attenuation

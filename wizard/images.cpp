@@ -51,14 +51,18 @@ QString chooseImage(MainWindow *window, QString &lastDir)
 }
 
 // Reads a photograph, upright and no larger than it is ever shown or printed; null
-// when the file is no image or too large, the latter said in a message box. The
+// when the file gives none. With `refusal`, its reason is told there and nothing is
+// shown; otherwise only a file too large to decode is said in a message box. The
 // caller owns the result.
-QPixmap *readImage(MainWindow *window, const QString &path)
+QPixmap *readImage(MainWindow *window, const QString &path, QString *refusal)
 {
     QString error;
-    QImage image = readPhotograph(path, &error);
+    PhotographRefusal why = PhotographRefusal::None;
+    QImage image = readPhotograph(path, &error, &why);
     if (image.isNull()) {
-        if (!error.isEmpty())
+        if (refusal)
+            *refusal = error;
+        else if (why == PhotographRefusal::TooLarge)
             QMessageBox::warning(window, MainWindow::tr("Abrir"), error);
         return nullptr;
     }
@@ -123,11 +127,11 @@ void MainWindow::loadPartImage(int partIndex)
     setPartImage(partIndex, path);
 }
 
-bool MainWindow::setPartImage(int partIndex, const QString &path)
+bool MainWindow::setPartImage(int partIndex, const QString &path, QString *refusal)
 {
     // An unreadable file leaves the part's photograph as it was, so the report
     // never loses a photograph that the label still shows.
-    QPixmap *pixmap = readImage(this, path);
+    QPixmap *pixmap = readImage(this, path, refusal);
     if (!pixmap)
         return false;
     delete partImages.take(partIndex);
@@ -172,9 +176,9 @@ void MainWindow::on_pushButtonLoadUniImg_clicked()
     setUniformImage(path);
 }
 
-bool MainWindow::setUniformImage(const QString &path)
+bool MainWindow::setUniformImage(const QString &path, QString *refusal)
 {
-    QPixmap *pixmap = readImage(this, path);
+    QPixmap *pixmap = readImage(this, path, refusal);
     if (!pixmap)
         return false;
     delete uniformImage;

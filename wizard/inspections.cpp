@@ -159,7 +159,7 @@ void MainWindow::storeFailed()
 
 // Puts a stored inspection into the wizard: the inputs (those it lacks at their start
 // values), the photographs, the scanner and the step. Values that cannot be used and
-// photographs whose file has gone are named in one notice.
+// photographs whose file gives no picture are named in one notice, each with why.
 void MainWindow::loadInspection(const StoredInspection &stored)
 {
     restoring = true;
@@ -178,32 +178,41 @@ void MainWindow::loadInspection(const StoredInspection &stored)
     ui->labelEquipPartImg->setPixmap(QPixmap());
     ui->labelUniformImg->setPixmap(QPixmap());
     const QJsonObject photos = stored.values.value(QStringLiteral("photos")).toObject();
-    auto missing = [this](const QString &path) {
-        return tr("fotografia não encontrada: %1").arg(QDir::toNativeSeparators(path));
-    };
+    QStringList refused; // each refused file once, with its reason
+    QString refusal;
     for (int part = 0; part < 6; ++part) {
         const QString path = photos.value(QString::number(part)).toString();
-        if (!path.isEmpty() && !setPartImage(part, path))
-            problems << missing(path);
+        if (!path.isEmpty() && !setPartImage(part, path, &refusal))
+            refused << refusal;
     }
     ui->comboBoxImage->setCurrentIndex(0);
     on_comboBoxImage_currentIndexChanged(0);
     const QString uniformity = photos.value(uniformityKey).toString();
-    if (!uniformity.isEmpty() && !setUniformImage(uniformity))
-        problems << missing(uniformity);
+    if (!uniformity.isEmpty() && !setUniformImage(uniformity, &refusal))
+        refused << refusal;
+    refused.removeDuplicates();
+    problems << refused;
 
     selectEquipment(stored.equipmentKey);
     inspection = stored;
     inspection.unreadable = false;
     changedSinceReport = stored.state == StoredInspection::Draft;
-    showStep(qBound(0, stored.values.value(QStringLiteral("step")).toInt(),
-                    ui->stackedWidget->count() - 1));
+    // No step is reached past one whose checks fail: the inspection goes on at the
+    // first such step, which then says why in its own words.
+    const int storedStep = qBound(0, stored.values.value(QStringLiteral("step")).toInt(),
+                                  ui->stackedWidget->count() - 1);
+    int step = 0;
+    while (step < storedStep && stepProblem(step).isNull())
+        ++step;
+    showStep(step);
     restoring = false;
     if (!problems.isEmpty())
         QMessageBox::warning(this, tr("Inspeção restaurada"),
                              tr("Estes valores não puderam ser restaurados e ficaram como no "
                                 "início:\n%1")
                                  .arg(problems.join(QLatin1Char('\n'))));
+    if (step < storedStep)
+        validateStep(step);
 }
 
 int MainWindow::selectedEquipmentKey() const

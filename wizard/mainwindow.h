@@ -96,6 +96,8 @@ private:
     void focusFirstInput();
     void watchEnterKeys();
     bool enterMovesOn(QObject *watched, QEvent *event);
+    // The message that keeps step `index` from being left, null when it may be left.
+    QString stepProblem(int index);
 
     // equipment list
     void setUpEquipmentModel();
@@ -107,10 +109,10 @@ private:
     // images
     void loadPartImage(int partIndex);
     void releaseImages();
-    // Set a photograph from its file (partIndex -1: the uniformity image); false and
-    // nothing changed when it cannot be read.
-    bool setPartImage(int partIndex, const QString &path);
-    bool setUniformImage(const QString &path);
+    // Set a photograph from its file; false and nothing changed when it gives none.
+    // With `refusal`, the reason is told there instead of in a message box.
+    bool setPartImage(int partIndex, const QString &path, QString *refusal = nullptr);
+    bool setUniformImage(const QString &path, QString *refusal = nullptr);
     void showPhotographs();
 
     // stored inspections
