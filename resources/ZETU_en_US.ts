@@ -247,7 +247,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Explique brevemente:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Explain briefly:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>000</source>
@@ -278,7 +278,7 @@ p, li { white-space: pre-wrap; }
         <translation>MHz</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7 db</source>
+        <source>Atenuação de 0,7 db</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -322,11 +322,11 @@ p, li { white-space: pre-wrap; }
         <translation>Lateral Resolution</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5 db</source>
+        <source>Atenuação de 0,5 db</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5dB</source>
+        <source>Atenuação de 0,5dB</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
@@ -382,7 +382,7 @@ p, li { white-space: pre-wrap; }
         <translation>Maximum vertical depth</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7 dB</source>
+        <source>Atenuação de 0,7 dB</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -394,11 +394,11 @@ p, li { white-space: pre-wrap; }
         <translation>Distance between points (mm)</translation>
     </message>
     <message>
-        <source>Atenuação - 0.5 dB</source>
+        <source>Atenuação - 0,5 dB</source>
         <translation>Attenuation - 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuação - 0.7 dB</source>
+        <source>Atenuação - 0,7 dB</source>
         <translation>Attenuation - 0.7 dB</translation>
     </message>
     <message>
@@ -410,7 +410,7 @@ p, li { white-space: pre-wrap; }
         <translation>Anechoic</translation>
     </message>
     <message>
-        <source>0.5 dB</source>
+        <source>0,5 dB</source>
         <translation>0.5 dB</translation>
     </message>
     <message>
@@ -442,7 +442,7 @@ p, li { white-space: pre-wrap; }
         <translation>Area (mm2)</translation>
     </message>
     <message>
-        <source>0.7 dB</source>
+        <source>0,7 dB</source>
         <translation>0.7 dB</translation>
     </message>
     <message>
@@ -632,6 +632,22 @@ explicando a inomogeneidade</source>
         <source>A imagem &quot;%1&quot; tem %2 × %3 pixels e precisaria de %4 MB de memória para ser aberta; o limite é de %5 MB.</source>
         <translation>The image &quot;%1&quot; has %2 × %3 pixels and would need %4 MB of memory to be opened; the limit is %5 MB.</translation>
     </message>
+    <message>
+        <source>fotografia é uma pasta: %1</source>
+        <translation>photograph is a folder: %1</translation>
+    </message>
+    <message>
+        <source>fotografia não é um arquivo comum (FIFO, dispositivo ou soquete): %1</source>
+        <translation>photograph is not a regular file (FIFO, device or socket): %1</translation>
+    </message>
+    <message>
+        <source>fotografia não pôde ser aberta (%2): %1</source>
+        <translation>photograph could not be opened (%2): %1</translation>
+    </message>
+    <message>
+        <source>fotografia não é uma imagem legível: %1</source>
+        <translation>photograph is not a readable image: %1</translation>
+    </message>
 </context>
 <context>
     <name>ReportForm</name>
@@ -664,11 +680,11 @@ explicando a inomogeneidade</source>
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Atenuacao de 0.5 db</source>
+        <source>Atenuacao de 0,5 db</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuacao de 0.7 db</source>
+        <source>Atenuacao de 0,7 db</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -744,7 +760,7 @@ explicando a inomogeneidade</source>
         <translation>Anecoic Masses</translation>
     </message>
     <message>
-        <source>0.5dB</source>
+        <source>0,5dB</source>
         <translation>0.5dB</translation>
     </message>
     <message>
@@ -772,7 +788,7 @@ explicando a inomogeneidade</source>
         <translation>Area</translation>
     </message>
     <message>
-        <source>0.7dB</source>
+        <source>0,7dB</source>
         <translation>0.7dB</translation>
     </message>
     <message>
@@ -844,7 +860,7 @@ p, li { white-space: pre-wrap; }
         <translation>Vertical Measurements (mm)</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5db</source>
+        <source>Atenuação de 0,5db</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
@@ -884,7 +900,7 @@ p, li { white-space: pre-wrap; }
         <translation>9-10</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7db</source>
+        <source>Atenuação de 0,7db</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -904,11 +920,11 @@ p, li { white-space: pre-wrap; }
         <translation>Distance (mm)</translation>
     </message>
     <message>
-        <source>0.5 dB</source>
+        <source>0,5 dB</source>
         <translation>0.5 dB</translation>
     </message>
     <message>
-        <source>0.7 dB</source>
+        <source>0,7 dB</source>
         <translation>0.7 dB</translation>
     </message>
     <message>
@@ -973,7 +989,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Resposável</source>
-        <translation type="unfinished"></translation>
+        <translation>Responsible</translation>
+    </message>
+    <message>
+        <source>Salvo em %1</source>
+        <translation>Saved to %1</translation>
     </message>
 </context>
 <context>
@@ -1055,11 +1075,11 @@ p, li { white-space: pre-wrap; }
         <translation>Failed</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5 dB</source>
+        <source>Atenuação de 0,5 dB</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7 dB</source>
+        <source>Atenuação de 0,7 dB</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>

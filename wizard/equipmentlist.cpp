@@ -36,13 +36,6 @@ void MainWindow::setUpEquipmentModel()
     connect(model, &QAbstractItemModel::dataChanged, this, fit);
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->tableView->viewport() && event->type() == QEvent::Resize)
-        fitEquipmentColumns();
-    return QMainWindow::eventFilter(watched, event);
-}
-
 // Columns narrower than an equal share of the width keep their contents' width; the
 // others share what is left equally.
 void MainWindow::fitEquipmentColumns()
