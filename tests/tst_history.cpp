@@ -164,7 +164,7 @@ private slots:
             stored.technician = stored.pdfPath = who[i];
             stored.state = StoredInspection::Reported;
             stored.values = values[i];
-            QVERIFY(InspectionStore::save(stored));
+            QCOMPARE(InspectionStore::save(stored), InspectionStore::Done);
         }
 
         QStringList seen;
