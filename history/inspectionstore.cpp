@@ -90,6 +90,17 @@ InspectionStore::Outcome failed(const QSqlQuery &query, const char *what)
     return isPassingStoreError(query.lastError()) ? InspectionStore::Busy : InspectionStore::Failed;
 }
 
+// Prepares, binds and runs one statement; false with the statement's own error, also
+// when it could not even be prepared (the schema of a locked file cannot be read).
+bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
+{
+    if (!query.prepare(sql))
+        return false;
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    return query.exec();
+}
+
 // One write transaction on the default connection, rolled back unless committed.
 // BEGIN IMMEDIATE takes the write lock first, so only it waits for another writer.
 class Transaction
@@ -256,9 +267,8 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
     bool insert = inspection.id < 0;
     bool conflict = false;
     if (!insert) {
-        query.prepare(QStringLiteral("SELECT Revision FROM inspection WHERE ID_key = ?"));
-        query.addBindValue(inspection.id);
-        if (!query.exec())
+        if (!run(query, QStringLiteral("SELECT Revision FROM inspection WHERE ID_key = ?"),
+                 {inspection.id}))
             return failed(query, "cannot write the inspection:");
         // A row deleted meanwhile (from the history of another window) is written
         // anew; one changed by another copy is left to it.
@@ -272,28 +282,29 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
         assignments << column + QStringLiteral(" = ?");
         marks << QStringLiteral("?");
     }
-    query.prepare(insert ? QStringLiteral("INSERT INTO inspection (") + written.join(", ") +
-                               QStringLiteral(") VALUES (") + marks.join(", ") + QLatin1Char(')')
-                         : QStringLiteral("UPDATE inspection SET ") + assignments.join(", ") +
-                               QStringLiteral(" WHERE ID_key = ?"));
-    query.addBindValue(attached ? QVariant(inspection.equipmentKey) : QVariant(QVariant::Int));
-    query.addBindValue(timeText(inspection.started));
-    query.addBindValue(timeText(inspection.changed));
-    query.addBindValue(inspection.technician);
-    query.addBindValue(int(inspection.state));
-    query.addBindValue(inspection.pdfPath);
-    query.addBindValue(
-        QString::fromUtf8(QJsonDocument(inspection.values).toJson(QJsonDocument::Compact)));
-    query.addBindValue(revision);
-    query.addBindValue(owner.isEmpty() ? QVariant(QVariant::String) : QVariant(owner));
-    query.addBindValue(owner.isEmpty() ? QVariant(QVariant::LongLong)
-                                       : QVariant(QDateTime::currentSecsSinceEpoch()));
+    const QString sql = insert
+                            ? QStringLiteral("INSERT INTO inspection (") + written.join(", ") +
+                                  QStringLiteral(") VALUES (") + marks.join(", ") + QLatin1Char(')')
+                            : QStringLiteral("UPDATE inspection SET ") + assignments.join(", ") +
+                                  QStringLiteral(" WHERE ID_key = ?");
+    QVariantList values = {
+        attached ? QVariant(inspection.equipmentKey) : QVariant(QVariant::Int),
+        timeText(inspection.started),
+        timeText(inspection.changed),
+        inspection.technician,
+        int(inspection.state),
+        inspection.pdfPath,
+        QString::fromUtf8(QJsonDocument(inspection.values).toJson(QJsonDocument::Compact)),
+        revision,
+        owner.isEmpty() ? QVariant(QVariant::String) : QVariant(owner),
+        owner.isEmpty() ? QVariant(QVariant::LongLong)
+                        : QVariant(QDateTime::currentSecsSinceEpoch())};
     for (int field = 0; field < scannerColumns.size(); ++field)
-        query.addBindValue(scanner.isEmpty() ? QVariant(QVariant::String)
-                                             : QVariant(nonNull(scanner.value(field))));
+        values << (scanner.isEmpty() ? QVariant(QVariant::String)
+                                     : QVariant(nonNull(scanner.value(field))));
     if (!insert)
-        query.addBindValue(inspection.id);
-    if (!query.exec())
+        values << inspection.id;
+    if (!run(query, sql, values))
         return failed(query, "cannot write the inspection:");
     const qint64 id = insert ? query.lastInsertId().toLongLong() : inspection.id;
     if (!transaction.commit())
@@ -313,11 +324,11 @@ QVector<StoredInspection> InspectionStore::forEquipment(int equipmentKey, Outcom
     QVector<StoredInspection> inspections;
     QSqlQuery query;
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT ") + columns +
-                  QStringLiteral(" FROM inspection WHERE Equipment = ? AND ") + belongs +
-                  QStringLiteral(" ORDER BY Started DESC, ID_key DESC"));
-    query.addBindValue(equipmentKey);
-    if (!query.exec()) {
+    if (!run(query,
+             QStringLiteral("SELECT ") + columns +
+                 QStringLiteral(" FROM inspection WHERE Equipment = ? AND ") + belongs +
+                 QStringLiteral(" ORDER BY Started DESC, ID_key DESC"),
+             {equipmentKey})) {
         const Outcome failure = failed(query, "cannot read the inspections of a scanner:");
         if (outcome)
             *outcome = failure;
@@ -367,11 +378,12 @@ bool InspectionStore::latestDraft(StoredInspection *draft, Outcome *outcome)
 {
     QSqlQuery query;
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT ") + columns +
-                  QStringLiteral(" FROM inspection WHERE State = ? AND (ID IS NOT NULL OR ") +
-                  belongs + QStringLiteral(") ORDER BY Changed DESC, ID_key DESC"));
-    query.addBindValue(int(StoredInspection::Draft));
-    const bool read = query.exec();
+    const bool read =
+        run(query,
+            QStringLiteral("SELECT ") + columns +
+                QStringLiteral(" FROM inspection WHERE State = ? AND (ID IS NOT NULL OR ") +
+                belongs + QStringLiteral(") ORDER BY Changed DESC, ID_key DESC"),
+            {int(StoredInspection::Draft)});
     if (outcome)
         *outcome = read ? Done : failed(query, "cannot read the latest draft:");
     const qint64 stale = QDateTime::currentSecsSinceEpoch() - staleClaimSeconds;
@@ -389,16 +401,11 @@ bool InspectionStore::latestDraft(StoredInspection *draft, Outcome *outcome)
 bool InspectionStore::claim(qint64 id, const QString &owner)
 {
     QSqlQuery query;
-    query.prepare(QStringLiteral("UPDATE inspection SET Owner = ?, Heartbeat = ? WHERE ID_key = ? "
-                                 "AND (Owner IS NULL OR Owner = ? OR Heartbeat IS NULL OR "
-                                 "Heartbeat < ?)"));
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    query.addBindValue(owner);
-    query.addBindValue(now);
-    query.addBindValue(id);
-    query.addBindValue(owner);
-    query.addBindValue(now - staleClaimSeconds);
-    if (query.exec())
+    if (run(query,
+            QStringLiteral("UPDATE inspection SET Owner = ?, Heartbeat = ? WHERE ID_key = ? AND "
+                           "(Owner IS NULL OR Owner = ? OR Heartbeat IS NULL OR Heartbeat < ?)"),
+            {owner, now, id, owner, now - staleClaimSeconds}))
         return query.numRowsAffected() == 1;
     failed(query, "cannot claim the inspection:");
     return false;
@@ -407,9 +414,7 @@ bool InspectionStore::claim(qint64 id, const QString &owner)
 InspectionStore::Outcome InspectionStore::remove(qint64 id)
 {
     QSqlQuery query;
-    query.prepare(QStringLiteral("DELETE FROM inspection WHERE ID_key = ?"));
-    query.addBindValue(id);
-    if (!query.exec())
+    if (!run(query, QStringLiteral("DELETE FROM inspection WHERE ID_key = ?"), {id}))
         return failed(query, "cannot delete the inspection:");
     if (query.numRowsAffected() == 1)
         return Done;
@@ -423,13 +428,11 @@ InspectionStore::Outcome InspectionStore::removeEquipment(int equipmentKey)
     QSqlQuery &query = transaction.query;
     if (!transaction.begin())
         return failed(query, "cannot delete the scanner:");
-    query.prepare(QStringLiteral("DELETE FROM inspection WHERE Equipment = ? AND ") + belongs);
-    query.addBindValue(equipmentKey);
-    if (!query.exec())
+    if (!run(query, QStringLiteral("DELETE FROM inspection WHERE Equipment = ? AND ") + belongs,
+             {equipmentKey}))
         return failed(query, "cannot delete the scanner's inspections:");
-    query.prepare(QStringLiteral("DELETE FROM usequip WHERE ID_key = ?"));
-    query.addBindValue(equipmentKey);
-    if (!query.exec() || !transaction.commit())
+    if (!run(query, QStringLiteral("DELETE FROM usequip WHERE ID_key = ?"), {equipmentKey}) ||
+        !transaction.commit())
         return failed(query, "cannot delete the scanner:");
     return Done;
 }
@@ -443,25 +446,29 @@ InspectionStore::Outcome InspectionStore::renameEquipment(int equipmentKey,
         assignments << column + QStringLiteral(" = ?");
         matches << column + QStringLiteral(" IS ?");
     }
-    QSqlQuery query;
-    query.prepare(QStringLiteral("UPDATE inspection SET ") + assignments.join(", ") +
-                  QStringLiteral(" WHERE Equipment = ? AND ") + matches.join(" AND "));
+    QVariantList values;
     for (const QString &field : after)
-        query.addBindValue(nonNull(field));
-    query.addBindValue(equipmentKey);
+        values << nonNull(field);
+    values << equipmentKey;
     for (const QString &field : before)
-        query.addBindValue(nonNull(field));
-    return query.exec() ? Done : failed(query, "cannot rename the scanner's inspections:");
+        values << nonNull(field);
+    QSqlQuery query;
+    return run(query,
+               QStringLiteral("UPDATE inspection SET ") + assignments.join(", ") +
+                   QStringLiteral(" WHERE Equipment = ? AND ") + matches.join(" AND "),
+               values)
+               ? Done
+               : failed(query, "cannot rename the scanner's inspections:");
 }
 
 QStringList InspectionStore::equipmentRecord(int equipmentKey)
 {
     QSqlQuery query;
-    query.prepare(QStringLiteral("SELECT ") + scannerColumns.join(", ") +
-                  QStringLiteral(" FROM usequip WHERE ID_key = ?"));
-    query.addBindValue(equipmentKey);
     QStringList record;
-    if (!query.exec())
+    if (!run(query,
+             QStringLiteral("SELECT ") + scannerColumns.join(", ") +
+                 QStringLiteral(" FROM usequip WHERE ID_key = ?"),
+             {equipmentKey}))
         failed(query, "cannot read a scanner:");
     else if (query.next()) {
         for (int field = 0; field < scannerColumns.size(); ++field)

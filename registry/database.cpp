@@ -33,11 +33,10 @@ void DataBase::openDataBase(const QString &fileName)
         registry = db.isOpen() ? Ready : Unusable;
         return;
     }
-    if (!db.open()) {
+    // The registry table is looked up (and made, in a file that lacks it) when the list
+    // is first read: prepareRegistry.
+    if (!db.open())
         registry = failure(db.lastError(), "cannot open zetu.db:");
-        return;
-    }
-    prepareRegistry();
 }
 
 void DataBase::createTable()
@@ -61,10 +60,8 @@ DataBase::State DataBase::prepareRegistry()
     if (registry == Ready || !db.isOpen())
         return registry == Ready ? Ready : Unusable;
     QSqlQuery lookup(db);
-    lookup.prepare(
-        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"));
-    lookup.addBindValue(QStringLiteral("usequip"));
-    if (!lookup.exec())
+    if (!lookup.exec(QStringLiteral(
+            "SELECT name FROM sqlite_master WHERE type = 'table' AND name = 'usequip'")))
         return registry = failure(lookup.lastError(), "cannot read zetu.db:");
     if (!lookup.next()) {
         createTable();

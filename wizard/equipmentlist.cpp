@@ -73,7 +73,9 @@ bool MainWindow::refreshEquipmentList()
         model->setHeaderData(5, Qt::Horizontal, tr("Fabricante"));
     }
     const bool read = registry == DataBase::Ready && model->select();
-    listPending = !read && (registry == DataBase::Busy || isPassingStoreError(model->lastError()));
+    listPending = !read && registry != DataBase::Unusable &&
+                  (registry == DataBase::Busy || model->record().isEmpty() ||
+                   isPassingStoreError(model->lastError()));
     listBusy->setVisible(listPending);
     if (read) {
         ui->tableView->setCurrentIndex(model->index(0, 0));

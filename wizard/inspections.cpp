@@ -65,6 +65,8 @@ void MainWindow::resumeAtStart()
                        "perdem ao fechar o programa."));
         return;
     }
+    if (listPending) // just found busy while the window was built
+        return storeBusyLater();
     retryStore();
 }
 
