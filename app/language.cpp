@@ -47,6 +47,12 @@ bool installQtCatalogue(QTranslator &translator, int languageIndex)
     return QCoreApplication::installTranslator(&translator);
 }
 
+QLocale interfaceLocale(int languageIndex)
+{
+    return languageIndex == 1 ? QLocale(QLocale::English, QLocale::UnitedStates)
+                              : QLocale(QLocale::Portuguese, QLocale::Brazil);
+}
+
 void writeLanguageSetting(const QString &language)
 {
     QSettings settings(settingsFileName, QSettings::IniFormat);

@@ -1,6 +1,7 @@
 #ifndef LANGUAGE_H
 #define LANGUAGE_H
 
+#include <QLocale>
 #include <QString>
 
 class QTranslator;
@@ -23,6 +24,10 @@ int installCatalogue(QTranslator &translator, const QString &language);
 // is compiled into the program, so no copy on the system is needed. Returns whether
 // it was installed.
 bool installQtCatalogue(QTranslator &translator, int languageIndex);
+
+// The numbers, dates and calendar names of the interface language: Portuguese (Brazil)
+// for language index 0, English (United States) for 1.
+QLocale interfaceLocale(int languageIndex);
 
 // Writes "en_US" or "pt_BR" as the language of the next start.
 void writeLanguageSetting(const QString &language);

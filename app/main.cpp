@@ -1,22 +1,27 @@
+#include "app/datafolder.h"
 #include "app/highdpi.h"
 #include "app/language.h"
 #include "wizard/mainwindow.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     enableHighDpiScaling();
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("br.zetu.ZETU")); // its menu entry
+    enterDataFolder(QCoreApplication::arguments());
     const QString language = readLanguageSetting();
     QTranslator translator;
     const int languageIndex = installCatalogue(translator, language);
     QTranslator qtTranslator;
     installQtCatalogue(qtTranslator, languageIndex);
+    // Every number and date, also of Qt's own dialogs, in the interface language.
+    QLocale::setDefault(interfaceLocale(languageIndex));
     MainWindow window(languageIndex);
     window.show();
-    QTimer::singleShot(0, &window, &MainWindow::resumeAtStart);
+    window.resumeWhenExposed();
     return application.exec();
 }

@@ -27,9 +27,17 @@ qreal when(const QDate &date)
     return qreal(date.startOfDay().toMSecsSinceEpoch());
 }
 
-QString number(double value)
+// Numbers in the dialog's language, without group separators.
+QLocale numberLocale(const QWidget *widget)
 {
-    return QString::number(value, 'g', 6);
+    QLocale locale = widget->locale();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QString number(const QWidget *widget, double value)
+{
+    return numberLocale(widget).toString(value, 'g', 6);
 }
 
 bool isChoice(TrendResult result)
@@ -173,6 +181,8 @@ QChart *TrendDialog::buildChart(TrendResult result)
     const int index = int(result);
     const TrendSeries *columns[2] = {&data.series[index * 2], &data.series[index * 2 + 1]};
     auto *chart = new QChart;
+    chart->setLocale(numberLocale(this));
+    chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     // The dates of the inspections label the time axis (fitDateLabels).
     auto *xAxis = new QCategoryAxis;
@@ -206,7 +216,7 @@ QChart *TrendDialog::buildChart(TrendResult result)
     failed->setPen(QPen(Qt::transparent));
 
     dates.clear();
-    const QString names[2] = {tr("Atenuação de 0.5 dB"), tr("Atenuação de 0.7 dB")};
+    const QString names[2] = {tr("Atenuação de 0,5 dB"), tr("Atenuação de 0,7 dB")};
     for (int column = 0; column < 2; ++column) {
         const QVector<TrendPoint> points = columns[column]->points;
         if (points.isEmpty())
@@ -337,14 +347,15 @@ QString TrendDialog::resultNote(TrendResult result) const
 
 QString TrendDialog::describe(const TrendPoint &point) const
 {
-    QString text = tr("%1: %2 mm").arg(point.date.toString(dateFormat), number(point.value));
+    QString text = tr("%1: %2 mm").arg(point.date.toString(dateFormat), number(this, point.value));
     if (point.judged) {
         text += QLatin1String(", ") + (point.passed ? tr("aprovado") : tr("reprovado"));
         if (std::isfinite(point.lower) && std::isfinite(point.upper))
-            text += QLatin1Char(' ') +
-                    tr("(limites %1 e %2 mm)").arg(number(point.lower), number(point.upper));
+            text +=
+                QLatin1Char(' ') + tr("(limites %1 e %2 mm)")
+                                       .arg(number(this, point.lower), number(this, point.upper));
         else if (std::isfinite(point.upper))
-            text += QLatin1Char(' ') + tr("(limite %1 mm)").arg(number(point.upper));
+            text += QLatin1Char(' ') + tr("(limite %1 mm)").arg(number(this, point.upper));
     }
     if (point.draft)
         text += QLatin1Char(' ') + tr("(não concluída)");

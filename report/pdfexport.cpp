@@ -1,6 +1,7 @@
 // The two buttons of the report dialog: Cancel closes it, Save writes the three
 // pages into a PDF file, one page frame per A4 page.
 
+#include "report/partfile.h"
 #include "report/reportform.h"
 #include "ui_reportform.h"
 
@@ -12,7 +13,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
-#include <QRandomGenerator>
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
@@ -32,19 +32,6 @@ QPixmap renderPage(QWidget *page)
     picture.fill(Qt::white);
     page->render(&picture);
     return picture;
-}
-
-// The file being written lives next to the chosen one, under a name no file has.
-QString partialName(const QString &fileName)
-{
-    const QFileInfo chosen(fileName);
-    QString name;
-    do {
-        name = QStringLiteral("%1/.%2.%3.part")
-                   .arg(chosen.absolutePath(), chosen.fileName(),
-                        QString::number(QRandomGenerator::global()->generate(), 36));
-    } while (QFileInfo::exists(name));
-    return name;
 }
 
 // A PDF is whole when it starts with its header and ends with its end-of-file marker;
@@ -105,7 +92,9 @@ bool ReportForm::writePdf(const QString &fileName)
     for (QFrame *page : pages)
         page->setFrameShape(QFrame::NoFrame);
 
-    const QString partial = partialName(fileName);
+    removeLeftoverParts(fileName);
+    const QString partial = newPartFileName(fileName);
+    const PartFileGuard writing(partial);
     bool painted = false;
     {
         QPrinter printer(QPrinter::HighResolution);

@@ -1,6 +1,9 @@
 #include "report/reportform.h"
 #include "ui_reportform.h"
 
+#include <QDir>
+#include <QEvent>
+
 ReportForm::ReportForm(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::ReportForm)
@@ -14,9 +17,47 @@ ReportForm::ReportForm(QWidget *parent)
     crossPixmap.load(QStringLiteral(":/icons/cross@4x.png"));
     checkmarkPixmap.setDevicePixelRatio(4);
     crossPixmap.setDevicePixelRatio(4);
+    connect(this, &ReportForm::reportSaved, this, &ReportForm::showSavedPath);
+    ui->labelSaved->installEventFilter(this);
 }
 
 ReportForm::~ReportForm()
 {
     delete ui;
+}
+
+// A report opened anew has not been saved yet.
+void ReportForm::showEvent(QShowEvent *event)
+{
+    showSavedPath(QString());
+    QDialog::showEvent(event);
+}
+
+bool ReportForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->labelSaved && event->type() == QEvent::Resize)
+        elideSavedPath();
+    return QDialog::eventFilter(watched, event);
+}
+
+void ReportForm::showSavedPath(const QString &fileName)
+{
+    savedPath = QDir::toNativeSeparators(fileName);
+    ui->labelSaved->setToolTip(savedPath);
+    elideSavedPath();
+}
+
+// The whole line when it fits, else cut in the middle of the path: its folder's start
+// and the file's name stay readable, and the tool tip holds the whole path.
+void ReportForm::elideSavedPath()
+{
+    if (savedPath.isEmpty()) {
+        ui->labelSaved->clear();
+        return;
+    }
+    const QString line = tr("Salvo em %1");
+    const QFontMetrics metrics = ui->labelSaved->fontMetrics();
+    const int room =
+        ui->labelSaved->contentsRect().width() - metrics.horizontalAdvance(line.arg(QString()));
+    ui->labelSaved->setText(line.arg(metrics.elidedText(savedPath, Qt::ElideMiddle, room)));
 }

@@ -87,8 +87,15 @@ private slots:
     void on_pushButtonCancel_clicked();
     void on_pushButtonSave_clicked();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     bool writePdf(const QString &fileName);
+    // The line beside the buttons that says where the last save went.
+    void showSavedPath(const QString &fileName);
+    void elideSavedPath();
     void setMark(bool pass, QLabel *markCell, const QString &text, QLabel *textCell);
     void setScaledPixmap(QLabel *cell, const QPixmap &picture);
     void putMassMarks(int attenuation, const QPixmap &ratioMark, const QPixmap &areaMark,
@@ -101,6 +108,7 @@ private:
     QStringList ratingWords;
     QPixmap checkmarkPixmap; // pass mark
     QPixmap crossPixmap;     // fail mark
+    QString savedPath;       // native path of the last save while the dialog is open
 };
 
 #endif // REPORTFORM_H

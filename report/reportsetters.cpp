@@ -6,13 +6,17 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLocale>
 
 namespace {
 
-// Every number on the report: six significant digits, decimal point.
-QString number(double value)
+// Every number on the report: six significant digits, in the report's language and
+// without group separators (which in Portuguese would read as decimal points).
+QString number(const QWidget *report, double value)
 {
-    return QString::number(value, 'g', 6);
+    QLocale locale = report->locale();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'g', 6);
 }
 
 bool validColumn(int column)
@@ -192,31 +196,31 @@ void ReportForm::setVerticalDistances(double d12, double d23, double d34, double
     };
     const double values[9] = {d12, d23, d34, d45, d56, d67, d78, d89, d910};
     for (int i = 0; i < 9; ++i)
-        cells[column][i]->setText(number(values[i]));
+        cells[column][i]->setText(number(this, values[i]));
 }
 
 void ReportForm::setVerticalMean(bool pass, double mean, int column)
 {
     if (column == 0)
-        setMark(pass, ui->label_115, number(mean), ui->label_141);
+        setMark(pass, ui->label_115, number(this, mean), ui->label_141);
     else if (column == 1)
-        setMark(pass, ui->label_117, number(mean), ui->label_140);
+        setMark(pass, ui->label_117, number(this, mean), ui->label_140);
 }
 
 void ReportForm::setFocalZone(double value, int column)
 {
     if (column == 0)
-        ui->label05ZonaFocal->setText(number(value));
+        ui->label05ZonaFocal->setText(number(this, value));
     else if (column == 1)
-        ui->label07ZonaFocal->setText(number(value));
+        ui->label07ZonaFocal->setText(number(this, value));
 }
 
 void ReportForm::setMaxPenetration(double value, int column)
 {
     if (column == 0)
-        ui->label05MaxPenetracao->setText(number(value));
+        ui->label05MaxPenetracao->setText(number(this, value));
     else if (column == 1)
-        ui->label07MaxPenetracao->setText(number(value));
+        ui->label07MaxPenetracao->setText(number(this, value));
 }
 
 void ReportForm::setHorizontalDistances(double d12, double d23, double d34, int column, int set)
@@ -232,7 +236,7 @@ void ReportForm::setHorizontalDistances(double d12, double d23, double d34, int 
     };
     const double values[3] = {d12, d23, d34};
     for (int i = 0; i < 3; ++i)
-        cells[set][column][i]->setText(number(values[i]));
+        cells[set][column][i]->setText(number(this, values[i]));
 }
 
 void ReportForm::setHorizontalMean(bool pass, double mean, int column, int set)
@@ -242,7 +246,7 @@ void ReportForm::setHorizontalMean(bool pass, double mean, int column, int set)
     // [set][column]: the mark on page 1, the mean on page 3
     QLabel *const marks[2][2] = {{ui->label_116, ui->label_118}, {ui->label_121, ui->label_122}};
     QLabel *const means[2][2] = {{ui->label_145, ui->label_146}, {ui->label_147, ui->label_148}};
-    setMark(pass, marks[set][column], number(mean), means[set][column]);
+    setMark(pass, marks[set][column], number(this, mean), means[set][column]);
 }
 
 // A null picture empties the cell: the depth was not measured.
@@ -323,7 +327,7 @@ void ReportForm::setMassValues(int attenuation, const double (&values)[12],
     };
     const Frame &frame = frames[attenuation][massType];
     for (int i = 0; i < 12; ++i)
-        frame.numbers[i]->setText(number(values[i]));
+        frame.numbers[i]->setText(number(this, values[i]));
     for (int i = 0; i < 4; ++i)
         frame.depths[i]->setChecked(checked[i]);
 }

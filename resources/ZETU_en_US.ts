@@ -251,7 +251,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Explique brevemente:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Explain briefly:&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>000</source>
@@ -282,7 +282,7 @@ p, li { white-space: pre-wrap; }
         <translation>MHz</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7 db</source>
+        <source>Atenuação de 0,7 db</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -326,11 +326,11 @@ p, li { white-space: pre-wrap; }
         <translation>Lateral Resolution</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5 db</source>
+        <source>Atenuação de 0,5 db</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5dB</source>
+        <source>Atenuação de 0,5dB</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
@@ -386,7 +386,7 @@ p, li { white-space: pre-wrap; }
         <translation>Maximum vertical depth</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7 dB</source>
+        <source>Atenuação de 0,7 dB</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -398,11 +398,11 @@ p, li { white-space: pre-wrap; }
         <translation>Distance between points (mm)</translation>
     </message>
     <message>
-        <source>Atenuação - 0.5 dB</source>
+        <source>Atenuação - 0,5 dB</source>
         <translation>Attenuation - 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuação - 0.7 dB</source>
+        <source>Atenuação - 0,7 dB</source>
         <translation>Attenuation - 0.7 dB</translation>
     </message>
     <message>
@@ -414,7 +414,7 @@ p, li { white-space: pre-wrap; }
         <translation>Anechoic</translation>
     </message>
     <message>
-        <source>0.5 dB</source>
+        <source>0,5 dB</source>
         <translation>0.5 dB</translation>
     </message>
     <message>
@@ -446,7 +446,7 @@ p, li { white-space: pre-wrap; }
         <translation>Area (mm2)</translation>
     </message>
     <message>
-        <source>0.7 dB</source>
+        <source>0,7 dB</source>
         <translation>0.7 dB</translation>
     </message>
     <message>
@@ -672,6 +672,22 @@ explicando a inomogeneidade</source>
         <source>O arquivo zetu.db está ocupado por outro programa. As inspeções aparecem assim que ele for liberado.</source>
         <translation>The file zetu.db is busy in another program. The inspections appear as soon as it is released.</translation>
     </message>
+    <message>
+        <source>fotografia é uma pasta: %1</source>
+        <translation>photograph is a folder: %1</translation>
+    </message>
+    <message>
+        <source>fotografia não é um arquivo comum (FIFO, dispositivo ou soquete): %1</source>
+        <translation>photograph is not a regular file (FIFO, device or socket): %1</translation>
+    </message>
+    <message>
+        <source>fotografia não pôde ser aberta (%2): %1</source>
+        <translation>photograph could not be opened (%2): %1</translation>
+    </message>
+    <message>
+        <source>fotografia não é uma imagem legível: %1</source>
+        <translation>photograph is not a readable image: %1</translation>
+    </message>
 </context>
 <context>
     <name>ReportForm</name>
@@ -704,11 +720,11 @@ explicando a inomogeneidade</source>
         <translation>ID:</translation>
     </message>
     <message>
-        <source>Atenuacao de 0.5 db</source>
+        <source>Atenuacao de 0,5 db</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuacao de 0.7 db</source>
+        <source>Atenuacao de 0,7 db</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -784,7 +800,7 @@ explicando a inomogeneidade</source>
         <translation>Anecoic Masses</translation>
     </message>
     <message>
-        <source>0.5dB</source>
+        <source>0,5dB</source>
         <translation>0.5dB</translation>
     </message>
     <message>
@@ -812,7 +828,7 @@ explicando a inomogeneidade</source>
         <translation>Area</translation>
     </message>
     <message>
-        <source>0.7dB</source>
+        <source>0,7dB</source>
         <translation>0.7dB</translation>
     </message>
     <message>
@@ -884,7 +900,7 @@ p, li { white-space: pre-wrap; }
         <translation>Vertical Measurements (mm)</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5db</source>
+        <source>Atenuação de 0,5db</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
@@ -924,7 +940,7 @@ p, li { white-space: pre-wrap; }
         <translation>9-10</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7db</source>
+        <source>Atenuação de 0,7db</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>
@@ -944,11 +960,11 @@ p, li { white-space: pre-wrap; }
         <translation>Distance (mm)</translation>
     </message>
     <message>
-        <source>0.5 dB</source>
+        <source>0,5 dB</source>
         <translation>0.5 dB</translation>
     </message>
     <message>
-        <source>0.7 dB</source>
+        <source>0,7 dB</source>
         <translation>0.7 dB</translation>
     </message>
     <message>
@@ -1013,7 +1029,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Resposável</source>
-        <translation type="unfinished"></translation>
+        <translation>Responsible</translation>
+    </message>
+    <message>
+        <source>Salvo em %1</source>
+        <translation>Saved to %1</translation>
     </message>
 </context>
 <context>
@@ -1095,11 +1115,11 @@ p, li { white-space: pre-wrap; }
         <translation>Failed</translation>
     </message>
     <message>
-        <source>Atenuação de 0.5 dB</source>
+        <source>Atenuação de 0,5 dB</source>
         <translation>Attenuation at 0.5 dB</translation>
     </message>
     <message>
-        <source>Atenuação de 0.7 dB</source>
+        <source>Atenuação de 0,7 dB</source>
         <translation>Attenuation at 0.7 dB</translation>
     </message>
     <message>

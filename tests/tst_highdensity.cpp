@@ -2,7 +2,8 @@
 // At twice the usual density, with a system week from Monday, in both languages:
 // every step, the equipment dialog and each report page keep their 96 dpi layout at
 // twice the size, without overlapping siblings or cut text; the calendar highlights
-// the selected date; Enter on Next moves on; the report opens from its shortcut.
+// the selected date; each step opens with its first input focused, and Enter there
+// (or on Next) moves on; the report opens from its shortcut.
 
 #include "app/highdpi.h"
 #include "app/language.h"
@@ -75,13 +76,20 @@ private slots:
         QCOMPARE(day.data().toInt(), calendar->selectedDate().day());
         window.show();
         auto *next = window.findChild<QPushButton *>("pushButtonNext");
-        for (int step = 1; step <= 8; ++step) { // Enter on the focused Next button
+        QStringList focused;
+        for (int step = 1; step <= 8; ++step) { // Enter in the focused field, else on Next
             look(&window, QSize(700, 500), QString::number(step));
             QCOMPARE(next->text(),
                      QCoreApplication::translate("MainWindow", step == 8 ? "Concluir" : "Próximo"));
-            next->setFocus();
-            QTest::keyClick(next, Qt::Key_Return);
+            QWidget *focus = window.focusWidget();
+            focused << focus->objectName();
+            if (!focus->inherits("QLineEdit") && !focus->inherits("QAbstractSpinBox"))
+                (focus = next)->setFocus();
+            QTest::keyClick(focus, step % 2 ? Qt::Key_Return : Qt::Key_Enter, Qt::NoModifier);
         }
+        QCOMPARE(focused.join(' '), "tableView comboBox3cabo comboBox4ImgUnifor comboBox2_07db_ZM "
+                                    "doubleSpinBox5_05_12 doubleSpinBox6_3cm_05_12 s5AA2 "
+                                    "lineTecResp");
         DialogDriver driver;
         driver.then([&](QWidget *dialog) {
             look(dialog, QSize(448, 246), "equipment");

@@ -12,6 +12,10 @@
 #include <QtCharts>
 #include <QtTest>
 #include <QtWidgets>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 // Every input of the wizard found by type, as a new one would be, but the language and
 // the photograph selector; with `change`, each first gets a value other than its start.
@@ -115,14 +119,18 @@ private slots:
                   "calendarWidget": "31/02/2025", "s5AA2": 1e9, "later": 1})"
             << QStringList{"comboBox3cabo", "checkBox2cm", "doubleSpinBox4Freq", "s5AA2",
                            "calendarWidget"};
-        QTest::newRow("photograph gone") << "{}" << QStringList{"pushButtonLoadUniImg.png"};
+        // the uniformity image's file replaced: named once with its reason, never waited on
+        QTest::newRow("photograph gone") << "{}" << QStringList{"não encontrada", "UniImg.png"};
+        QTest::newRow("photograph a FIFO") << "{}" << QStringList{"arquivo comum", "UniImg.png"};
+        QTest::newRow("photograph a folder") << "{}" << QStringList{"uma pasta", "UniImg.png"};
+        QTest::newRow("photograph huge") << "{}" << QStringList{"30000 × 30000", "UniImg.png"};
         QTest::newRow("unreadable") << "" << QStringList{"ilegíveis"};
     }
     void draftComesBack()
     {
         QFETCH(QString, damage);
         QFETCH(QStringList, named);
-        const bool photoGone = named.contains("pushButtonLoadUniImg.png");
+        const bool photoGone = named.contains("UniImg.png");
         open();
         DialogDriver driver;
         for (const QString photo : {"pushButtonMonitor", "pushButtonLoadUniImg"}) {
@@ -139,16 +147,38 @@ private slots:
         query.prepare("UPDATE inspection SET Inputs = " + // an empty damage cuts the values
                       QString(damage.isEmpty() ? "'{' || ?" : "json_patch(Inputs, ?)"));
         query.addBindValue(damage);
+        const QByteArray uniform = "pushButtonLoadUniImg.png", tag = QTest::currentDataTag();
         QVERIFY(query.exec() && query.numRowsAffected() == 1 &&
-                (!photoGone || QFile::remove("pushButtonLoadUniImg.png")));
+                (!photoGone || QFile::remove(uniform)));
+        QByteArray jpeg; // whose frame claims 30000 × 30000 pixels
+        QBuffer buffer(&jpeg);
+        if (tag.endsWith("huge") && QImage(16, 16, QImage::Format_RGB32).save(&buffer, "JPG")) {
+            QFile file(uniform);
+            QVERIFY(file.open(QIODevice::WriteOnly) &&
+                    file.write(jpeg.replace(jpeg.indexOf("\xff\xc0") + 5, 4,
+                                            QByteArray::fromHex("75307530"))) > 0);
+        }
+        QVERIFY(!tag.endsWith("FIFO") || ::mkfifo(uniform, 0600) == 0);
+        QVERIFY(!tag.endsWith("folder") || QDir().mkdir(uniform));
+        std::atomic<bool> restored{false}; // a restore stuck on the FIFO is let go after 3 s
+        std::thread unblock([&] {
+            for (int i = 0; i < 30 && !restored; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            ::close(::open(uniform, O_WRONLY | O_NONBLOCK));
+        });
 
         open();
         driver.clear();
         driver.press(QMessageBox::Yes);
         if (!named.isEmpty())
             driver.press(QMessageBox::Ok);
+        QElapsedTimer clock;
+        clock.start();
         window->resumeAtStart();
-        QVERIFY(driver.waitDone());
+        restored = true;
+        unblock.join();
+        QVERIFY(driver.waitDone() && clock.elapsed() < 2000);
+        QCOMPARE(driver.seen().last().text.count("UniImg.png"), int(photoGone));
         QVERIFY(driver.seen().first().text.startsWith(
             "Continuar a inspeção não concluída de US-01 de " +
             QDate::currentDate().toString("dd/MM/yyyy")));
@@ -324,12 +354,14 @@ private slots:
             click("pushButtonOpen", dialog);
         });
         driver.press(QMessageBox::Yes).press(QMessageBox::Yes); // wizard's values in no report
+        driver.press(QMessageBox::Ok); // kept on step 6, but step 2 was never completed
         click("pushButtonHistory");
         QVERIFY(driver.waitDone());
+        QCOMPARE(driver.seen().last().text, QString("Selecione um valor para cada campo"));
         QCOMPARE(seen, QStringList({"Ana", "Rascunho", "44", "", "Bruno", "Relatório salvo", "50",
                                     "Bruno", "Carla", "Relatório salvo", "48", "Carla"}));
         QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString()); // not stored: start value
-        QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 5);
+        QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 1);
         QCOMPARE(child<QDoubleSpinBox>("s5AAr2")->value(), 3.2);
         QCOMPARE(InspectionStore::forEquipment(1).size(), 2);
         QCOMPARE(InspectionStore::remove(99), InspectionStore::Failed);

@@ -2,6 +2,7 @@
 // them; saving it at print resolution, and saves that fail without harm.
 
 #include "dialogdriver.h"
+#include "report/partfile.h"
 #include "report/reportform.h"
 #include "wizard/mainwindow.h"
 #include "wizardfill.h"
@@ -87,7 +88,7 @@ private slots:
         wd.reset(new WorkDir);
         WizardFill::seedEquipment({{"Hospital Central", "Radiologia", "US-01", "Logiq", "GE"},
                                    {"Clínica Sul", "Sala 2", "US-77", "Acuson", "Siemens"}});
-        window.reset(new MainWindow(0));
+        window.reset(new MainWindow(QString(QTest::currentDataTag()).startsWith("en")));
         WizardFill::makeStepsValid(window.data());
         window->show();
         for (int step = 0; step < 8; ++step)
@@ -126,13 +127,23 @@ private slots:
         const auto pairs = window->findChildren<QDoubleSpinBox *>(
             QRegularExpression("^doubleSpinBox[56]_.*_\\d+$"));
         for (int n = 0; n < pairs.size(); ++n)
-            pairs[n]->setValue(9 + n * n * 0.001), typed << QString::number(pairs[n]->value());
+            pairs[n]->setValue(9 + n * n * 0.001),
+                typed << QString::number(pairs[n]->value()).replace('.', ',');
         ReportForm form; // a depth past the last writes no other cell
         form.setMassMarks05(true, true, 0, 1);
         const QImage kept =
             form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage();
         form.setMassMarks05(false, false, 4, 0);
         QCOMPARE(form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage(), kept);
+        auto texts = [&form] {
+            QStringList all;
+            for (QLabel *label : form.findChildren<QLabel *>())
+                all << label->text();
+            return all;
+        };
+        const QStringList before = texts();
+        form.setHorizontalDistances(1, 2, 3, 2, 0); // so does a column past the last
+        QCOMPARE(texts(), before);
         child<QDoubleSpinBox>("doubleSpinBox4Freq")->setValue(5.0);
         for (int b = 0; b < 12; ++b) {
             for (int o = 0; o < 12; ++o)
@@ -160,9 +171,9 @@ private slots:
     // shows the selected record, not the first; the footers the values of step 8.
     void reportOfMasses_data()
     {
-        QTest::addColumn<int>("target");
+        QTest::addColumn<int>("target"); // the tag names the language of the window
         for (int r = 0; r < 16; ++r)
-            QTest::newRow(qPrintable(QString::number(r))) << r;
+            QTest::newRow(qPrintable(QString(r % 2 ? "en %1" : "pt %1").arg(r))) << r;
     }
     void reportOfMasses()
     {
@@ -197,8 +208,9 @@ private slots:
             for (int r = 0; r < 16; ++r) {
                 const QStringList c = ("label_" + group(r).mid(3).join(" label_")).split(' ');
                 const bool judged = !second || r != off;
-                for (int q = 0; q < 3; ++q)
-                    QCOMPARE(text[c[8 + 4 * q + r % 4]], QString::number(value(r, q)));
+                for (int q = 0; q < 3; ++q) // 30.25, 30,25 in Portuguese
+                    QCOMPARE(text[c[8 + 4 * q + r % 4]],
+                             QString::number(value(r, q)).replace('.', target % 2 ? "." : ","));
                 const char *marks = r == target ? "++" : r == next ? "+-" : "--";
                 QCOMPARE(mark[c[r % 4]] + mark[c[4 + r % 4]], judged ? marks : "");
                 QCOMPARE(text["checkBox" + cm(r) + group(r)[2].remove('-')], judged ? "on" : "off");
@@ -220,9 +232,23 @@ private slots:
         QSignalSpy saved(&form, &ReportForm::reportSaved);
         const QString path = wd->file("r.pdf");
         QCOMPARE(saveAs(form, path, false).size(), 1);
+        // what killed saves of r.pdf left goes with the next save, and nothing else, not
+        // even one that another copy is still writing
+        QStringList kept = {".r.pdf.1k2z9.part", ".r.pdf.0.part",  ".other.part",
+                            ".r.pdf.a.b.part",   ".r.pdf.Up.part", "r.pdf.q.part"};
+        for (const QString &name : kept)
+            QVERIFY(QFile(wd->file(name)).open(QIODevice::WriteOnly));
+        const PartFileGuard writing(wd->file(".r.pdf.held.part"));
         QCOMPARE(saveAs(form, path, false).size(), 2); // over the first
         QCOMPARE(saved.value(1).value(0).toString(), path);
-        QCOMPARE(QDir(wd->path()).entryList(QDir::Files | QDir::Hidden), QStringList("r.pdf"));
+        auto *line = form.findChild<QLabel *>("labelSaved"); // says where, beside the buttons
+        QCOMPARE(line->text() + line->toolTip(), "Salvo em " + path + path);
+        kept = kept.mid(2) << "r.pdf"
+                           << ".r.pdf.held.part";
+        kept.sort();
+        QCOMPARE(
+            QDir(wd->path()).entryList({"*.part", "*.pdf"}, QDir::Files | QDir::Hidden, QDir::Name),
+            kept);
         const QString info = run("pdfinfo", path);
         QVERIFY(info.contains(QRegularExpression("Title: +Controle de Qualidade - Ultrassom modo B "
                                                  "- US-77\nCreator: +ZETU\n(.*\n)*Pages: +3\n"

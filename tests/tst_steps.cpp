@@ -172,6 +172,22 @@ private slots:
             const QString text = box->findChild<QLineEdit *>()->selectedText();
             QCOMPARE(text, selected.contains(box->objectName()) ? QStringLiteral("0,000") : "");
         }
+        // Kept on step 8, the same values come back on the first step that fails, which
+        // says why; step 8's own check waits for Concluir.
+        child<QStackedWidget>("stackedWidget")->setCurrentIndex(7);
+        if (!window->close() || step == 0)
+            return;
+        window.reset();
+        window.reset(new MainWindow(0));
+        const bool says = step < 7 && !message.isEmpty();
+        driver.clear();
+        driver.press(QMessageBox::Yes).press(QMessageBox::Ok);
+        window->resumeAtStart();
+        QVERIFY(driver.waitDone(says ? 2000 : 300) == says);
+        QCOMPARE(driver.seen().size(), 1 + says);
+        QCOMPARE(driver.seen().last().text, says ? message : driver.seen().first().text);
+        QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(),
+                 message.isEmpty() ? 7 : step);
     }
 
     // Composed from the form's naming: check-box suffix per grid, and "s" + attenuation
@@ -251,6 +267,38 @@ private slots:
         edit()->insertPlainText(added);
         QCOMPARE(edit()->toPlainText(), result);
         QCOMPARE(count(), QString::number(result.size()));
+    }
+
+    // Photographs loaded on steps 2 and 3 are shown as large in a window that resumes them.
+    void resumedPhotographsAsLoaded()
+    {
+        const QString path = wd->file("p.png");
+        QVERIFY(QImage(640, 480, QImage::Format_RGB32).save(path));
+        QList<QSizeF> shown[2]; // fresh, resumed
+        for (int run = 0; run < 2; ++run) {
+            DialogDriver driver;
+            if (run) { // the draft kept on leaving step 3
+                window.reset(new MainWindow(0));
+                window->show();
+                driver.press(QMessageBox::Yes);
+                window->resumeAtStart();
+            }
+            for (int step : {1, 2}) {
+                child<QStackedWidget>("stackedWidget")->setCurrentIndex(step);
+                if (!run) {
+                    driver.chooseFile(path);
+                    child<QPushButton>(buttons[step == 1 ? 0 : 6])->click();
+                }
+                QVERIFY(driver.waitDone());
+                QTest::qWait(20); // the page is laid out
+                QPixmap pixmap = child<QLabel>(step == 1 ? "labelEquipPartImg" : "labelUniformImg")
+                                     ->pixmap(Qt::ReturnByValue);
+                shown[run] << QSizeF(pixmap.size()) / pixmap.devicePixelRatio();
+            }
+            if (!run)
+                QTest::mouseClick(child<QPushButton>("pushButtonNext"), Qt::LeftButton);
+        }
+        QCOMPARE(shown[1], shown[0]);
     }
 
     // Each button stores its picture (a part's selected at once), shown fitted in its

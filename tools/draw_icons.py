@@ -193,65 +193,151 @@ def clipboard():
     return c.png()
 
 
-def logo():
-    size = 256
-    c = Canvas(size, size)
-    ax, ay = 128.0, 22.0                     # apex of the scan sector
-    half = math.radians(36)
-    radius = 146.0
-    # soft plate behind everything
-    c.fill(rounded_rect(6, 6, 250, 250, 40), (236, 244, 250), 0.95)
-    # the sector image of a B-mode scan, bright near the probe
-    sector = intersect(disc(ax, ay, radius), wedge(ax, ay, half))
+class ScaledCanvas(Canvas):
+    """A canvas of size x size pixels on which pictures are drawn in the
+    coordinates of a 256 x 256 design."""
+    def __init__(self, size):
+        super().__init__(size, size)
+        self.factor = size / 256.0
 
-    def beam(x, y):
-        t = min(1.0, math.hypot(x - ax, y - ay) / radius)
-        return (40 + (10 - 40) * t, 170 + (90 - 170) * t, 230 + (170 - 230) * t)
-    c.fill(sector, beam)
-    # echoes: wavefronts travelling out from the probe
-    for r in (54.0, 82.0, 110.0, 136.0):
-        arc = intersect(ring(ax, ay, r, 2.2), wedge(ax, ay, half, 7.0))
-        c.fill(arc, (255, 255, 255), 0.55)
-    # a few bright speckles like targets in the phantom
-    for ang, r in ((-14, 68), (10, 96), (-4, 124), (21, 60)):
-        a = math.radians(ang)
-        c.fill(disc(ax + math.sin(a) * r, ay + math.cos(a) * r, 3.2),
-               (255, 255, 255), 0.9)
-    # the transducer head
-    c.fill(rounded_rect(104, 8, 152, 28, 7), (22, 48, 80))
-    c.fill(rounded_rect(110, 23, 146, 29, 2.5), (120, 200, 240))
+    def fill(self, shape, colour, opacity=1.0):
+        f = self.factor
+        paint = (lambda x, y: colour(x / f, y / f)) if callable(colour) else colour
+        super().fill(scaled(shape, f), paint, opacity)
 
-    # the word "ZETU" in rounded strokes
-    navy = (22, 48, 80)
-    hw = 7.5
-    top, bottom = 176.0, 236.0
-    width, gap = 40.0, 15.0
-    x0 = (size - (4 * width + 3 * gap)) / 2 + hw / 2
+
+# The logo in design units (a 256 x 256 square): a plate, the sector image of
+# a B-mode scan with its echoes and bright targets under the transducer head,
+# and the word "ZETU" in rounded strokes.  The same figures give the raster
+# pictures and the scalable one.
+PLATE = (6, 6, 250, 250, 40)
+PLATE_COLOUR, PLATE_OPACITY = (236, 244, 250), 0.95
+APEX = (128.0, 22.0)
+HALF_ANGLE = math.radians(36)
+SECTOR_RADIUS = 146.0
+NEAR, FAR = (40, 170, 230), (10, 90, 170)          # sector colour at apex, rim
+ECHOES, ECHO_HALF_WIDTH, ECHO_INSET, ECHO_OPACITY = \
+    (54.0, 82.0, 110.0, 136.0), 2.2, 7.0, 0.55
+SPECKLES, SPECKLE_RADIUS, SPECKLE_OPACITY = \
+    ((-14, 68), (10, 96), (-4, 124), (21, 60)), 3.2, 0.9
+HEAD, HEAD_COLOUR = (104, 8, 152, 28, 7), (22, 48, 80)
+LENS, LENS_COLOUR = (110, 23, 146, 29, 2.5), (120, 200, 240)
+NAVY = (22, 48, 80)
+STROKE = 7.5                                       # half width of the letters
+TOP, BOTTOM = 176.0, 236.0
+LETTER, GAP = 40.0, 15.0
+WHITE = (255, 255, 255)
+
+
+def speckle_centres():
+    ax, ay = APEX
+    return [(ax + math.sin(math.radians(a)) * r,
+             ay + math.cos(math.radians(a)) * r) for a, r in SPECKLES]
+
+
+def letters():
+    """The four letters as polylines (lists of points) and, for the U, the
+    centre and radius of its bowl."""
+    x0 = (256 - (4 * LETTER + 3 * GAP)) / 2 + STROKE / 2
 
     def box(i):
-        left = x0 + i * (width + gap)
-        return left, left + width - hw
-
+        left = x0 + i * (LETTER + GAP)
+        return left, left + LETTER - STROKE
+    middle = (TOP + BOTTOM) / 2
     l, r = box(0)
-    z = polyline([(l, top), (r, top), (l, bottom), (r, bottom)], hw)
+    z = [[(l, TOP), (r, TOP), (l, BOTTOM), (r, BOTTOM)]]
     l, r = box(1)
-    e = lambda x, y, l=l, r=r: min(
-        polyline([(r, top), (l, top), (l, bottom), (r, bottom)], hw)(x, y),
-        seg(l, (top + bottom) / 2, r - 6, (top + bottom) / 2, hw)(x, y))
+    e = [[(r, TOP), (l, TOP), (l, BOTTOM), (r, BOTTOM)],
+         [(l, middle), (r - 6, middle)]]
     l, r = box(2)
-    t = lambda x, y, l=l, r=r: min(seg(l, top, r, top, hw)(x, y),
-                                   seg((l + r) / 2, top, (l + r) / 2,
-                                       bottom, hw)(x, y))
+    t = [[(l, TOP), (r, TOP)], [((l + r) / 2, TOP), ((l + r) / 2, BOTTOM)]]
     l, r = box(3)
     cr = (r - l) / 2
-    bowl = intersect(ring((l + r) / 2, bottom - cr, cr, hw),
-                     lambda x, y, c0=bottom - cr: c0 - y)
-    u = lambda x, y, l=l, r=r, c0=bottom - cr: min(
-        seg(l, top, l, c0, hw)(x, y), seg(r, top, r, c0, hw)(x, y),
-        bowl(x, y))
-    word = lambda x, y: min(z(x, y), e(x, y), t(x, y), u(x, y))
-    c.fill(word, navy)
-    return ico_with_png(c.png(), size, size)
+    bowl = ((l + r) / 2, BOTTOM - cr, cr)
+    u = [[(l, TOP), (l, BOTTOM - cr)], [(r, TOP), (r, BOTTOM - cr)]]
+    return z + e + t + u, bowl
+
+
+def logo_canvas(size):
+    c = ScaledCanvas(size)
+    ax, ay = APEX
+    c.fill(rounded_rect(*PLATE), PLATE_COLOUR, PLATE_OPACITY)
+    sector = intersect(disc(ax, ay, SECTOR_RADIUS), wedge(ax, ay, HALF_ANGLE))
+
+    def beam(x, y):
+        t = min(1.0, math.hypot(x - ax, y - ay) / SECTOR_RADIUS)
+        return tuple(n + (f - n) * t for n, f in zip(NEAR, FAR))
+    c.fill(sector, beam)
+    for r in ECHOES:
+        arc = intersect(ring(ax, ay, r, ECHO_HALF_WIDTH),
+                        wedge(ax, ay, HALF_ANGLE, ECHO_INSET))
+        c.fill(arc, WHITE, ECHO_OPACITY)
+    for x, y in speckle_centres():
+        c.fill(disc(x, y, SPECKLE_RADIUS), WHITE, SPECKLE_OPACITY)
+    c.fill(rounded_rect(*HEAD), HEAD_COLOUR)
+    c.fill(rounded_rect(*LENS), LENS_COLOUR)
+
+    strokes, (bx, by, br) = letters()
+    parts = [polyline(points, STROKE) for points in strokes]
+    parts.append(intersect(ring(bx, by, br, STROKE), lambda x, y: by - y))
+    c.fill(lambda x, y: min(p(x, y) for p in parts), NAVY)
+    return c
+
+
+def logo():
+    return ico_with_png(logo_canvas(256).png(), 256, 256)
+
+
+def logo_svg():
+    """The logo as SVG, for the scalable icon of desktop menus."""
+    def rgb(colour):
+        return "#%02x%02x%02x" % tuple(int(round(v)) for v in colour)
+
+    def rect(x0, y0, x1, y1, radius):
+        return ('x="%g" y="%g" width="%g" height="%g" rx="%g"'
+                % (x0, y0, x1 - x0, y1 - y0, radius))
+
+    def arc_points(r, inset):
+        """Ends of the circle of radius r round the apex, inside the sector
+        shrunk by inset."""
+        ax, ay = APEX
+        a = HALF_ANGLE - math.asin(min(1.0, inset / r)) if inset else HALF_ANGLE
+        return ((ax - math.sin(a) * r, ay + math.cos(a) * r),
+                (ax + math.sin(a) * r, ay + math.cos(a) * r))
+    ax, ay = APEX
+    (lx, ly), (rx, ry) = arc_points(SECTOR_RADIUS, 0)
+    out = ['<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" '
+           'viewBox="0 0 256 256">',
+           '<defs><radialGradient id="beam" gradientUnits="userSpaceOnUse" '
+           'cx="%g" cy="%g" r="%g"><stop offset="0" stop-color="%s"/>'
+           '<stop offset="1" stop-color="%s"/></radialGradient></defs>'
+           % (ax, ay, SECTOR_RADIUS, rgb(NEAR), rgb(FAR)),
+           '<rect %s fill="%s" fill-opacity="%g"/>'
+           % (rect(*PLATE), rgb(PLATE_COLOUR), PLATE_OPACITY),
+           '<path d="M%g %gL%.2f %.2fA%g %g 0 0 0 %.2f %.2fZ" fill="url(#beam)"/>'
+           % (ax, ay, lx, ly, SECTOR_RADIUS, SECTOR_RADIUS, rx, ry)]
+    for r in ECHOES:
+        (x0, y0), (x1, y1) = arc_points(r, ECHO_INSET)
+        out.append('<path d="M%.2f %.2fA%g %g 0 0 0 %.2f %.2f" fill="none" '
+                   'stroke="#ffffff" stroke-width="%g" stroke-opacity="%g"/>'
+                   % (x0, y0, r, r, x1, y1, 2 * ECHO_HALF_WIDTH, ECHO_OPACITY))
+    for x, y in speckle_centres():
+        out.append('<circle cx="%.2f" cy="%.2f" r="%g" fill="#ffffff" '
+                   'fill-opacity="%g"/>' % (x, y, SPECKLE_RADIUS, SPECKLE_OPACITY))
+    out.append('<rect %s fill="%s"/>' % (rect(*HEAD), rgb(HEAD_COLOUR)))
+    out.append('<rect %s fill="%s"/>' % (rect(*LENS), rgb(LENS_COLOUR)))
+    strokes, (bx, by, br) = letters()
+    path = ["M" + "L".join("%g %g" % p for p in points) for points in strokes]
+    path.append("M%g %gA%g %g 0 0 0 %g %g" % (bx - br, by, br, br, bx + br, by))
+    out.append('<path d="%s" fill="none" stroke="%s" stroke-width="%g" '
+               'stroke-linecap="round" stroke-linejoin="round"/>'
+               % ("".join(path), rgb(NAVY), 2 * STROKE))
+    out.append('</svg>')
+    return ("\n".join(out) + "\n").encode()
+
+
+# Sizes of the application icon in the desktop's hicolor theme.
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 
 def main():
@@ -266,7 +352,10 @@ def main():
         "no1.png": no_sign,
         "Actions-clipboard-icon.png": clipboard,
         "LogoZETU.ico": logo,
+        "zetu.svg": logo_svg,
     }
+    pictures.update({"zetu-%d.png" % n: (lambda n=n: logo_canvas(n).png())
+                     for n in ICON_SIZES})
     for name, draw in pictures.items():
         with open(os.path.join(out, name), "wb") as f:
             f.write(draw())

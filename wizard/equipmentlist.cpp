@@ -93,15 +93,6 @@ QStringList MainWindow::equipmentRecordAt(int row) const
     return record;
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == ui->tableView->viewport() && event->type() == QEvent::Resize) {
-        fitEquipmentColumns();
-        listBusy->resize(ui->tableView->viewport()->size());
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 // Columns narrower than an equal share of the width keep their contents' width; the
 // others share what is left equally.
 void MainWindow::fitEquipmentColumns()

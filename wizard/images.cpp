@@ -18,12 +18,20 @@ namespace {
 // The explanation field holds at most this many characters ("/maximo 120").
 const int maxExplanationLength = 120;
 
-// Shows a copy of the picture scaled into the label's current size, aspect
-// kept; the stored picture itself is not scaled again.
-void fitToLabel(QLabel *label, const QPixmap &pixmap)
+// Shows a copy of the picture scaled into the label's current size, aspect kept, in
+// the screen's pixels; the stored picture itself is not scaled again. No picture
+// empties the label.
+void fitToLabel(QLabel *label, const QPixmap *pixmap)
 {
-    label->setPixmap(pixmap.scaled(label->width(), label->height(), Qt::KeepAspectRatio,
-                                   Qt::FastTransformation));
+    if (!pixmap) {
+        label->setPixmap(QPixmap());
+        return;
+    }
+    const qreal ratio = label->devicePixelRatioF();
+    QPixmap fitted =
+        pixmap->scaled(label->size() * ratio, Qt::KeepAspectRatio, Qt::FastTransformation);
+    fitted.setDevicePixelRatio(ratio);
+    label->setPixmap(fitted);
 }
 
 // Asks for an image file, starting in `lastDir`. A chosen file moves
@@ -43,14 +51,18 @@ QString chooseImage(MainWindow *window, QString &lastDir)
 }
 
 // Reads a photograph, upright and no larger than it is ever shown or printed; null
-// when the file is no image or too large, the latter said in a message box. The
+// when the file gives none. With `refusal`, its reason is told there and nothing is
+// shown; otherwise only a file too large to decode is said in a message box. The
 // caller owns the result.
-QPixmap *readImage(MainWindow *window, const QString &path)
+QPixmap *readImage(MainWindow *window, const QString &path, QString *refusal)
 {
     QString error;
-    QImage image = readPhotograph(path, &error);
+    PhotographRefusal why = PhotographRefusal::None;
+    QImage image = readPhotograph(path, &error, &why);
     if (image.isNull()) {
-        if (!error.isEmpty())
+        if (refusal)
+            *refusal = error;
+        else if (why == PhotographRefusal::TooLarge)
             QMessageBox::warning(window, MainWindow::tr("Abrir"), error);
         return nullptr;
     }
@@ -115,28 +127,34 @@ void MainWindow::loadPartImage(int partIndex)
     setPartImage(partIndex, path);
 }
 
-bool MainWindow::setPartImage(int partIndex, const QString &path)
+bool MainWindow::setPartImage(int partIndex, const QString &path, QString *refusal)
 {
     // An unreadable file leaves the part's photograph as it was, so the report
     // never loses a photograph that the label still shows.
-    QPixmap *pixmap = readImage(this, path);
+    QPixmap *pixmap = readImage(this, path, refusal);
     if (!pixmap)
         return false;
     delete partImages.take(partIndex);
     partImages.insert(partIndex, pixmap);
     partImagePaths.insert(partIndex, path);
-    fitToLabel(ui->labelEquipPartImg, *pixmap);
     ui->comboBoxImage->setCurrentIndex(partIndex);
+    showPhotographs();
     inputChanged();
     return true;
 }
 
-void MainWindow::on_comboBoxImage_currentIndexChanged(int index)
+void MainWindow::on_comboBoxImage_currentIndexChanged(int)
 {
-    if (QPixmap *pixmap = partImages.value(index))
-        fitToLabel(ui->labelEquipPartImg, *pixmap);
-    else
-        ui->labelEquipPartImg->setPixmap(QPixmap());
+    showPhotographs();
+}
+
+// The selected part's photograph and the uniformity image, each fitted into its label
+// as it is now: called again whenever a label changes size, since a label on a page
+// not yet shown has not been laid out.
+void MainWindow::showPhotographs()
+{
+    fitToLabel(ui->labelEquipPartImg, partImages.value(ui->comboBoxImage->currentIndex()));
+    fitToLabel(ui->labelUniformImg, uniformImage);
 }
 
 void MainWindow::on_pushButtonPartImgClear_clicked()
@@ -146,7 +164,7 @@ void MainWindow::on_pushButtonPartImgClear_clicked()
         return;
     delete partImages.take(index);
     partImagePaths.remove(index);
-    ui->labelEquipPartImg->setPixmap(QPixmap());
+    showPhotographs();
     inputChanged();
 }
 
@@ -158,15 +176,15 @@ void MainWindow::on_pushButtonLoadUniImg_clicked()
     setUniformImage(path);
 }
 
-bool MainWindow::setUniformImage(const QString &path)
+bool MainWindow::setUniformImage(const QString &path, QString *refusal)
 {
-    QPixmap *pixmap = readImage(this, path);
+    QPixmap *pixmap = readImage(this, path, refusal);
     if (!pixmap)
         return false;
     delete uniformImage;
-    fitToLabel(ui->labelUniformImg, *pixmap);
     uniformImage = pixmap;
     uniformImagePath = path;
+    showPhotographs();
     inputChanged();
     return true;
 }
@@ -176,7 +194,7 @@ void MainWindow::on_pushButtonUniformImgClear_clicked()
     delete uniformImage;
     uniformImage = nullptr;
     uniformImagePath.clear();
-    ui->labelUniformImg->setPixmap(QPixmap());
+    showPhotographs();
     inputChanged();
 }
 
@@ -186,13 +204,16 @@ void MainWindow::on_comboBox4ImgUnifor_currentIndexChanged(int index)
     if (index > 1) {
         ui->plainTextEdit4->setEnabled(true);
         ui->labelUniform->show();
-        ui->plainTextEdit4->setFocus(Qt::OtherFocusReason);
     } else {
         ui->plainTextEdit4->clear();
         ui->plainTextEdit4->setEnabled(false);
         ui->labelUniform->hide();
-        ui->lineEdit4Transdutor->setFocus(Qt::OtherFocusReason);
     }
+    // The focus follows the choice on step 3, not when a stored value is set elsewhere.
+    QWidget *next =
+        index > 1 ? static_cast<QWidget *>(ui->plainTextEdit4) : ui->lineEdit4Transdutor;
+    if (ui->stackedWidget->currentWidget()->isAncestorOf(next))
+        next->setFocus(Qt::OtherFocusReason);
 }
 
 // Keeps the explanation to letters, digits, punctuation and blanks at its end and to

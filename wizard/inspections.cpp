@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QScopedValueRollback>
 #include <QSqlTableModel>
+#include <QWindow>
 
 namespace {
 
@@ -31,6 +32,9 @@ const int retryInterval = 1500;
 const int claimInterval = 60000;
 
 const QString recoveryFile = QStringLiteral("zetu.db.recovery");
+
+// The longest wait for the window to reach the screen before the start's questions.
+const int exposeWait = 1000;
 
 const QString uniformityKey = QStringLiteral("uniformity");
 
@@ -55,6 +59,23 @@ void MainWindow::setUpInspections()
     connect(&report, &ReportForm::reportSaved, this, &MainWindow::reportSaved);
     connect(ui->pushButtonHistory, &QPushButton::clicked, this, &MainWindow::showHistory);
     connect(ui->pushButtonTrend, &QPushButton::clicked, this, &MainWindow::showTrend);
+}
+
+void MainWindow::resumeWhenExposed()
+{
+    QTimer::singleShot(exposeWait, this, &MainWindow::resumeOnce);
+    if (windowHandle() && !windowHandle()->isExposed())
+        windowHandle()->installEventFilter(this); // resumeOnce on its first exposure
+    else
+        QTimer::singleShot(0, this, &MainWindow::resumeOnce);
+}
+
+void MainWindow::resumeOnce()
+{
+    if (resumed)
+        return;
+    resumed = true;
+    resumeAtStart();
 }
 
 void MainWindow::resumeAtStart()
@@ -272,7 +293,7 @@ void MainWindow::tellStoreBusy()
 
 // Puts a stored inspection into the wizard: the inputs (those it lacks at their start
 // values), the photographs, the scanner and the step. Values that cannot be used and
-// photographs whose file has gone are named in one notice.
+// photographs whose file gives no picture are named in one notice, each with why.
 void MainWindow::loadInspection(const StoredInspection &stored)
 {
     restoring = true;
@@ -291,19 +312,20 @@ void MainWindow::loadInspection(const StoredInspection &stored)
     ui->labelEquipPartImg->setPixmap(QPixmap());
     ui->labelUniformImg->setPixmap(QPixmap());
     const QJsonObject photos = stored.values.value(QStringLiteral("photos")).toObject();
-    auto missing = [this](const QString &path) {
-        return tr("fotografia não encontrada: %1").arg(QDir::toNativeSeparators(path));
-    };
+    QStringList refused; // each refused file once, with its reason
+    QString refusal;
     for (int part = 0; part < 6; ++part) {
         const QString path = photos.value(QString::number(part)).toString();
-        if (!path.isEmpty() && !setPartImage(part, path))
-            problems << missing(path);
+        if (!path.isEmpty() && !setPartImage(part, path, &refusal))
+            refused << refusal;
     }
     ui->comboBoxImage->setCurrentIndex(0);
     on_comboBoxImage_currentIndexChanged(0);
     const QString uniformity = photos.value(uniformityKey).toString();
-    if (!uniformity.isEmpty() && !setUniformImage(uniformity))
-        problems << missing(uniformity);
+    if (!uniformity.isEmpty() && !setUniformImage(uniformity, &refusal))
+        refused << refusal;
+    refused.removeDuplicates();
+    problems << refused;
 
     if (!selectEquipment(stored.equipmentKey)) // its scanner has gone: none is chosen
         ui->tableView->selectionModel()->clear();
@@ -315,14 +337,22 @@ void MainWindow::loadInspection(const StoredInspection &stored)
         InspectionStore::claim(inspection.id, owner);
     inspection.unreadable = false;
     changedSinceReport = stored.state == StoredInspection::Draft;
-    showStep(qBound(0, stored.values.value(QStringLiteral("step")).toInt(),
-                    ui->stackedWidget->count() - 1));
+    // No step is reached past one whose checks fail: the inspection goes on at the
+    // first such step, which then says why in its own words.
+    const int storedStep = qBound(0, stored.values.value(QStringLiteral("step")).toInt(),
+                                  ui->stackedWidget->count() - 1);
+    int step = 0;
+    while (step < storedStep && stepProblem(step).isNull())
+        ++step;
+    showStep(step);
     restoring = false;
     if (!problems.isEmpty())
         QMessageBox::warning(this, tr("Inspeção restaurada"),
                              tr("Estes valores não puderam ser restaurados e ficaram como no "
                                 "início:\n%1")
                                  .arg(problems.join(QLatin1Char('\n'))));
+    if (step < storedStep)
+        validateStep(step);
 }
 
 int MainWindow::selectedEquipmentKey() const

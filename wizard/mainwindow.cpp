@@ -4,9 +4,29 @@
 #include "app/language.h"
 #include "wizard/decimalkeyfilter.h"
 
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QWindow>
+
+namespace {
+
+// Widgets that take a typed or chosen value, as opposed to buttons and tabs.
+bool isInput(const QWidget *widget)
+{
+    return qobject_cast<const QAbstractItemView *>(widget) ||
+           qobject_cast<const QComboBox *>(widget) ||
+           qobject_cast<const QAbstractSpinBox *>(widget) ||
+           qobject_cast<const QLineEdit *>(widget);
+}
+
+} // namespace
 
 MainWindow::MainWindow(int languageIndex, QWidget *parent)
     : QMainWindow(parent)
@@ -34,14 +54,18 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     // every step until step 8 has been completed.
     ui->pushButtonReport->setEnabled(false);
 
-    // "." and "," both type the decimal comma in every number box.
+    // Numbers and dates in the interface language, in every widget of the window and
+    // of the report; set before the number boxes take their own copy of it.
+    setLocale(interfaceLocale(languageIndex));
+    report.setLocale(locale());
+
+    // "." and "," both type the decimal separator in every number box.
     (new DecimalKeyFilter(this))->watchAll(this);
+    watchEnterKeys();
 
     // The report button takes no focus; it is reached from the keyboard by its shortcut.
     ui->pushButtonReport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
-    const QLocale portuguese(QLocale::Portuguese);
-    ui->calendarWidget->setLocale(portuguese);
     // A new locale moves the calendar's first column to its first day of the week
     // but leaves the highlight on the old cell; selecting the date again moves the
     // highlight onto it.
@@ -49,9 +73,12 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     ui->textEdit->viewport()->setAutoFillBackground(false);
     ui->textEdit_2->viewport()->setAutoFillBackground(false);
     ui->labelUniform->hide();
+    ui->labelEquipPartImg->installEventFilter(this);
+    ui->labelUniformImg->installEventFilter(this);
     uniformImage = nullptr;
     lastDir = QDir::homePath();
     setUpInspections();
+    focusFirstInput();
 }
 
 MainWindow::~MainWindow()
@@ -77,12 +104,76 @@ void MainWindow::showStep(int index)
         ui->stackedWidget->setCurrentIndex(index);
         ui->labelStep->setText(stepTitles.value(index));
         ui->labelStep2->setText(stepCounters.value(index));
+        focusFirstInput();
         keepInspection();
     } else if (index == ui->stackedWidget->count()) {
         // The finished state: step 8 stays on screen and the report can be made.
         ui->pushButtonNext->setEnabled(false);
         ui->pushButtonReport->setEnabled(true);
     }
+}
+
+// The first input of the step shown, in tab order, that can take the focus now.
+void MainWindow::focusFirstInput()
+{
+    QWidget *page = ui->stackedWidget->currentWidget();
+    for (QWidget *widget = nextInFocusChain(); widget != this;
+         widget = widget->nextInFocusChain()) {
+        if (page->isAncestorOf(widget) && isInput(widget) && widget->isEnabled() &&
+            widget->isVisibleTo(page) && (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+// Enter in a line or number field of a step moves on as Next does. The explanation
+// keeps Enter for itself, as do the list and the calendar's own year field.
+void MainWindow::watchEnterKeys()
+{
+    for (QWidget *widget : ui->stackedWidget->findChildren<QWidget *>()) {
+        const bool field =
+            qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractSpinBox *>(widget);
+        if (field && !ui->calendarWidget->isAncestorOf(widget))
+            widget->installEventFilter(this);
+    }
+}
+
+bool MainWindow::enterMovesOn(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    auto *field = qobject_cast<QWidget *>(watched);
+    // a number box's own line edit stands for the box
+    if (auto *box = qobject_cast<QAbstractSpinBox *>(field ? field->parentWidget() : nullptr))
+        field = box;
+    if (!field || !ui->stackedWidget->currentWidget()->isAncestorOf(field))
+        return false;
+    if (auto *box = qobject_cast<QAbstractSpinBox *>(field))
+        box->interpretText(); // the value as typed, before the step is checked
+    on_pushButtonNext_clicked();
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        if (watched == ui->tableView->viewport()) {
+            fitEquipmentColumns();
+            listBusy->resize(ui->tableView->viewport()->size());
+        } else if (watched == ui->labelEquipPartImg || watched == ui->labelUniformImg)
+            showPhotographs();
+    } else if (event->type() == QEvent::Expose && watched == windowHandle() &&
+               windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::resumeOnce);
+    } else if (enterMovesOn(watched, event)) {
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::on_pushButtonPrevious_clicked()

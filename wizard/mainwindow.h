@@ -38,6 +38,10 @@ public:
     // Run once the window is shown (main calls it from the event loop): says when
     // zetu.db cannot keep inspections, else offers the latest unfinished inspection.
     void resumeAtStart();
+    // Runs resumeAtStart once the shown window is on the screen, where the window
+    // manager has put it, so that its boxes are centred on the window; after a second
+    // at the latest.
+    void resumeWhenExposed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -92,6 +96,11 @@ private slots:
 private:
     void showStep(int index);
     bool validateStep(int index);
+    void focusFirstInput();
+    void watchEnterKeys();
+    bool enterMovesOn(QObject *watched, QEvent *event);
+    // The message that keeps step `index` from being left, null when it may be left.
+    QString stepProblem(int index);
 
     // equipment list
     void setUpEquipmentModel();
@@ -106,13 +115,15 @@ private:
     // images
     void loadPartImage(int partIndex);
     void releaseImages();
-    // Set a photograph from its file (partIndex -1: the uniformity image); false and
-    // nothing changed when it cannot be read.
-    bool setPartImage(int partIndex, const QString &path);
-    bool setUniformImage(const QString &path);
+    // Set a photograph from its file; false and nothing changed when it gives none.
+    // With `refusal`, the reason is told there instead of in a message box.
+    bool setPartImage(int partIndex, const QString &path, QString *refusal = nullptr);
+    bool setUniformImage(const QString &path, QString *refusal = nullptr);
+    void showPhotographs();
 
     // stored inspections
     void setUpInspections();
+    void resumeOnce();
     void loadInspection(const StoredInspection &inspection);
     void storeFailed(const QString &notice);
     bool prepareStore();
@@ -167,6 +178,7 @@ private:
     QString storeNotice; // why nothing is kept, as said at start
     bool restoring = false;
     bool closing = false;
+    bool resumed = false;
     bool changedSinceReport = false;
     QTimer draftTimer;          // at most one draft write every 30 s while values change
     QTimer retryTimer;          // tries again what zetu.db refused while it was busy

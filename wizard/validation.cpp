@@ -42,6 +42,15 @@ bool spinBoxesFilled(QDoubleSpinBox *a, QDoubleSpinBox *b, QDoubleSpinBox *c)
 
 bool MainWindow::validateStep(int index)
 {
+    const QString message = stepProblem(index);
+    if (message.isNull())
+        return true;
+    showError(this, message);
+    return false;
+}
+
+QString MainWindow::stepProblem(int index)
+{
     QString message;
     switch (index) {
     case 0: {
@@ -99,8 +108,5 @@ bool MainWindow::validateStep(int index)
     default: // the measurement steps 5 and 6 always pass
         break;
     }
-    if (message.isNull())
-        return true;
-    showError(this, message);
-    return false;
+    return message;
 }
