@@ -18,6 +18,34 @@ HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const
 {
     ui->setupUi(this);
     ui->labelScanner->setText(ui->labelScanner->text().arg(scannerId));
+    emptyText = ui->labelEmpty->text();
+    fill();
+    connect(ui->tableWidget, &QTableWidget::itemSelectionChanged, this,
+            &HistoryDialog::updateButtons);
+    updateButtons();
+}
+
+HistoryDialog::~HistoryDialog()
+{
+    delete ui;
+}
+
+void HistoryDialog::setInspections(const QVector<StoredInspection> &read)
+{
+    inspections = read;
+    ui->labelEmpty->setText(emptyText);
+    fill();
+    updateButtons();
+}
+
+void HistoryDialog::showBusy(const QString &text)
+{
+    ui->labelEmpty->setText(text);
+    ui->labelEmpty->setVisible(true);
+}
+
+void HistoryDialog::fill()
+{
     QTableWidget *table = ui->tableWidget;
     table->setRowCount(inspections.size());
     for (int row = 0; row < inspections.size(); ++row) {
@@ -56,13 +84,6 @@ HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const
         ui->labelEmpty->setVisible(false);
         table->selectRow(0);
     }
-    connect(table, &QTableWidget::itemSelectionChanged, this, &HistoryDialog::updateButtons);
-    updateButtons();
-}
-
-HistoryDialog::~HistoryDialog()
-{
-    delete ui;
 }
 
 StoredInspection HistoryDialog::chosen() const
@@ -105,7 +126,7 @@ void HistoryDialog::on_pushButtonDelete_clicked()
             tr("Apagar a inspeção de %1? Ela não poderá ser recuperada.").arg(when),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
-    if (!InspectionStore::remove(inspection.id)) {
+    if (InspectionStore::remove(inspection.id) != InspectionStore::Done) {
         QMessageBox::warning(this, windowTitle(), tr("Não foi possível apagar a inspeção."));
         return;
     }

@@ -25,6 +25,9 @@ public:
     // The inspection to open once the dialog is accepted.
     StoredInspection chosen() const;
     QVector<qint64> deletedIds() const { return deleted; }
+    // Shows `text` in place of the list (zetu.db busy) until setInspections fills it.
+    void showBusy(const QString &text);
+    void setInspections(const QVector<StoredInspection> &inspections);
 
 private slots:
     void on_pushButtonOpen_clicked();
@@ -33,7 +36,10 @@ private slots:
     void updateButtons();
 
 private:
+    void fill();
+
     Ui::HistoryDialog *ui;
+    QString emptyText;
     QVector<StoredInspection> inspections; // in the order of the rows
     QVector<qint64> deleted;
     int chosenRow = -1;

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 // One inspection of a scanner as kept in table `inspection` of zetu.db.
 //
@@ -28,6 +29,12 @@ struct StoredInspection
     QString pdfPath; // the report's file once saved
     QJsonObject values;
     bool unreadable = false; // the stored values were not a JSON object and are lost
+    // The scanner's record (Institution, Place, ID, Model, Manufacturer) as it was when
+    // the inspection was made: the inspection belongs to the row of `equipmentKey` only
+    // while that row still holds this record, so a later scanner that reuses a deleted
+    // scanner's key never reaches it. Empty for rows written before it was kept.
+    QStringList scanner;
+    qint64 revision = 0; // counts the writes of the row; a write expects the one it read
 };
 
 #endif // STOREDINSPECTION_H

@@ -1,9 +1,23 @@
 #include "registry/database.h"
 
+#include "core/logging.h"
+#include "registry/storeerror.h"
+
 #include <QFile>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
+
+namespace {
+
+DataBase::State failure(const QSqlError &error, const char *what)
+{
+    qCWarning(zetuStore) << what << error.text();
+    return isPassingStoreError(error) ? DataBase::Busy : DataBase::Unusable;
+}
+
+} // namespace
 
 DataBase::DataBase() = default;
 
@@ -13,20 +27,16 @@ void DataBase::openDataBase(const QString &fileName)
 {
     db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(fileName);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!QFile::exists(fileName)) {
         createTable();
+        registry = db.isOpen() ? Ready : Unusable;
         return;
     }
+    // The registry table is looked up (and made, in a file that lacks it) when the list
+    // is first read: prepareRegistry.
     if (!db.open())
-        return;
-    // A file without the registry table (an empty file, say) gets it; a file that
-    // is not an SQLite database fails the lookup and is left as it is.
-    QSqlQuery lookup(db);
-    lookup.prepare(
-        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?"));
-    lookup.addBindValue(QStringLiteral("usequip"));
-    if (lookup.exec() && !lookup.next())
-        createTable();
+        registry = failure(db.lastError(), "cannot open zetu.db:");
 }
 
 void DataBase::createTable()
@@ -38,8 +48,27 @@ void DataBase::createTable()
         QStringLiteral("ID_key INTEGER primary key"), QStringLiteral("Institution VARCHAR(80)"),
         QStringLiteral("Place VARCHAR(80)"),          QStringLiteral("ID VARCHAR(80)"),
         QStringLiteral("Model VARCHAR(40)"),          QStringLiteral("Manufacturer VARCHAR(80)")};
-    query.exec(QStringLiteral("CREATE TABLE usequip (") + columns.join(QStringLiteral(", ")) +
-               QStringLiteral(")"));
+    if (!query.exec(QStringLiteral("CREATE TABLE usequip (") + columns.join(QStringLiteral(", ")) +
+                    QStringLiteral(")")))
+        qCWarning(zetuStore) << "cannot create table usequip:" << query.lastError().text();
+}
+
+// A file without the registry table (an empty file, say) gets it; a file that is
+// not an SQLite database fails the lookup and is left as it is.
+DataBase::State DataBase::prepareRegistry()
+{
+    if (registry == Ready || !db.isOpen())
+        return registry == Ready ? Ready : Unusable;
+    QSqlQuery lookup(db);
+    if (!lookup.exec(QStringLiteral(
+            "SELECT name FROM sqlite_master WHERE type = 'table' AND name = 'usequip'")))
+        return registry = failure(lookup.lastError(), "cannot read zetu.db:");
+    if (!lookup.next()) {
+        createTable();
+        if (query.lastError().isValid())
+            return registry = failure(query.lastError(), "cannot create table usequip:");
+    }
+    return registry = Ready;
 }
 
 void DataBase::closeDataBase()
@@ -47,29 +76,15 @@ void DataBase::closeDataBase()
     db.close();
 }
 
-bool DataBase::createInspectionTable()
+DataBase::State DataBase::writability()
 {
     if (!db.isOpen())
-        return false;
-    QSqlQuery create(db);
-    const QStringList columns = {
-        QStringLiteral("ID_key INTEGER primary key"), QStringLiteral("Equipment INTEGER"),
-        QStringLiteral("Started VARCHAR(30)"),        QStringLiteral("Changed VARCHAR(30)"),
-        QStringLiteral("Technician VARCHAR(80)"),     QStringLiteral("State INTEGER"),
-        QStringLiteral("Report VARCHAR(260)"),        QStringLiteral("Inputs TEXT")};
-    return create.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS inspection (") +
-                       columns.join(QStringLiteral(", ")) + QStringLiteral(")")) &&
-           create.exec(QStringLiteral(
-               "CREATE INDEX IF NOT EXISTS inspection_equipment ON inspection (Equipment)"));
-}
-
-bool DataBase::isWritable()
-{
-    if (!db.isOpen())
-        return false;
+        return Unusable;
+    if (registry == Busy) // locked since the start: another program is writing it
+        return Busy;
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return false;
+        return failure(probe.lastError(), "zetu.db cannot be written now:");
     probe.exec(QStringLiteral("ROLLBACK"));
-    return true;
+    return Ready;
 }

@@ -5,26 +5,32 @@
 #include <QSqlQuery>
 
 // Owns the program's one database connection, Qt's default connection, on the
-// SQLite file of the equipment registry.
+// SQLite file of the equipment registry. A statement waits at most `busyTimeoutMs`
+// for a lock that another program or copy holds, so the window never waits long.
 class DataBase
 {
 public:
+    enum State { Ready, Busy, Unusable };
+    static const int busyTimeoutMs = 200;
+
     DataBase();
     virtual ~DataBase();
 
     void openDataBase(const QString &fileName);
     void createTable();
-    // Creates table `inspection` (the stored inspections) and its index on the
-    // scanner's key when they are missing; false when the file cannot take them.
-    bool createInspectionTable();
-    // Whether the open file can be written: a write transaction is begun and
-    // rolled back, so nothing is changed.
-    bool isWritable();
+    // Makes sure table `usequip` is there, creating it in a file that lacks it; Busy
+    // while the file is locked (try again later).
+    State prepareRegistry();
+    // Whether the open file can be written: a write transaction is begun and rolled
+    // back, so nothing is changed. A file locked by another writer is Busy, which is
+    // writable as soon as the lock ends.
+    State writability();
     void closeDataBase();
 
 private:
     QSqlDatabase db;
     QSqlQuery query;
+    State registry = Busy; // table `usequip` as last looked at
 };
 
 #endif // DATABASE_H

@@ -633,6 +633,42 @@ explicando a inomogeneidade</source>
         <translation>The image &quot;%1&quot; has %2 × %3 pixels and would need %4 MB of memory to be opened; the limit is %5 MB.</translation>
     </message>
     <message>
+        <source>O arquivo zetu.db está ocupado por outro programa. A lista aparece assim que ele for liberado.</source>
+        <translation>The file zetu.db is busy in another program. The list appears as soon as it is released.</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja remover o registro? Ele tem inspeções guardadas (%1), que também serão apagadas.</source>
+        <translation>Do you really want to remove this record? It has stored inspections (%1), which will be deleted as well.</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db tem uma tabela &quot;inspection&quot; que não foi criada por esta versão do programa; ela foi deixada como está. O assistente funciona normalmente, mas nenhuma inspeção será guardada: os valores se perdem ao fechar o programa.</source>
+        <translation>The file zetu.db has a table &quot;inspection&quot; that was not made by this version of the program; it has been left as it is. The wizard works normally, but no inspection will be kept: the values are lost when the program is closed.</translation>
+    </message>
+    <message>
+        <source>Inspeção recuperada</source>
+        <translation>Inspection recovered</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db estava ocupado quando o programa foi fechado. Os valores da inspeção ficaram em %1 e agora foram gravados em zetu.db.</source>
+        <translation>The file zetu.db was busy when the program was closed. The inspection&apos;s values were kept in %1 and have now been written to zetu.db.</translation>
+    </message>
+    <message>
+        <source>Inspeção alterada em outra cópia</source>
+        <translation>Inspection changed in another copy</translation>
+    </message>
+    <message>
+        <source>Outra cópia do programa alterou esta inspeção em zetu.db. Para que nada se perca, os valores deste assistente foram guardados como um rascunho separado.</source>
+        <translation>Another copy of the program has changed this inspection in zetu.db. So that nothing is lost, this wizard&apos;s values have been kept as a separate draft.</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db está ocupado por outro programa. Tente de novo em instantes.</source>
+        <translation>The file zetu.db is busy in another program. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db está ocupado por outro programa. As inspeções aparecem assim que ele for liberado.</source>
+        <translation>The file zetu.db is busy in another program. The inspections appear as soon as it is released.</translation>
+    </message>
+    <message>
         <source>fotografia é uma pasta: %1</source>
         <translation>photograph is a folder: %1</translation>
     </message>

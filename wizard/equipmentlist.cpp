@@ -1,28 +1,51 @@
+#include "history/inspectionstore.h"
 #include "registry/insertequip.h"
+#include "registry/storeerror.h"
 #include "ui_mainwindow.h"
 #include "wizard/elidedtooltipdelegate.h"
 #include "wizard/mainwindow.h"
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
+#include <QSqlError>
+#include <QSqlRecord>
 #include <QSqlTableModel>
+
+namespace {
+
+// Reads every row at once. A model that reads on demand keeps its read statement, and
+// with it a lock on zetu.db, open while rows are left unread, and no other copy of
+// the program could write meanwhile.
+class EquipmentModel : public QSqlTableModel
+{
+public:
+    using QSqlTableModel::QSqlTableModel;
+    bool select() override
+    {
+        if (!QSqlTableModel::select())
+            return false;
+        while (canFetchMore())
+            fetchMore();
+        return true;
+    }
+};
+
+} // namespace
 
 void MainWindow::setUpEquipmentModel()
 {
-    model = new QSqlTableModel(this);
-    model->setTable(QStringLiteral("usequip"));
+    model = new EquipmentModel(this);
     model->setEditStrategy(QSqlTableModel::OnFieldChange);
-    model->select();
-    model->setHeaderData(1, Qt::Horizontal, tr("Instituição"));
-    model->setHeaderData(2, Qt::Horizontal, tr("Local"));
-    model->setHeaderData(3, Qt::Horizontal, tr("ID"));
-    model->setHeaderData(4, Qt::Horizontal, tr("Modelo"));
-    model->setHeaderData(5, Qt::Horizontal, tr("Fabricante"));
     ui->tableView->setModel(model);
-    ui->tableView->setCurrentIndex(model->index(0, 0));
     ui->tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ui->tableView->hideColumn(0);
+    listBusy = new QLabel(tr("O arquivo zetu.db está ocupado por outro programa. A lista "
+                             "aparece assim que ele for liberado."),
+                          ui->tableView->viewport());
+    listBusy->setAlignment(Qt::AlignCenter);
+    listBusy->setWordWrap(true);
+    refreshEquipmentList();
 
     // Columns take the width of their contents as far as the list's width allows;
     // what still does not fit is elided and shown whole in a tool tip.
@@ -34,6 +57,40 @@ void MainWindow::setUpEquipmentModel()
     connect(model, &QAbstractItemModel::layoutChanged, this, fit);
     connect(model, &QAbstractItemModel::rowsInserted, this, fit);
     connect(model, &QAbstractItemModel::dataChanged, this, fit);
+}
+
+// Reads the registry; while zetu.db is busy the list says so instead. A table whose
+// columns could not be read yet is looked up again first.
+bool MainWindow::refreshEquipmentList()
+{
+    const DataBase::State registry = dataBase.prepareRegistry();
+    if (registry == DataBase::Ready && model->record().isEmpty()) {
+        model->setTable(QStringLiteral("usequip"));
+        model->setHeaderData(1, Qt::Horizontal, tr("Instituição"));
+        model->setHeaderData(2, Qt::Horizontal, tr("Local"));
+        model->setHeaderData(3, Qt::Horizontal, tr("ID"));
+        model->setHeaderData(4, Qt::Horizontal, tr("Modelo"));
+        model->setHeaderData(5, Qt::Horizontal, tr("Fabricante"));
+    }
+    const bool read = registry == DataBase::Ready && model->select();
+    listPending = !read && registry != DataBase::Unusable &&
+                  (registry == DataBase::Busy || model->record().isEmpty() ||
+                   isPassingStoreError(model->lastError()));
+    listBusy->setVisible(listPending);
+    if (read) {
+        ui->tableView->setCurrentIndex(model->index(0, 0));
+        ui->tableView->hideColumn(0);
+    }
+    return !listPending;
+}
+
+// The record (Institution, Place, ID, Model, Manufacturer) shown on a row of the list.
+QStringList MainWindow::equipmentRecordAt(int row) const
+{
+    QStringList record;
+    for (int column = 1; column <= 5; ++column)
+        record << model->data(model->index(row, column)).toString();
+    return record;
 }
 
 // Columns narrower than an equal share of the width keep their contents' width; the
@@ -96,13 +153,25 @@ void MainWindow::showEquipmentRows(const QSet<qlonglong> &hiddenKeys)
     }
 }
 
+// An edited record is carried over to the scanner's stored inspections, which would
+// otherwise no longer know it as theirs.
 void MainWindow::runEquipmentDialog(InsertEquip::Mode mode)
 {
     model->setEditStrategy(QSqlTableModel::OnManualSubmit);
     const QSet<qlonglong> hiddenKeys = hiddenEquipmentKeys();
+    const int row = ui->tableView->currentIndex().row();
+    const QVariant key = model->data(model->index(row, 0));
+    const QStringList before = equipmentRecordAt(row);
     InsertEquip dialog(this, ui->tableView, model, mode);
     dialog.exec();
     showEquipmentRows(hiddenKeys);
+    const QStringList after = InspectionStore::equipmentRecord(key.toInt());
+    if (mode != 1 || key.isNull() || after.isEmpty() || after == before)
+        return;
+    if (storeReady)
+        InspectionStore::renameEquipment(key.toInt(), before, after);
+    if (inspection.equipmentKey == key.toInt() && inspection.scanner == before)
+        inspection.scanner = after;
 }
 
 void MainWindow::on_pushButtonNewRecord_clicked()
@@ -119,6 +188,8 @@ void MainWindow::on_pushButtonEdit_clicked()
     runEquipmentDialog(InsertEquip::EditRecord);
 }
 
+// A scanner with stored inspections is removed with them, in one transaction, after
+// a question that says how many.
 void MainWindow::on_pushButtonDeleteRecord_clicked()
 {
     QMessageBox box(this);
@@ -127,11 +198,28 @@ void MainWindow::on_pushButtonDeleteRecord_clicked()
     box.setDefaultButton(QMessageBox::Cancel);
     if (!ui->tableView->currentIndex().isValid())
         return;
+    const int row = ui->tableView->selectionModel()->currentIndex().row();
+    const int key = model->data(model->index(row, 0)).toInt();
+    InspectionStore::Outcome outcome = InspectionStore::Done;
+    const int kept = storeReady ? InspectionStore::forEquipment(key, &outcome).size() : 0;
+    if (outcome == InspectionStore::Busy)
+        return tellStoreBusy();
+    if (kept > 0)
+        box.setText(tr("Tem certeza que deseja remover o registro? Ele tem inspeções guardadas "
+                       "(%1), que também serão apagadas.")
+                        .arg(kept));
     if (box.exec() != QMessageBox::Ok)
         return;
     const QSet<qlonglong> hiddenKeys = hiddenEquipmentKeys();
-    model->removeRow(ui->tableView->selectionModel()->currentIndex().row());
-    model->submitAll();
+    if (kept == 0) {
+        model->removeRow(row);
+        model->submitAll();
+    } else if ((outcome = InspectionStore::removeEquipment(key)) == InspectionStore::Busy) {
+        tellStoreBusy();
+    } else if (outcome == InspectionStore::Done && inspection.equipmentKey == key) {
+        inspection = StoredInspection(); // the wizard's inspection went with its scanner
+        changedSinceReport = true;
+    }
     model->select();
     showEquipmentRows(hiddenKeys);
 }

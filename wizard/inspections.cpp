@@ -1,7 +1,9 @@
 // The inspection in the wizard kept in zetu.db: a draft from the moment a scanner is
 // chosen, written at every step change, on close and at most every 30 s while values
 // change; marked reported when its PDF is saved; the history and trend of the
-// selected scanner on step 1.
+// selected scanner on step 1. What zetu.db refuses while another program or copy
+// holds it is tried again every few seconds; values still unwritten at close are
+// kept in a file beside it that the next start writes.
 
 #include "history/historydialog.h"
 #include "history/inputvalues.h"
@@ -14,6 +16,7 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QSqlTableModel>
 #include <QWindow>
 
@@ -23,6 +26,11 @@ namespace {
 const QStringList notKept = {QStringLiteral("comboBox"), QStringLiteral("comboBoxImage")};
 
 const int draftInterval = 30000;
+const int retryInterval = 1500;
+// well within InspectionStore::staleClaimSeconds, after which another copy may take it
+const int claimInterval = 60000;
+
+const QString recoveryFile = QStringLiteral("zetu.db.recovery");
 
 // The longest wait for the window to reach the screen before the start's questions.
 const int exposeWait = 1000;
@@ -33,11 +41,18 @@ const QString uniformityKey = QStringLiteral("uniformity");
 
 void MainWindow::setUpInspections()
 {
-    storeUsable = dataBase.isWritable();
+    owner = InspectionStore::ownToken();
+    storeUsable = dataBase.writability() != DataBase::Unusable;
     startValues = InputValues::collect(this, notKept);
     draftTimer.setSingleShot(true);
     draftTimer.setInterval(draftInterval);
     connect(&draftTimer, &QTimer::timeout, this, &MainWindow::keepInspection);
+    retryTimer.setSingleShot(true);
+    retryTimer.setInterval(retryInterval);
+    connect(&retryTimer, &QTimer::timeout, this, &MainWindow::retryStore);
+    claimTimer.setInterval(claimInterval);
+    connect(&claimTimer, &QTimer::timeout, this, &MainWindow::renewClaim);
+    claimTimer.start();
     InputValues::watch(
         this, this, [this] { inputChanged(); }, notKept);
     connect(&report, &ReportForm::reportSaved, this, &MainWindow::reportSaved);
@@ -65,24 +80,123 @@ void MainWindow::resumeOnce()
 void MainWindow::resumeAtStart()
 {
     if (!storeUsable) {
-        storeFailed();
+        storeFailed(tr("O arquivo zetu.db não pode ser gravado. O assistente funciona "
+                       "normalmente, mas nenhuma inspeção será guardada: os valores se "
+                       "perdem ao fechar o programa."));
         return;
     }
-    StoredInspection draft;
-    if (!InspectionStore::latestDraft(&draft))
+    if (listPending) // just found busy while the window was built
+        return storeBusyLater();
+    retryStore();
+}
+
+// Does in order what zetu.db has not taken yet: read the list, make the table of
+// inspections ready, write the values kept at the last close, ask about the latest
+// draft, write the wizard's values. Stops at the first refusal of a busy file and
+// goes on a moment later, so that no attempt holds the window for long.
+void MainWindow::retryStore()
+{
+    if (retrying) { // a question of an earlier round is still open
+        storeBusyLater();
         return;
-    const QString question = tr("Continuar a inspeção não concluída de %1 de %2?")
-                                 .arg(InspectionStore::equipmentId(draft.equipmentKey),
-                                      draft.changed.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
+    }
+    if (closing)
+        return;
+    QScopedValueRollback<bool> guard(retrying, true);
+    if (listPending && !refreshEquipmentList())
+        return storeBusyLater();
+    if (!storeUsable)
+        return;
+    if (!prepareStore())
+        return storeBusyLater();
+    if (!importRecovery() || (resumePending && !offerDraft()))
+        return storeBusyLater();
+    if (writePending)
+        keepInspection();
+}
+
+// Makes table `inspection` ready, once; a table of that name that this version did
+// not make switches keeping inspections off, with a notice.
+bool MainWindow::prepareStore()
+{
+    if (storeReady || !storeUsable)
+        return storeReady;
+    const InspectionStore::Outcome outcome = InspectionStore::prepare(&storeForeign);
+    if (storeForeign)
+        storeFailed(tr("O arquivo zetu.db tem uma tabela \"inspection\" que não foi criada por "
+                       "esta versão do programa; ela foi deixada como está. O assistente "
+                       "funciona normalmente, mas nenhuma inspeção será guardada: os valores se "
+                       "perdem ao fechar o programa."));
+    return storeReady = outcome == InspectionStore::Done;
+}
+
+void MainWindow::storeBusyLater()
+{
+    if (storeUsable && !retryTimer.isActive())
+        retryTimer.start();
+}
+
+// Writes what a close could not write; false while zetu.db refuses it.
+bool MainWindow::importRecovery()
+{
+    const QVector<StoredInspection> kept = InspectionStore::readRecovery(recoveryFile);
+    int written = 0;
+    for (StoredInspection one : kept) {
+        if (InspectionStore::save(one) != InspectionStore::Done)
+            break;
+        ++written;
+    }
+    if (written > 0 && InspectionStore::replaceRecovery(recoveryFile, kept.mid(written)))
+        QMessageBox::information(
+            this, tr("Inspeção recuperada"),
+            tr("O arquivo zetu.db estava ocupado quando o programa foi fechado. Os valores da "
+               "inspeção ficaram em %1 e agora foram gravados em zetu.db.")
+                .arg(recoveryFile));
+    return written == kept.size();
+}
+
+// Offers the latest draft that no running copy has open, unless the wizard has been
+// used meanwhile; false while zetu.db cannot be read.
+bool MainWindow::offerDraft()
+{
+    InspectionStore::Outcome outcome;
+    StoredInspection draft;
+    const bool found = InspectionStore::latestDraft(&draft, &outcome);
+    if (outcome != InspectionStore::Done)
+        return false;
+    resumePending = false;
+    if (!found || inspection.id >= 0 || changedSinceReport || ui->stackedWidget->currentIndex() > 0)
+        return true;
+    // named as it was when it was kept: its scanner may have gone since
+    const QString scanner = draft.scanner.isEmpty()
+                                ? InspectionStore::equipmentId(draft.equipmentKey)
+                                : draft.scanner.at(2);
+    const QString question =
+        tr("Continuar a inspeção não concluída de %1 de %2?")
+            .arg(scanner, draft.changed.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
     if (QMessageBox::question(this, tr("Inspeção não concluída"), question,
                               QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::Yes) == QMessageBox::Yes)
         loadInspection(draft);
+    return true;
 }
 
+void MainWindow::renewClaim()
+{
+    if (storeReady && inspection.id >= 0 && !closing)
+        InspectionStore::claim(inspection.id, owner);
+}
+
+// A close while zetu.db is still busy keeps the values beside it for the next start.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    closing = true;
+    retryTimer.stop();
+    claimTimer.stop();
     keepInspection();
+    if (writePending && storeUsable)
+        InspectionStore::keepForRecovery(recoveryFile, inspection);
+    writePending = false;
     QMainWindow::closeEvent(event);
 }
 
@@ -105,7 +219,10 @@ void MainWindow::reportSaved(const QString &fileName)
 
 // Writes the wizard's values as the current inspection; nothing before a scanner has
 // been chosen and step 1 left. A scanner chosen anew moves a draft to it and starts
-// a new inspection after a reported one.
+// a new inspection after a reported one. Values of the stored inspection that this
+// version does not know (written by a later one) are kept. A write refused is tried
+// again a moment later; one that meets a change by another copy is kept as a draft
+// of its own, which is said once.
 void MainWindow::keepInspection()
 {
     draftTimer.stop();
@@ -113,12 +230,13 @@ void MainWindow::keepInspection()
         return;
     const int key = selectedEquipmentKey();
     const int step = ui->stackedWidget->currentIndex();
-    if (inspection.id < 0 && (key < 0 || step == 0))
+    if (inspection.id < 0 && !writePending && (key < 0 || step == 0))
         return;
     if (key >= 0 && key != inspection.equipmentKey) {
         if (inspection.state == StoredInspection::Reported)
             inspection = StoredInspection();
         inspection.equipmentKey = key;
+        inspection.scanner = equipmentRecordAt(ui->tableView->currentIndex().row());
     }
     const QDateTime now = QDateTime::currentDateTime();
     if (!inspection.started.isValid())
@@ -127,7 +245,9 @@ void MainWindow::keepInspection()
     if (changedSinceReport)
         inspection.state = StoredInspection::Draft;
     inspection.technician = ui->lineTecResp->text();
-    inspection.values = InputValues::collect(this, notKept);
+    const QJsonObject collected = InputValues::collect(this, notKept);
+    for (auto value = collected.begin(); value != collected.end(); ++value)
+        inspection.values.insert(value.key(), value.value());
     QJsonObject photos;
     for (auto path = partImagePaths.constBegin(); path != partImagePaths.constEnd(); ++path)
         photos.insert(QString::number(path.key()), path.value());
@@ -136,24 +256,38 @@ void MainWindow::keepInspection()
     inspection.values.insert(QStringLiteral("photos"), photos);
     inspection.values.insert(QStringLiteral("step"), step);
 
-    if (!inspectionTableReady)
-        inspectionTableReady = dataBase.createInspectionTable();
-    if (!inspectionTableReady || !InspectionStore::save(inspection))
-        storeFailed();
+    bool copied = false;
+    writePending = !prepareStore() || InspectionStore::save(inspection, closing ? QString() : owner,
+                                                            &copied) != InspectionStore::Done;
+    if (writePending)
+        return storeBusyLater();
+    if (copied && !copyNoticeShown) {
+        copyNoticeShown = true;
+        QMessageBox::information(this, tr("Inspeção alterada em outra cópia"),
+                                 tr("Outra cópia do programa alterou esta inspeção em zetu.db. "
+                                    "Para que nada se perca, os valores deste assistente foram "
+                                    "guardados como um rascunho separado."));
+    }
 }
 
 // Says once per run that nothing will be kept, and stops trying.
-void MainWindow::storeFailed()
+void MainWindow::storeFailed(const QString &notice)
 {
     storeUsable = false;
     draftTimer.stop();
+    retryTimer.stop();
     if (storeNoticeShown)
         return;
     storeNoticeShown = true;
-    QMessageBox::warning(this, tr("Inspeções não serão guardadas"),
-                         tr("O arquivo zetu.db não pode ser gravado. O assistente funciona "
-                            "normalmente, mas nenhuma inspeção será guardada: os valores se "
-                            "perdem ao fechar o programa."));
+    storeNotice = notice;
+    QMessageBox::warning(this, tr("Inspeções não serão guardadas"), notice);
+}
+
+void MainWindow::tellStoreBusy()
+{
+    QMessageBox::information(this, windowTitle(),
+                             tr("O arquivo zetu.db está ocupado por outro programa. Tente de "
+                                "novo em instantes."));
 }
 
 // Puts a stored inspection into the wizard: the inputs (those it lacks at their start
@@ -191,8 +325,14 @@ void MainWindow::loadInspection(const StoredInspection &stored)
     refused.removeDuplicates();
     problems << refused;
 
-    selectEquipment(stored.equipmentKey);
+    if (!selectEquipment(stored.equipmentKey)) // its scanner has gone: none is chosen
+        ui->tableView->selectionModel()->clear();
     inspection = stored;
+    // A row that could not be read is left as it is; the wizard's values become a new one.
+    if (stored.unreadable)
+        inspection.id = -1;
+    else if (inspection.id >= 0 && storeReady)
+        InspectionStore::claim(inspection.id, owner);
     inspection.unreadable = false;
     changedSinceReport = stored.state == StoredInspection::Draft;
     // No step is reached past one whose checks fail: the inspection goes on at the
@@ -223,8 +363,6 @@ int MainWindow::selectedEquipmentKey() const
 
 bool MainWindow::selectEquipment(int equipmentKey)
 {
-    while (model->canFetchMore())
-        model->fetchMore();
     for (int row = 0; row < model->rowCount(); ++row) {
         if (model->data(model->index(row, 0)).toInt() == equipmentKey) {
             ui->tableView->setCurrentIndex(model->index(row, 1));
@@ -241,10 +379,29 @@ void MainWindow::showHistory()
         QMessageBox::information(this, windowTitle(), tr("Selecione um equipamento"));
         return;
     }
+    if (storeForeign) {
+        QMessageBox::information(this, windowTitle(), storeNotice);
+        return;
+    }
     if (draftTimer.isActive()) // values changed since the last write
         keepInspection();
-    HistoryDialog dialog(InspectionStore::forEquipment(key), InspectionStore::equipmentId(key),
-                         this);
+    InspectionStore::Outcome outcome;
+    HistoryDialog dialog(InspectionStore::forEquipment(key, &outcome),
+                         equipmentRecordAt(ui->tableView->currentIndex().row()).value(2), this);
+    // While zetu.db is busy the dialog says so, and fills in once it can be read.
+    QTimer refill;
+    if (outcome == InspectionStore::Busy) {
+        dialog.showBusy(tr("O arquivo zetu.db está ocupado por outro programa. As inspeções "
+                           "aparecem assim que ele for liberado."));
+        connect(&refill, &QTimer::timeout, &dialog, [&] {
+            const QVector<StoredInspection> read = InspectionStore::forEquipment(key, &outcome);
+            if (outcome != InspectionStore::Done)
+                return;
+            refill.stop();
+            dialog.setInspections(read);
+        });
+        refill.start(retryInterval);
+    }
     const bool opened = dialog.exec() == QDialog::Accepted;
     // The inspection in the wizard, deleted from the history, is kept anew from its
     // next change on.
@@ -273,8 +430,17 @@ void MainWindow::showTrend()
         QMessageBox::information(this, windowTitle(), tr("Selecione um equipamento"));
         return;
     }
+    if (storeForeign) {
+        QMessageBox::information(this, windowTitle(), storeNotice);
+        return;
+    }
     if (draftTimer.isActive())
         keepInspection();
-    TrendDialog dialog(InspectionStore::forEquipment(key), InspectionStore::equipmentId(key), this);
+    InspectionStore::Outcome outcome;
+    const QVector<StoredInspection> inspections = InspectionStore::forEquipment(key, &outcome);
+    if (outcome == InspectionStore::Busy)
+        return tellStoreBusy();
+    TrendDialog dialog(inspections, equipmentRecordAt(ui->tableView->currentIndex().row()).value(2),
+                       this);
     dialog.exec();
 }

@@ -161,9 +161,10 @@ bool MainWindow::enterMovesOn(QObject *watched, QEvent *event)
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize) {
-        if (watched == ui->tableView->viewport())
+        if (watched == ui->tableView->viewport()) {
             fitEquipmentColumns();
-        else if (watched == ui->labelEquipPartImg || watched == ui->labelUniformImg)
+            listBusy->resize(ui->tableView->viewport()->size());
+        } else if (watched == ui->labelEquipPartImg || watched == ui->labelUniformImg)
             showPhotographs();
     } else if (event->type() == QEvent::Expose && watched == windowHandle() &&
                windowHandle()->isExposed()) {

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 class QDoubleSpinBox;
+class QLabel;
 class QPixmap;
 class QSqlTableModel;
 
@@ -91,6 +92,8 @@ private slots:
     void keepInspection();
     void inputChanged();
     void reportSaved(const QString &fileName);
+    void retryStore();
+    void renewClaim();
 
 private:
     void showStep(int index);
@@ -107,6 +110,9 @@ private:
     QSet<qlonglong> hiddenEquipmentKeys() const;
     void showEquipmentRows(const QSet<qlonglong> &hiddenKeys);
     void runEquipmentDialog(InsertEquip::Mode mode);
+    // Re-reads the list; false, with the list saying so, while zetu.db is busy.
+    bool refreshEquipmentList();
+    QStringList equipmentRecordAt(int row) const;
 
     // images
     void loadPartImage(int partIndex);
@@ -121,7 +127,12 @@ private:
     void setUpInspections();
     void resumeOnce();
     void loadInspection(const StoredInspection &inspection);
-    void storeFailed();
+    void storeFailed(const QString &notice);
+    bool prepareStore();
+    bool offerDraft();
+    bool importRecovery();
+    void storeBusyLater();
+    void tellStoreBusy();
     int selectedEquipmentKey() const;
     bool selectEquipment(int equipmentKey);
 
@@ -155,14 +166,26 @@ private:
 
     // the inspection being kept in zetu.db (id -1 until it is first written)
     StoredInspection inspection;
-    QJsonObject startValues; // the inputs as the form starts, for loading an inspection
-    bool storeUsable = false;
-    bool inspectionTableReady = false;
+    QJsonObject startValues;   // the inputs as the form starts, for loading an inspection
+    QString owner;             // this copy's claim on the inspection it has open
+    bool storeUsable = false;  // false: zetu.db cannot keep inspections, said once at start
+    bool storeForeign = false; // a table `inspection` this version did not make
+    bool storeReady = false;   // table `inspection` made ready
+    bool listPending = false;  // the list could not be read yet: zetu.db busy
+    bool resumePending = true; // the start's question about the latest draft not yet asked
+    bool writePending = false; // values not yet written: zetu.db busy or failing
+    bool retrying = false;
+    bool copyNoticeShown = false;
     bool storeNoticeShown = false;
+    QString storeNotice; // why nothing is kept, as said at start
     bool restoring = false;
+    bool closing = false;
     bool resumed = false;
     bool changedSinceReport = false;
-    QTimer draftTimer; // at most one draft write every 30 s while values change
+    QTimer draftTimer;          // at most one draft write every 30 s while values change
+    QTimer retryTimer;          // tries again what zetu.db refused while it was busy
+    QTimer claimTimer;          // renews the claim on the open inspection
+    QLabel *listBusy = nullptr; // over the list while it cannot be read
 };
 
 #endif // MAINWINDOW_H
