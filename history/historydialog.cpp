@@ -1,7 +1,7 @@
 #include "history/historydialog.h"
 #include "ui_historydialog.h"
 
-#include "history/failedresults.h"
+#include "core/judgement.h"
 #include "history/inspectionstore.h"
 
 #include <QHeaderView>
@@ -54,7 +54,7 @@ void HistoryDialog::fill()
             inspection.started.toString(QStringLiteral("dd/MM/yyyy HH:mm")), inspection.technician,
             inspection.state == StoredInspection::Reported ? tr("Relatório salvo") : tr("Rascunho"),
             inspection.unreadable ? QStringLiteral("?")
-                                  : QString::number(failedResults(inspection.values)),
+                                  : QString::number(failedCount(judge(inspection.values))),
             inspection.pdfPath};
         for (int column = 0; column < 5; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);

@@ -1,7 +1,7 @@
 #include "history/inspectionstore.h"
 
 #include "core/logging.h"
-#include "core/storeerror.h"
+#include "registry/storeerror.h"
 
 #include <QDir>
 #include <QFile>

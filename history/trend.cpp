@@ -1,5 +1,5 @@
 #include "history/trend.h"
-#include "report/evaluator.h"
+#include "core/judgement.h"
 
 #include <QJsonValue>
 
@@ -12,9 +12,6 @@ namespace {
 
 const double none = std::numeric_limits<double>::quiet_NaN();
 
-// The phantom's targets lie 10 mm apart; the distance inputs take 5 to 15 mm.
-constexpr double targetSpacing = 10.0;
-
 struct Range
 {
     double low;
@@ -22,31 +19,6 @@ struct Range
 };
 constexpr Range distanceRange{5.0, 15.0};
 constexpr Range frequencyRange{1.0, 20.0};
-
-// The report's checks, each as a plain function.
-using BandCheck = bool (*)(double frequency, int index);
-using MeanCheck = bool (*)(const QVector<double> &values, double *mean);
-
-bool deadZoneOk(double frequency, int index)
-{
-    return Evaluator().deadZoneOk(frequency, index);
-}
-bool axialResolutionOk(double frequency, int index)
-{
-    return Evaluator().axialResolutionOk(frequency, index);
-}
-bool lateralResolutionOk(double frequency, int index)
-{
-    return Evaluator().lateralResolutionOk(frequency, index);
-}
-bool verticalMeanOk(const QVector<double> &values, double *mean)
-{
-    return Evaluator().verticalMeanOk(values, mean);
-}
-bool horizontalMeanOk(const QVector<double> &values, double *mean)
-{
-    return Evaluator().horizontalMeanOk(values, mean);
-}
 
 // The choices of step 4: index 0 is "not measured"; the others stand for millimetres.
 double plainMillimetres(int index)
@@ -58,31 +30,30 @@ double axialMillimetres(int index)
     return index == 1 ? 0.5 : index - 1; // "<0.5mm", "1mm", "2mm", ...
 }
 
-struct Choice
+// How each judged result is charted; the inputs, rules and limits are the judgement's.
+struct Charted
 {
+    Rule rule;
     TrendResult result;
-    const char *keys[2]; // 0.5 dB, 0.7 dB
-    int count;
-    BandCheck check;
+    int choices; // items of a choice's combo box; 0 for a mean
     double (*millimetres)(int);
 };
-const Choice choices[] = {
-    {TrendResult::DeadZone,
-     {"comboBox2_05db_ZM", "comboBox2_07db_ZM"},
-     6,
-     deadZoneOk,
-     plainMillimetres},
-    {TrendResult::AxialResolution,
-     {"comboBox2_05db_RA", "comboBox2_07db_RA"},
-     7,
-     axialResolutionOk,
-     axialMillimetres},
-    {TrendResult::LateralResolution,
-     {"comboBox2_05db_RL", "comboBox2_07db_RL"},
-     6,
-     lateralResolutionOk,
-     plainMillimetres},
+const Charted charted[] = {
+    {Rule::DeadZone, TrendResult::DeadZone, 6, plainMillimetres},
+    {Rule::AxialResolution, TrendResult::AxialResolution, 7, axialMillimetres},
+    {Rule::LateralResolution, TrendResult::LateralResolution, 6, plainMillimetres},
+    {Rule::VerticalMean, TrendResult::VerticalMean, 0, nullptr},
+    {Rule::HorizontalMean, TrendResult::HorizontalMean3cm, 0, nullptr},
 };
+
+const Charted *chartedOf(Rule rule)
+{
+    for (const Charted &chart : charted) {
+        if (chart.rule == rule)
+            return &chart;
+    }
+    return nullptr;
+}
 
 // Printed on the report without a mark.
 struct Plain
@@ -94,35 +65,6 @@ struct Plain
 const Plain plains[] = {
     {TrendResult::MaxPenetration, {"doubleSpinBox5_05_MPV", "doubleSpinBox5_07_MPV"}, {0, 200}},
     {TrendResult::FocalZone, {"doubleSpinBox5_05_ZF", "doubleSpinBox5_07_ZF"}, {0, 100}},
-};
-
-struct Mean
-{
-    TrendResult result;
-    QStringList keys[2];
-    MeanCheck check;
-};
-QStringList names(const QString &pattern, const QStringList &pairs)
-{
-    QStringList result;
-    for (const QString &pair : pairs)
-        result << pattern.arg(pair);
-    return result;
-}
-const QStringList horizontalPairs{"12", "23", "34"};
-const Mean means[] = {
-    {TrendResult::VerticalMean,
-     {names("doubleSpinBox5_05_%1", {"12", "30", "34", "45", "56", "67", "78", "89", "910"}),
-      names("doubleSpinBox5_07_%1", {"12", "23", "34", "45", "56", "67", "78", "89", "910"})},
-     verticalMeanOk},
-    {TrendResult::HorizontalMean3cm,
-     {names("doubleSpinBox6_3cm_05_%1", horizontalPairs),
-      names("doubleSpinBox6_3cm_07_%1", horizontalPairs)},
-     horizontalMeanOk},
-    {TrendResult::HorizontalMean9cm,
-     {names("doubleSpinBox6_9cm_05_%1", horizontalPairs),
-      names("doubleSpinBox6_9cm_07_%1", horizontalPairs)},
-     horizontalMeanOk},
 };
 
 // Reads the stored values and remembers whether one had the wrong type or range. A
@@ -169,32 +111,6 @@ private:
     const QJsonObject &values;
 };
 
-// The largest choice that passes at this frequency, in millimetres.
-double bandLimit(const Choice &choice, double frequency)
-{
-    double limit = none;
-    for (int index = 1; index < choice.count; ++index) {
-        if (choice.check(frequency, index))
-            limit = choice.millimetres(index);
-    }
-    return limit;
-}
-
-// Where a mean check turns from pass to fail between a passing and a failing mean,
-// asked of the check itself by bisection.
-double meanBound(MeanCheck check, double passing, double failing)
-{
-    auto passes = [check](double mean) { return check({mean}, nullptr); };
-    if (!passes(passing) || passes(failing))
-        return none;
-    for (;;) {
-        const double middle = passing + (failing - passing) / 2;
-        if (middle == passing || middle == failing)
-            return failing;
-        (passes(middle) ? passing : failing) = middle;
-    }
-}
-
 TrendSeries &seriesOf(TrendData &data, TrendResult result, int column)
 {
     return data.series[int(result) * 2 + column];
@@ -232,11 +148,6 @@ TrendData trendData(const QVector<StoredInspection> &inspections, bool includeDr
     });
     data.inspections = dated.size();
 
-    Range meanBounds[std::size(means)];
-    for (size_t i = 0; i < std::size(means); ++i) {
-        meanBounds[i] = {meanBound(means[i].check, targetSpacing, distanceRange.low),
-                         meanBound(means[i].check, targetSpacing, distanceRange.high)};
-    }
     for (const StoredInspection *inspection : dated) {
         Reader reader(inspection->values);
         const QJsonValue calendar = inspection->values.value(QStringLiteral("calendarWidget"));
@@ -253,46 +164,48 @@ TrendData trendData(const QVector<StoredInspection> &inspections, bool includeDr
 
         double frequency = 0;
         const bool knownFrequency =
-            reader.number(QStringLiteral("doubleSpinBox4Freq"), frequencyRange, &frequency);
-        for (const Choice &choice : choices) {
-            for (int column = 0; column < 2; ++column) {
+            reader.number(Judgement::frequencyInput, frequencyRange, &frequency);
+        for (const Result &judged : judge(inspection->values)) {
+            const JudgedResult &row = *judged.judged;
+            const Charted *chart = chartedOf(row.rule);
+            if (!chart)
+                continue;
+            const int column = int(row.attenuation);
+            TrendPoint point = base;
+            if (chart->choices > 0) {
                 int index = 0;
-                if (!reader.choice(choice.keys[column], choice.count, &index))
+                if (!reader.choice(row.inputs.first(), chart->choices, &index))
                     continue;
-                TrendPoint point = base;
-                point.value = choice.millimetres(index);
+                point.value = chart->millimetres(index);
                 if (knownFrequency) {
                     point.judged = true;
-                    point.passed = choice.check(frequency, index);
-                    point.upper = bandLimit(choice, frequency);
+                    point.passed = judged.verdict == Result::Pass;
+                    point.upper = chart->millimetres(int(judged.upper));
                 }
-                seriesOf(data, choice.result, column).points.append(point);
+            } else {
+                bool complete = true;
+                for (const QString &key : row.inputs) {
+                    double distance = 0;
+                    complete = reader.number(key, distanceRange, &distance) && complete;
+                }
+                if (!complete)
+                    continue;
+                point.judged = true;
+                point.passed = judged.verdict == Result::Pass;
+                point.value = judged.value;
+                point.lower = judged.lower;
+                point.upper = judged.upper;
             }
+            const TrendResult result = row.rule == Rule::HorizontalMean && row.set == 1
+                                           ? TrendResult::HorizontalMean9cm
+                                           : chart->result;
+            seriesOf(data, result, column).points.append(point);
         }
         for (const Plain &plain : plains) {
             for (int column = 0; column < 2; ++column) {
                 TrendPoint point = base;
                 if (reader.number(plain.keys[column], plain.range, &point.value))
                     seriesOf(data, plain.result, column).points.append(point);
-            }
-        }
-        for (size_t i = 0; i < std::size(means); ++i) {
-            const Mean &mean = means[i];
-            for (int column = 0; column < 2; ++column) {
-                QVector<double> distances;
-                for (const QString &key : mean.keys[column]) {
-                    double distance = 0;
-                    if (reader.number(key, distanceRange, &distance))
-                        distances.append(distance);
-                }
-                if (distances.size() != mean.keys[column].size())
-                    continue;
-                TrendPoint point = base;
-                point.judged = true;
-                point.passed = mean.check(distances, &point.value);
-                point.lower = meanBounds[i].low;
-                point.upper = meanBounds[i].high;
-                seriesOf(data, mean.result, column).points.append(point);
             }
         }
         if (reader.faulty)

@@ -1,7 +1,7 @@
 #include "registry/database.h"
 
 #include "core/logging.h"
-#include "core/storeerror.h"
+#include "registry/storeerror.h"
 
 #include <QFile>
 #include <QSqlError>

@@ -10,21 +10,22 @@
 #include <QSqlTableModel>
 #include <QTableView>
 
-InsertEquip::InsertEquip(QWidget *parent, QTableView *tableView, QSqlTableModel *model, int mode)
+InsertEquip::InsertEquip(QWidget *parent, QTableView *tableView, QSqlTableModel *model, Mode mode)
     : QDialog(parent)
     , ui(new Ui::InsertEquip)
     , model(model)
     , mapper(new QDataWidgetMapper(this))
     , tableView(tableView)
+    , mode(mode)
 {
     ui->setupUi(this);
 
     mapper->setModel(model);
-    mapper->addMapping(ui->lineEditInstit, 1);
-    mapper->addMapping(ui->lineEditLocal, 2);
-    mapper->addMapping(ui->lineEditID, 3);
-    mapper->addMapping(ui->lineEditModelo, 4);
-    mapper->addMapping(ui->lineEditFabricante, 5);
+    mapper->addMapping(ui->lineEditInstit, model->fieldIndex(QStringLiteral("Institution")));
+    mapper->addMapping(ui->lineEditLocal, model->fieldIndex(QStringLiteral("Place")));
+    mapper->addMapping(ui->lineEditID, model->fieldIndex(QStringLiteral("ID")));
+    mapper->addMapping(ui->lineEditModelo, model->fieldIndex(QStringLiteral("Model")));
+    mapper->addMapping(ui->lineEditFabricante, model->fieldIndex(QStringLiteral("Manufacturer")));
 
     model->setEditStrategy(QSqlTableModel::OnManualSubmit);
 
@@ -44,14 +45,14 @@ InsertEquip::~InsertEquip()
     delete ui;
 }
 
-void InsertEquip::initMode(int mode)
+void InsertEquip::initMode(Mode mode)
 {
-    if (mode == 0) {
+    if (mode == NewRecord) {
         model->insertRow(model->rowCount());
         mapper->setCurrentIndex(model->rowCount() - 1);
         tableView->hideRow(tableView->model()->rowCount() - 1);
         ui->pushButtonAdd->setText(tr("Adicionar"));
-    } else if (mode == 1) {
+    } else {
         mapper->setCurrentIndex(tableView->currentIndex().row());
         ui->pushButtonAdd->setText(QStringLiteral("Ok"));
     }
@@ -59,21 +60,17 @@ void InsertEquip::initMode(int mode)
 
 void InsertEquip::on_pushButtonAdd_clicked()
 {
-    const QString text = ui->pushButtonAdd->text();
-    if (text == tr("Adicionar")) {
-        if (!checkFields() || !saveChanges())
-            return;
+    if (!checkFields() || !saveChanges())
+        return;
+    if (mode == NewRecord) {
         // The re-read table may hold rows that another copy of the program added, so
         // the list, not the dialog, shows its rows again, by record key.
         tableView->setCurrentIndex(model->index(model->rowCount() - 1, 0));
-        close();
-    } else if (text == tr("Ok")) {
-        if (!checkFields() || !saveChanges())
-            return;
+    } else {
         tableView->setCurrentIndex(QModelIndex());
         tableView->selectionModel()->clearSelection();
-        close();
     }
+    close();
 }
 
 bool InsertEquip::eventFilter(QObject *watched, QEvent *event)

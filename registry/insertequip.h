@@ -11,15 +11,17 @@ namespace Ui {
 class InsertEquip;
 }
 
-// The dialog in which a scanner's five fields are typed (mode 0) or corrected
-// (mode 1). It edits a row of the list's own model through a widget mapper and
+// The dialog in which a scanner's five fields are typed (NewRecord) or corrected
+// (EditRecord). It edits a row of the list's own model through a widget mapper and
 // writes it with one submitAll once the fields pass their checks.
 class InsertEquip : public QDialog
 {
     Q_OBJECT
 
 public:
-    InsertEquip(QWidget *parent, QTableView *tableView, QSqlTableModel *model, int mode);
+    enum Mode { NewRecord = 0, EditRecord = 1 };
+
+    InsertEquip(QWidget *parent, QTableView *tableView, QSqlTableModel *model, Mode mode);
     ~InsertEquip() override;
 
 protected:
@@ -30,7 +32,7 @@ private slots:
     void on_pushButtonCancel_clicked();
 
 private:
-    void initMode(int mode);
+    void initMode(Mode mode);
     bool checkFields();
     void discardChanges();
     bool saveChanges();
@@ -39,6 +41,7 @@ private:
     QSqlTableModel *model;
     QDataWidgetMapper *mapper;
     QTableView *tableView;
+    Mode mode;
 };
 
 #endif // INSERTEQUIP_H

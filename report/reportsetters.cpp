@@ -1,6 +1,7 @@
 // The setters through which the main window fills the report: texts, numbers, pass
 // and fail marks and photographs, each into the cells of its row.
 
+#include "core/evaluator.h"
 #include "report/reportform.h"
 #include "ui_reportform.h"
 
@@ -121,7 +122,8 @@ void ReportForm::setInspectionRating(int part, int rating)
     if (part < 0 || part > 5 || rating < 0 || rating >= ratingWords.size())
         return;
     // "Ótimo", "Bom" and "Regular" pass; unrated, "Ruim" and "Péssimo" fail.
-    setMark(rating >= 1 && rating <= 3, cells[part].mark, ratingWords.at(rating), cells[part].word);
+    setMark(Evaluator().ratingOk(rating), cells[part].mark, ratingWords.at(rating),
+            cells[part].word);
 }
 
 void ReportForm::setCableImage(const QPixmap &picture)

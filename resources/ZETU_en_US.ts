@@ -99,10 +99,6 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
-    </message>
-    <message>
         <source>Erro</source>
         <translation>Error</translation>
     </message>

@@ -1,7 +1,9 @@
 // The pass/fail rules of the report: frequency bands, distance means, mass aspect ratio
-// and mass areas, each right at and just beside its bounds.
+// and mass areas, each right at and just beside its bounds; then the judgement of a
+// whole inspection's stored values, as the report, the history and the trend use it.
 
-#include "report/evaluator.h"
+#include "core/evaluator.h"
+#include "core/judgement.h"
 
 #include <QtTest>
 
@@ -121,5 +123,119 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestEvaluator)
+namespace {
+
+// Values every result passes with: all depths measured.
+QJsonObject passingValues()
+{
+    QJsonObject values{{Judgement::frequencyInput, 3.5}};
+    for (const JudgedResult &judged : Judgement::results()) {
+        const bool mass = judged.rule == Rule::AspectRatio || judged.rule == Rule::Area;
+        for (const QString &name : judged.inputs)
+            values[name] = judged.rule <= Rule::LateralResolution ? 1 : 10.0;
+        if (mass) {
+            values[judged.depthCheckBox] = true;
+            values[judged.inputs[2]] = Evaluator::nominalArea(judged.depth + 1);
+        }
+    }
+    return values;
+}
+
+} // namespace
+
+class TestJudgement : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Changes to passing values, and which results then fail or go unjudged, by the
+    // index of their row in the table.
+    void judge_data()
+    {
+        QTest::addColumn<QJsonObject>("changes");
+        QTest::addColumn<QList<int>>("failed");
+        QTest::addColumn<QList<int>>("unjudged");
+        const QJsonObject none;
+        QTest::newRow("all pass") << none << QList<int>() << QList<int>();
+        QTest::newRow("rating 4") << QJsonObject{{"comboBox3Monitor", 4}} << QList<int>{3}
+                                  << QList<int>();
+        QTest::newRow("rating not whole")
+            << QJsonObject{{"comboBox3botoes", 1.5}} << QList<int>{4} << QList<int>();
+        QTest::newRow("dead zone 2mm at 7 MHz")
+            << QJsonObject{{"doubleSpinBox4Freq", 7.0}, {"comboBox2_07db_ZM", 2}} << QList<int>{7}
+            << QList<int>();
+        QTest::newRow("axial 2mm at 3.5 MHz")
+            << QJsonObject{{"comboBox2_05db_RA", 2}} << QList<int>() << QList<int>();
+        QTest::newRow("axial 2mm at 4 MHz")
+            << QJsonObject{{"doubleSpinBox4Freq", 4.0}, {"comboBox2_05db_RA", 2}} << QList<int>{8}
+            << QList<int>();
+        QTest::newRow("lateral unrated")
+            << QJsonObject{{"comboBox2_07db_RL", 0}} << QList<int>{11} << QList<int>();
+        QTest::newRow("vertical 0.5 pair 2-3")
+            << QJsonObject{{"doubleSpinBox5_05_30", 10.2}} << QList<int>{12} << QList<int>();
+        QTest::newRow("horizontal 9 cm 0.7")
+            << QJsonObject{{"doubleSpinBox6_9cm_07_34", 9.0}} << QList<int>{17} << QList<int>();
+        QTest::newRow("anechoic 0.5 dB 2 cm wide")
+            << QJsonObject{{"s5AL2", 12.0}} << QList<int>{18} << QList<int>();
+        QTest::newRow("hyperechoic 0.7 dB 8 cm area")
+            << QJsonObject{{"s7HAr8", 40.0}} << QList<int>{49} << QList<int>();
+        QTest::newRow("unmeasured depth is not judged")
+            << QJsonObject{{"checkBox8cm_4", false}, {"s7HAr8", 40.0}} << QList<int>()
+            << QList<int>{48, 49};
+        QTest::newRow("anechoic 0.7 dB 4 cm unmeasured")
+            << QJsonObject{{"checkBox4cm_1", false}} << QList<int>() << QList<int>{28, 29};
+    }
+    void judge()
+    {
+        QFETCH(QJsonObject, changes);
+        QFETCH(QList<int>, failed);
+        QFETCH(QList<int>, unjudged);
+        QJsonObject values = passingValues();
+        for (auto change = changes.begin(); change != changes.end(); ++change)
+            values[change.key()] = change.value();
+        const QVector<Result> results = ::judge(values);
+        QCOMPARE(results.size(), 50);
+        QList<int> gotFailed, gotUnjudged;
+        for (int row = 0; row < results.size(); ++row) {
+            QCOMPARE(results[row].judged, &Judgement::results()[row]);
+            if (results[row].verdict == Result::Fail)
+                gotFailed << row;
+            if (results[row].verdict == Result::NotJudged)
+                gotUnjudged << row;
+        }
+        QCOMPARE(gotFailed, failed);
+        QCOMPARE(gotUnjudged, unjudged);
+        QCOMPARE(failedCount(results), failed.size());
+    }
+
+    // Nothing stored: the ratings, choices and means fail as zeros; no depth is checked,
+    // so no mass target is judged. Every input is judged by one result only.
+    void emptyAndTable()
+    {
+        const QVector<Result> results = ::judge(QJsonObject());
+        QCOMPARE(failedCount(results), 18);
+        QSet<QString> inputs;
+        int count = 0;
+        for (const JudgedResult &judged : Judgement::results()) {
+            if (judged.rule != Rule::Area) {
+                count += judged.inputs.size();
+                inputs += QSet<QString>(judged.inputs.begin(), judged.inputs.end());
+            }
+        }
+        QCOMPARE(inputs.size(), count);
+        QCOMPARE(count, 6 + 6 + 18 + 12 + 48);
+        const Result &area = results.last();
+        QCOMPARE(area.verdict, Result::NotJudged);
+        QCOMPARE(QString::number(area.upper, 'f', 3), QStringLiteral("33.929"));
+        QVERIFY(std::isnan(area.inputs[0]));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    TestEvaluator evaluator;
+    TestJudgement judgement;
+    return QTest::qExec(&evaluator, argc, argv) | QTest::qExec(&judgement, argc, argv);
+}
+
 #include "tst_evaluator.moc"

@@ -1,6 +1,6 @@
-#include "core/storeerror.h"
 #include "history/inspectionstore.h"
 #include "registry/insertequip.h"
+#include "registry/storeerror.h"
 #include "ui_mainwindow.h"
 #include "wizard/elidedtooltipdelegate.h"
 #include "wizard/mainwindow.h"
@@ -155,7 +155,7 @@ void MainWindow::showEquipmentRows(const QSet<qlonglong> &hiddenKeys)
 
 // An edited record is carried over to the scanner's stored inspections, which would
 // otherwise no longer know it as theirs.
-void MainWindow::runEquipmentDialog(int mode)
+void MainWindow::runEquipmentDialog(InsertEquip::Mode mode)
 {
     model->setEditStrategy(QSqlTableModel::OnManualSubmit);
     const QSet<qlonglong> hiddenKeys = hiddenEquipmentKeys();
@@ -176,7 +176,7 @@ void MainWindow::runEquipmentDialog(int mode)
 
 void MainWindow::on_pushButtonNewRecord_clicked()
 {
-    runEquipmentDialog(0);
+    runEquipmentDialog(InsertEquip::NewRecord);
 }
 
 void MainWindow::on_pushButtonEdit_clicked()
@@ -185,7 +185,7 @@ void MainWindow::on_pushButtonEdit_clicked()
     // delete: fields opened on no row would drop whatever is typed into them.
     if (!ui->tableView->currentIndex().isValid())
         return;
-    runEquipmentDialog(1);
+    runEquipmentDialog(InsertEquip::EditRecord);
 }
 
 // A scanner with stored inspections is removed with them, in one transaction, after

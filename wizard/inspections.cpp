@@ -11,7 +11,6 @@
 #include "history/trenddialog.h"
 #include "ui_mainwindow.h"
 #include "wizard/mainwindow.h"
-#include "wizard/massrows.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -303,8 +302,7 @@ void MainWindow::loadInspection(const StoredInspection &stored)
         problems << tr("todos os valores (dados ilegíveis)");
     InputValues::apply(this, startValues, notKept);
     problems << InputValues::apply(this, stored.values, notKept);
-    for (int row = 0; row < massRowCount; ++row)
-        updateMassRow(row);
+    updateMassRows();
 
     releaseImages();
     partImagePaths.clear();

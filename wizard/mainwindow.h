@@ -1,9 +1,11 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "core/evaluator.h"
+#include "core/judgement.h"
 #include "history/storedinspection.h"
 #include "registry/database.h"
-#include "report/evaluator.h"
+#include "registry/insertequip.h"
 #include "report/reportform.h"
 
 #include <QHash>
@@ -107,7 +109,7 @@ private:
     void fitEquipmentColumns();
     QSet<qlonglong> hiddenEquipmentKeys() const;
     void showEquipmentRows(const QSet<qlonglong> &hiddenKeys);
-    void runEquipmentDialog(int mode);
+    void runEquipmentDialog(InsertEquip::Mode mode);
     // Re-reads the list; false, with the list saying so, while zetu.db is busy.
     bool refreshEquipmentList();
     QStringList equipmentRecordAt(int row) const;
@@ -135,18 +137,18 @@ private:
     bool selectEquipment(int equipmentKey);
 
     // mass rows
-    void updateMassRow(int row);
+    void updateMassRows();
 
     // report assembly
     void fillReport();
     void fillReportHeader();
-    void fillDeadZoneResolution();
-    void fillPhysicalInspection();
+    void fillDeadZoneResolution(const QVector<Result> &results);
+    void fillPhysicalInspection(const QVector<Result> &results);
     void fillInspectionImages();
     void fillUniformity();
-    void fillVerticalMeasurements();
-    void fillHorizontalMeasurements();
-    void fillMasses();
+    void fillVerticalMeasurements(const QVector<Result> &results);
+    void fillHorizontalMeasurements(const QVector<Result> &results);
+    void fillMasses(const QVector<Result> &results);
     void fillDateResponsible();
 
     Ui::MainWindow *ui;

@@ -83,16 +83,9 @@ QString MainWindow::stepProblem(int index)
         // every row is examined, so every zero box of a checked row is selected
         bool anechoicComplete = true;
         bool hyperechoicComplete = true;
-        for (const MassRow &row : massRows) {
-            const QCheckBox *checkBox = findChild<QCheckBox *>(QLatin1String(row.checkBox));
-            if (!checkBox || !checkBox->isChecked())
-                continue;
-            const bool filled =
-                spinBoxesFilled(findChild<QDoubleSpinBox *>(QLatin1String(row.height)),
-                                findChild<QDoubleSpinBox *>(QLatin1String(row.width)),
-                                findChild<QDoubleSpinBox *>(QLatin1String(row.area)));
-            if (!filled)
-                (row.massType == 1 ? anechoicComplete : hyperechoicComplete) = false;
+        for (const MassRowWidgets &row : massRowWidgets(ui)) {
+            if (row.depth->isChecked() && !spinBoxesFilled(row.height, row.width, row.area))
+                (row.type == MassType::Anechoic ? anechoicComplete : hyperechoicComplete) = false;
         }
         if (!anechoicComplete || !hyperechoicComplete)
             message =
