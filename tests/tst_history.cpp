@@ -260,7 +260,8 @@ private slots:
         QVERIFY(!QFile::exists("zetu.db.recovery"));
     }
 
-    // Another copy claims the draft, changes it unseen, or deletes its scanner (US-02, the
+    // Another copy claims the draft (stale: as an earlier version, keeping no scanner
+    // record), changes it unseen, or deletes its scanner (US-02, the
     // highest key) and adds one that takes the key; or the scanner is deleted here. What
     // the window and the next start say, the inspections left and those listed under key 2.
     void otherCopies_data()
@@ -274,8 +275,9 @@ private slots:
         QTest::newRow("claimed") << "UPDATE inspection SET Owner = 'B', Heartbeat = "
                                     "strftime('%s')"
                                  << true << QStringList() << QPoint(1, 1);
-        QTest::newRow("claim stale") << "UPDATE inspection SET Owner = 'B', Heartbeat = 0" << true
-                                     << QStringList(resume) << QPoint(1, 1);
+        QTest::newRow("claim stale")
+            << "UPDATE inspection SET Owner = 'B', Heartbeat = 0, ID = NULL" << true
+            << QStringList(resume) << QPoint(1, 1);
         QTest::newRow("changed unseen") << "UPDATE inspection SET Revision = 7" << false
                                         << QStringList{"Outra cópia", resume} << QPoint(2, 2);
         QTest::newRow("key reused") << "DELETE FROM usequip WHERE ID_key = 2; INSERT INTO usequip "
