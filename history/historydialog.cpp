@@ -1,4 +1,5 @@
 #include "history/historydialog.h"
+#include "core/dateformats.h"
 #include "ui_historydialog.h"
 
 #include "core/judgement.h"
@@ -51,7 +52,7 @@ void HistoryDialog::fill()
     for (int row = 0; row < inspections.size(); ++row) {
         const StoredInspection &inspection = inspections.at(row);
         const QString cells[] = {
-            inspection.started.toString(QStringLiteral("dd/MM/yyyy HH:mm")), inspection.technician,
+            inspection.started.toString(DateFormats::shownWithTime), inspection.technician,
             inspection.state == StoredInspection::Reported ? tr("Relatório salvo") : tr("Rascunho"),
             inspection.unreadable ? QStringLiteral("?")
                                   : QString::number(failedCount(judge(inspection.values))),
@@ -120,7 +121,7 @@ void HistoryDialog::on_pushButtonDelete_clicked()
         return;
     const int row = rows.first().row();
     const StoredInspection &inspection = inspections.at(row);
-    const QString when = inspection.started.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    const QString when = inspection.started.toString(DateFormats::shownWithTime);
     if (QMessageBox::question(
             this, windowTitle(),
             tr("Apagar a inspeção de %1? Ela não poderá ser recuperada.").arg(when),

@@ -1,4 +1,5 @@
 #include "history/inputvalues.h"
+#include "core/dateformats.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -12,7 +13,7 @@
 
 namespace {
 
-const QString dateFormat = QStringLiteral("yyyy-MM-dd");
+const QString &dateFormat = DateFormats::stored;
 
 // The inputs of type T under root that are kept.
 template <typename T> QList<T *> inputs(const QWidget *root, const QStringList &excluded)

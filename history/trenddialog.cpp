@@ -1,4 +1,5 @@
 #include "history/trenddialog.h"
+#include "core/dateformats.h"
 #include "ui_trenddialog.h"
 
 #include <QCursor>
@@ -20,7 +21,7 @@ using namespace QtCharts;
 
 namespace {
 
-const QString dateFormat = QStringLiteral("dd/MM/yyyy");
+const QString &dateFormat = DateFormats::shown;
 
 qreal when(const QDate &date)
 {

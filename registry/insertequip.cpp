@@ -1,4 +1,5 @@
 #include "registry/insertequip.h"
+#include "registry/equipmentfields.h"
 #include "ui_insertequip.h"
 
 #include <QDataWidgetMapper>
@@ -106,7 +107,8 @@ bool InsertEquip::checkFields()
 
     // The typed values are bound, never pasted into the statement. An edit is
     // checked against the other records only: its own stored row is left out.
-    const QVariant ownKey = model->data(model->index(mapper->currentIndex(), 0));
+    const QVariant ownKey =
+        model->data(model->index(mapper->currentIndex(), model->fieldIndex(EquipmentFields::key)));
     QString statement =
         QStringLiteral("SELECT Institution, ID FROM usequip WHERE Institution = ? AND ID = ?");
     if (!ownKey.isNull())

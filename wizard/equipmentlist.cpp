@@ -1,4 +1,5 @@
 #include "history/inspectionstore.h"
+#include "registry/equipmentfields.h"
 #include "registry/insertequip.h"
 #include "registry/storeerror.h"
 #include "ui_mainwindow.h"
@@ -66,11 +67,11 @@ bool MainWindow::refreshEquipmentList()
     const DataBase::State registry = dataBase.prepareRegistry();
     if (registry == DataBase::Ready && model->record().isEmpty()) {
         model->setTable(QStringLiteral("usequip"));
-        model->setHeaderData(1, Qt::Horizontal, tr("Instituição"));
-        model->setHeaderData(2, Qt::Horizontal, tr("Local"));
-        model->setHeaderData(3, Qt::Horizontal, tr("ID"));
-        model->setHeaderData(4, Qt::Horizontal, tr("Modelo"));
-        model->setHeaderData(5, Qt::Horizontal, tr("Fabricante"));
+        const QString headers[] = {tr("Instituição"), tr("Local"), tr("ID"), tr("Modelo"),
+                                   tr("Fabricante")};
+        for (int i = 0; i < EquipmentFields::record.size(); ++i)
+            model->setHeaderData(model->fieldIndex(EquipmentFields::record[i]), Qt::Horizontal,
+                                 headers[i]);
     }
     const bool read = registry == DataBase::Ready && model->select();
     listPending = !read && registry != DataBase::Unusable &&
@@ -79,7 +80,7 @@ bool MainWindow::refreshEquipmentList()
     listBusy->setVisible(listPending);
     if (read) {
         ui->tableView->setCurrentIndex(model->index(0, 0));
-        ui->tableView->hideColumn(0);
+        ui->tableView->hideColumn(model->fieldIndex(EquipmentFields::key));
     }
     return !listPending;
 }
@@ -88,8 +89,8 @@ bool MainWindow::refreshEquipmentList()
 QStringList MainWindow::equipmentRecordAt(int row) const
 {
     QStringList record;
-    for (int column = 1; column <= 5; ++column)
-        record << model->data(model->index(row, column)).toString();
+    for (const QString &field : EquipmentFields::record)
+        record << model->data(model->index(row, model->fieldIndex(field))).toString();
     return record;
 }
 
@@ -138,7 +139,7 @@ QSet<qlonglong> MainWindow::hiddenEquipmentKeys() const
 {
     QSet<qlonglong> keys;
     for (int row = 0; row < model->rowCount(); ++row) {
-        const QVariant key = model->index(row, 0).data();
+        const QVariant key = model->index(row, model->fieldIndex(EquipmentFields::key)).data();
         if (ui->tableView->isRowHidden(row) && !key.isNull())
             keys.insert(key.toLongLong());
     }
@@ -148,7 +149,7 @@ QSet<qlonglong> MainWindow::hiddenEquipmentKeys() const
 void MainWindow::showEquipmentRows(const QSet<qlonglong> &hiddenKeys)
 {
     for (int row = 0; row < model->rowCount(); ++row) {
-        const QVariant key = model->index(row, 0).data();
+        const QVariant key = model->index(row, model->fieldIndex(EquipmentFields::key)).data();
         ui->tableView->setRowHidden(row, !key.isNull() && hiddenKeys.contains(key.toLongLong()));
     }
 }
@@ -160,7 +161,7 @@ void MainWindow::runEquipmentDialog(InsertEquip::Mode mode)
     model->setEditStrategy(QSqlTableModel::OnManualSubmit);
     const QSet<qlonglong> hiddenKeys = hiddenEquipmentKeys();
     const int row = ui->tableView->currentIndex().row();
-    const QVariant key = model->data(model->index(row, 0));
+    const QVariant key = model->data(model->index(row, model->fieldIndex(EquipmentFields::key)));
     const QStringList before = equipmentRecordAt(row);
     InsertEquip dialog(this, ui->tableView, model, mode);
     dialog.exec();
@@ -199,7 +200,7 @@ void MainWindow::on_pushButtonDeleteRecord_clicked()
     if (!ui->tableView->currentIndex().isValid())
         return;
     const int row = ui->tableView->selectionModel()->currentIndex().row();
-    const int key = model->data(model->index(row, 0)).toInt();
+    const int key = model->data(model->index(row, model->fieldIndex(EquipmentFields::key))).toInt();
     InspectionStore::Outcome outcome = InspectionStore::Done;
     const int kept = storeReady ? InspectionStore::forEquipment(key, &outcome).size() : 0;
     if (outcome == InspectionStore::Busy)

@@ -5,10 +5,12 @@
 // holds it is tried again every few seconds; values still unwritten at close are
 // kept in a file beside it that the next start writes.
 
+#include "core/dateformats.h"
 #include "history/historydialog.h"
 #include "history/inputvalues.h"
 #include "history/inspectionstore.h"
 #include "history/trenddialog.h"
+#include "registry/equipmentfields.h"
 #include "ui_mainwindow.h"
 #include "wizard/mainwindow.h"
 
@@ -165,15 +167,15 @@ bool MainWindow::offerDraft()
     if (outcome != InspectionStore::Done)
         return false;
     resumePending = false;
-    if (!found || inspection.id >= 0 || changedSinceReport || ui->stackedWidget->currentIndex() > 0)
+    if (!found || inspection.id >= 0 || changedSinceReport ||
+        ui->stackedWidget->currentIndex() > EquipmentStep)
         return true;
     // named as it was when it was kept: its scanner may have gone since
     const QString scanner = draft.scanner.isEmpty()
                                 ? InspectionStore::equipmentId(draft.equipmentKey)
                                 : draft.scanner.at(2);
-    const QString question =
-        tr("Continuar a inspeção não concluída de %1 de %2?")
-            .arg(scanner, draft.changed.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
+    const QString question = tr("Continuar a inspeção não concluída de %1 de %2?")
+                                 .arg(scanner, draft.changed.toString(DateFormats::shownWithTime));
     if (QMessageBox::question(this, tr("Inspeção não concluída"), question,
                               QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::Yes) == QMessageBox::Yes)
@@ -230,7 +232,7 @@ void MainWindow::keepInspection()
         return;
     const int key = selectedEquipmentKey();
     const int step = ui->stackedWidget->currentIndex();
-    if (inspection.id < 0 && !writePending && (key < 0 || step == 0))
+    if (inspection.id < 0 && !writePending && (key < 0 || step == EquipmentStep))
         return;
     if (key >= 0 && key != inspection.equipmentKey) {
         if (inspection.state == StoredInspection::Reported)
@@ -337,9 +339,10 @@ void MainWindow::loadInspection(const StoredInspection &stored)
     changedSinceReport = stored.state == StoredInspection::Draft;
     // No step is reached past one whose checks fail: the inspection goes on at the
     // first such step, which then says why in its own words.
-    const int storedStep = qBound(0, stored.values.value(QStringLiteral("step")).toInt(),
-                                  ui->stackedWidget->count() - 1);
-    int step = 0;
+    const int storedStep =
+        qBound(int(EquipmentStep), stored.values.value(QStringLiteral("step")).toInt(),
+               int(ResponsibleStep));
+    int step = EquipmentStep;
     while (step < storedStep && stepProblem(step).isNull())
         ++step;
     showStep(step);
@@ -358,13 +361,15 @@ int MainWindow::selectedEquipmentKey() const
     const QModelIndex current = ui->tableView->selectionModel()->currentIndex();
     if (!current.isValid() || !ui->tableView->selectionModel()->hasSelection())
         return -1;
-    return model->data(model->index(current.row(), 0)).toInt();
+    return model->data(model->index(current.row(), model->fieldIndex(EquipmentFields::key)))
+        .toInt();
 }
 
 bool MainWindow::selectEquipment(int equipmentKey)
 {
     for (int row = 0; row < model->rowCount(); ++row) {
-        if (model->data(model->index(row, 0)).toInt() == equipmentKey) {
+        if (model->data(model->index(row, model->fieldIndex(EquipmentFields::key))).toInt() ==
+            equipmentKey) {
             ui->tableView->setCurrentIndex(model->index(row, 1));
             return true;
         }
@@ -417,7 +422,7 @@ void MainWindow::showHistory()
             this, tr("Abrir inspeção"),
             tr("O assistente tem valores que não estão em nenhum relatório salvo. Abrir a "
                "inspeção de %1 no lugar deles? Eles continuam no histórico como rascunho.")
-                .arg(chosen.started.toString(QStringLiteral("dd/MM/yyyy HH:mm"))),
+                .arg(chosen.started.toString(DateFormats::shownWithTime)),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     loadInspection(chosen);

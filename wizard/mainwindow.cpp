@@ -45,7 +45,7 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
                << tr("Uniformidade da imagem") << tr("Zona Morta / Resolução")
                << tr("Medidas na Vertical") << tr("Medidas na Horizontal") << tr("Massas")
                << tr("Relatório");
-    for (int step = 1; step <= 8; ++step)
+    for (int step = 1; step <= StepCount; ++step)
         stepCounters << QStringLiteral("%1 / 8").arg(step);
 
     setUpEquipmentModel();
@@ -90,7 +90,7 @@ MainWindow::~MainWindow()
 
 void MainWindow::showStep(int index)
 {
-    if (index > 6) {
+    if (index >= ResponsibleStep) {
         ui->pushButtonNext->setText(tr("Concluir"));
     } else {
         ui->pushButtonNext->setText(tr("Próximo"));
@@ -98,7 +98,7 @@ void MainWindow::showStep(int index)
             return;
     }
 
-    if (index < ui->stackedWidget->count()) {
+    if (index < StepCount) {
         ui->pushButtonNext->setEnabled(true);
         ui->pushButtonReport->setEnabled(false);
         ui->stackedWidget->setCurrentIndex(index);
@@ -106,7 +106,7 @@ void MainWindow::showStep(int index)
         ui->labelStep2->setText(stepCounters.value(index));
         focusFirstInput();
         keepInspection();
-    } else if (index == ui->stackedWidget->count()) {
+    } else if (index == StepCount) {
         // The finished state: step 8 stays on screen and the report can be made.
         ui->pushButtonNext->setEnabled(false);
         ui->pushButtonReport->setEnabled(true);

@@ -2,8 +2,10 @@
 // checkable result and opens the report. The results come from the judgement of the
 // wizard's values as they would be stored; the sections write disjoint cells.
 
+#include "core/dateformats.h"
 #include "core/judgement.h"
 #include "history/inputvalues.h"
+#include "registry/equipmentfields.h"
 #include "ui_mainwindow.h"
 #include "wizard/mainwindow.h"
 
@@ -42,14 +44,14 @@ void MainWindow::fillReport()
 void MainWindow::fillReportHeader()
 {
     const int row = ui->tableView->selectionModel()->currentIndex().row();
-    auto field = [this, row](int column) {
-        return model->data(model->index(row, column), Qt::DisplayRole).toString();
+    auto field = [this, row](const QString &name) {
+        return model->data(model->index(row, model->fieldIndex(name)), Qt::DisplayRole).toString();
     };
-    report.setManufacturer(field(5));
-    report.setModel(field(4));
-    report.setInstitution(field(1));
-    report.setPlace(field(2));
-    report.setEquipmentId(field(3));
+    report.setManufacturer(field(EquipmentFields::manufacturer));
+    report.setModel(field(EquipmentFields::model));
+    report.setInstitution(field(EquipmentFields::institution));
+    report.setPlace(field(EquipmentFields::place));
+    report.setEquipmentId(field(EquipmentFields::id));
 }
 
 // The mark on page 1 and the choice as its box shows it on page 3.
@@ -174,6 +176,6 @@ void MainWindow::fillMasses(const QVector<Result> &results)
 
 void MainWindow::fillDateResponsible()
 {
-    report.setDate(ui->calendarWidget->selectedDate().toString(QStringLiteral("dd/MM/yyyy")));
+    report.setDate(ui->calendarWidget->selectedDate().toString(DateFormats::shown));
     report.setResponsible(ui->lineTecResp->text());
 }

@@ -53,18 +53,18 @@ QString MainWindow::stepProblem(int index)
 {
     QString message;
     switch (index) {
-    case 0: {
+    case EquipmentStep: {
         const QItemSelectionModel *selection = ui->tableView->selectionModel();
         if (!selection || !selection->hasSelection())
             message = tr("Selecione um equipamento");
         break;
     }
-    case 1:
+    case PhysicalStep:
         if (!allChosen({ui->comboBox3cabo, ui->comboBox3botoes, ui->comboBox3Controles,
                         ui->comboBox3FiltPoeira, ui->comboBox3Monitor, ui->comboBox3Transtud}))
             message = tr("Selecione um valor para cada campo");
         break;
-    case 2: {
+    case UniformityStep: {
         const int rating = ui->comboBox4ImgUnifor->currentIndex();
         if (rating == 0)
             message = tr("Selecione um valor para a uniformidade");
@@ -74,12 +74,12 @@ QString MainWindow::stepProblem(int index)
             message = tr("Preencha o campo transdutor");
         break;
     }
-    case 3:
+    case DeadZoneStep:
         if (!allChosen({ui->comboBox2_05db_RA, ui->comboBox2_05db_RL, ui->comboBox2_05db_ZM,
                         ui->comboBox2_07db_RA, ui->comboBox2_07db_RL, ui->comboBox2_07db_ZM}))
             message = tr("Selecione um valor para cada campo");
         break;
-    case 6: {
+    case MassStep: {
         // every row is examined, so every zero box of a checked row is selected
         bool anechoicComplete = true;
         bool hyperechoicComplete = true;
@@ -94,11 +94,11 @@ QString MainWindow::stepProblem(int index)
                 (hyperechoicComplete ? QString() : tr("Hiperecóicas")) + tr(" não preenchida(s)");
         break;
     }
-    case 7:
+    case ResponsibleStep:
         if (ui->lineTecResp->text().isEmpty())
             message = tr("Prencha o nome do responsável técnico");
         break;
-    default: // the measurement steps 5 and 6 always pass
+    default: // the measurement steps always pass
         break;
     }
     return message;
