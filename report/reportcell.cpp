@@ -112,6 +112,13 @@ void ReportCell::paintEvent(QPaintEvent *event)
     }
     QPainter painter(this);
     drawFrame(&painter);
+    drawText(&painter);
+}
+
+bool ReportCell::drawText(QPainter *painter) const
+{
+    if (!drawsOwnText())
+        return false;
     const QRect box = contentsRect();
     QTextLayout layout(text(), fittedFont());
     const qreal height = layOut(layout, box.width(), alignment());
@@ -120,7 +127,8 @@ void ReportCell::paintEvent(QPaintEvent *event)
         top += (box.height() - height) / 2;
     else if (alignment() & Qt::AlignBottom)
         top += box.height() - height;
-    painter.setPen(
+    painter->setPen(
         palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, foregroundRole()));
-    layout.draw(&painter, QPointF(box.left(), top));
+    layout.draw(painter, QPointF(box.left(), top));
+    return true;
 }
