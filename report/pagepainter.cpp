@@ -144,7 +144,7 @@ void PagePainter::drawLabel(const QLabel *label)
                       label->text());
 }
 
-// The indicator where the style puts it, drawn as a plain box with a tick.
+// The indicator where the style puts it, drawn as a grey box with a tick.
 void PagePainter::drawCheckBox(const QCheckBox *box)
 {
     QStyleOptionButton option;
@@ -154,7 +154,7 @@ void PagePainter::drawCheckBox(const QCheckBox *box)
         box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
     const QRect contents = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
     painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(ink(box), 1));
+    painter->setPen(QPen(box->palette().color(QPalette::Dark), 1));
     painter->drawRect(indicator.adjusted(0.5, 0.5, -0.5, -0.5));
     if (box->isChecked()) {
         const QRectF r = indicator.adjusted(3, 3, -3, -3);
