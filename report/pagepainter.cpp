@@ -53,7 +53,8 @@ void PagePainter::drawPage(QWidget *page)
     drawChildren(page);
 }
 
-// Children in the order they are painted on screen, each in its own coordinates.
+// Children in the order they are painted on screen, each in its own coordinates and
+// clipped to its own rectangle.
 void PagePainter::drawChildren(const QWidget *parent)
 {
     for (const QWidget *child :
@@ -62,6 +63,7 @@ void PagePainter::drawChildren(const QWidget *parent)
             continue;
         painter->save();
         painter->translate(child->pos());
+        painter->setClipRect(child->rect(), Qt::IntersectClip); // as a widget is clipped
         if (const auto *box = qobject_cast<const QCheckBox *>(child))
             drawCheckBox(box);
         else if (const auto *edit = qobject_cast<const QTextEdit *>(child))
@@ -110,38 +112,27 @@ void PagePainter::drawFrame(const QFrame *frame)
     }
 }
 
-// A picture, or the text as QLabel lays it out: alignment, word wrap, margin, indent.
+// A picture where QLabel puts it, or the text as QLabel lays it out (the report's
+// labels have no margin, indent or scaled contents); a value cell draws its own text.
 void PagePainter::drawLabel(const QLabel *label)
 {
     drawFrame(label);
-    const int margin = label->margin();
-    QRect box = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+    const QRect box = label->contentsRect();
     const Qt::Alignment alignment =
         QStyle::visualAlignment(label->layoutDirection(), label->alignment());
     const QPixmap picture = label->pixmap(Qt::ReturnByValue);
     if (!picture.isNull()) {
         const QSize size = picture.size() / picture.devicePixelRatio();
-        drawPicture(label->hasScaledContents()
-                        ? box
-                        : QStyle::alignedRect(label->layoutDirection(), alignment, size, box),
-                    picture);
-        return;
+        painter->setClipRect(box, Qt::IntersectClip); // clipped to the cell, as QLabel shows it
+        drawPicture(QStyle::alignedRect(label->layoutDirection(), alignment, size, box), picture);
+    } else if (const auto *cell = qobject_cast<const ReportCell *>(label)) {
+        cell->drawText(painter);
+    } else {
+        painter->setFont(label->font());
+        painter->setPen(ink(label));
+        painter->drawText(box, int(alignment) | (label->wordWrap() ? Qt::TextWordWrap : 0),
+                          label->text());
     }
-    const auto *cell = qobject_cast<const ReportCell *>(label);
-    if (label->text().isEmpty() || (cell && cell->drawText(painter)))
-        return;
-    int indent = label->indent();
-    if (indent < 0 && label->frameWidth())
-        indent = label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin;
-    if (indent > 0) {
-        box.adjust(alignment & Qt::AlignLeft ? indent : 0, alignment & Qt::AlignTop ? indent : 0,
-                   alignment & Qt::AlignRight ? -indent : 0,
-                   alignment & Qt::AlignBottom ? -indent : 0);
-    }
-    painter->setFont(label->font());
-    painter->setPen(ink(label));
-    painter->drawText(box, int(alignment) | (label->wordWrap() ? Qt::TextWordWrap : 0),
-                      label->text());
 }
 
 // The indicator where the style puts it, drawn as a grey box with a tick.

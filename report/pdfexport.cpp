@@ -113,10 +113,10 @@ bool ReportForm::writePdf(const QString &fileName)
         writer.setTitle(info.title);
         writer.setCreator(info.creator);
         // A page pixel prints as 1/96 inch: the page at the size the dialog shows it at
-        // 96 dpi, in the middle of the sheet.
+        // 96 dpi, in the middle of the sheet, on whole pixels of that size.
         const qreal scale = writer.resolution() / 96.0;
-        const QPointF corner((writer.width() - pages[0]->width() * scale) / 2,
-                             (writer.height() - pages[0]->height() * scale) / 2);
+        const QPointF corner(int((writer.width() / scale - pages[0]->width()) / 2) * scale,
+                             int((writer.height() / scale - pages[0]->height()) / 2) * scale);
 
         QPainter painter;
         if (painter.begin(&writer)) {
@@ -140,6 +140,7 @@ bool ReportForm::writePdf(const QString &fileName)
     if (painted && writePdfInfo(partial, info) && isWholePdf(partial) &&
         replaceFile(partial, fileName))
         return true;
+    qCWarning(zetuReport) << "the report was not saved as" << fileName;
     QFile::remove(partial);
     return false;
 }

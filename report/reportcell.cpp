@@ -115,10 +115,8 @@ void ReportCell::paintEvent(QPaintEvent *event)
     drawText(&painter);
 }
 
-bool ReportCell::drawText(QPainter *painter) const
+void ReportCell::drawText(QPainter *painter) const
 {
-    if (!drawsOwnText())
-        return false;
     const QRect box = contentsRect();
     QTextLayout layout(text(), fittedFont());
     const qreal height = layOut(layout, box.width(), alignment());
@@ -130,5 +128,4 @@ bool ReportCell::drawText(QPainter *painter) const
     painter->setPen(
         palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, foregroundRole()));
     layout.draw(painter, QPointF(box.left(), top));
-    return true;
 }

@@ -21,9 +21,8 @@ public:
     // The font the text is drawn with at the cell's present size.
     QFont fittedFont() const;
     // Draws the text as the cell shows it, in the cell's coordinates, onto any painter
-    // (the screen or a printed page). False when the cell shows a picture or nothing,
-    // which QLabel draws.
-    bool drawText(QPainter *painter) const;
+    // (the screen or a printed page).
+    void drawText(QPainter *painter) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -3,6 +3,7 @@
 
 #include "app/language.h"
 #include "dialogdriver.h"
+#include "report/pagepainter.h"
 #include "report/reportform.h"
 #include "wizard/mainwindow.h"
 #include "wizardfill.h"
@@ -241,6 +242,7 @@ private slots:
             child<QPushButton>("pushButtonNext")->click();
         const QString path = wd->file("r.pdf");
         QStringList texts[3], pictures[3];
+        int differ[3] = {-1, -1, -1};
         driver.then([&](QWidget *report) {
             QSignalSpy saved(report, SIGNAL(reportSaved(QString)));
             driver.chooseFile(path).chooseFile(path).press(QMessageBox::Yes);
@@ -249,6 +251,25 @@ private slots:
             QCOMPARE(saved.value(1).value(0).toString(), path);
             for (int i = 0; i < 3; ++i) {
                 auto *page = report->findChild<QWidget *>(QString("frameFormPage%1").arg(i + 1));
+                // The printed drawing is the page as shown, but for its outline, the
+                // check boxes' style and the shade of lines.
+                QImage printed(page->size(), QImage::Format_RGB32);
+                printed.fill(Qt::white);
+                printed.setDotsPerMeterX(qRound(page->logicalDpiX() / 0.0254));
+                printed.setDotsPerMeterY(qRound(page->logicalDpiY() / 0.0254));
+                QPainter painter(&printed);
+                PagePainter(&painter).drawPage(page);
+                painter.end();
+                const QImage shown = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                QRegion compared = static_cast<QFrame *>(page)->contentsRect();
+                for (QCheckBox *box : page->findChildren<QCheckBox *>())
+                    compared -= QRect(box->mapTo(page, QPoint()), box->size());
+                differ[i] = 0;
+                for (const QRect &r : compared)
+                    for (int y = r.top(); y <= r.bottom(); ++y)
+                        for (int x = r.left(); x <= r.right(); ++x)
+                            differ[i] +=
+                                qAbs(qGray(printed.pixel(x, y)) - qGray(shown.pixel(x, y))) > 40;
                 for (QWidget *w : page->findChildren<QWidget *>()) {
                     const auto *label = qobject_cast<QLabel *>(w);
                     const QPixmap pixmap = label ? label->pixmap(Qt::ReturnByValue) : QPixmap();
@@ -266,6 +287,7 @@ private slots:
         });
         QTest::mouseClick(child("pushButtonReport"), Qt::LeftButton);
         QVERIFY(driver.waitDone(20000));
+        QCOMPARE(QVector<int>(differ, differ + 3), QVector<int>(3, 0));
         QCOMPARE(QDir(wd->path()).entryList({"*.pdf", ".*"}, QDir::Files | QDir::Hidden),
                  QStringList("r.pdf"));
         const QStringList pageTexts =
@@ -303,7 +325,9 @@ private slots:
                                              " - US-01\nSubject: +US-01\nAuthor: +José Conceição\n"
                                              "Creator: +ZETU\n(.*\n)*Pages: +3\n(.*\n)*Page size: "
                                              "+595 x 842 pts \\(A4\\)")));
-        QVERIFY(run("pdfinfo", {"-meta", path}).contains("<rdf:li>José Conceição</rdf:li>"));
+        const QString meta = run("pdfinfo", {"-meta", path});
+        QVERIFY(meta.contains("<rdf:li>José Conceição</rdf:li>") &&
+                meta.contains("US-01</rdf:li>"));
     }
 
     // A full disk (as root, on a tiny tmpfs) or a folder that cannot be written (as a
