@@ -96,12 +96,7 @@ void PagePainter::drawFrame(const QFrame *frame)
             across ? QPoint(r.x(), r.y() + r.height() / 2) : QPoint(r.x() + r.width() / 2, r.y());
         const QPoint to =
             across ? QPoint(r.x() + r.width(), from.y()) : QPoint(from.x(), r.y() + r.height());
-        if (plain) {
-            painter->setPen(QPen(palette.color(QPalette::WindowText), width));
-            painter->drawLine(from, to);
-        } else {
-            qDrawShadeLine(painter, from, to, palette, sunken, width, mid);
-        }
+        qDrawShadeLine(painter, from, to, palette, sunken, width, mid); // the report's are shaded
         return;
     }
     default: // boxes and panels alike
