@@ -2,7 +2,7 @@
 // much memory the process needed at its peak. Two scenarios, each in a child process
 // of its own so that their peaks do not mix: "plain" (no photographs) and "large"
 // (six part photographs and a uniformity image of 8000 x 6000 pixels, JPEG). The PDF
-// pages are pictures of the report pages at 351 pixels per inch.
+// pages are text and lines; only marks, placeholders and photographs are pictures.
 //
 //   bench_report               runs both scenarios and prints the table
 //   bench_report --scenario NAME PHOTO_DIR   runs one scenario, prints one line
@@ -209,18 +209,21 @@ int runAll()
                 "and until its first paint. Save runs from accepting the file dialog to the\n"
                 "return of the Save click.\n\n");
     std::printf("%-8s %12s %13s %13s %9s %15s %10s %9s\n", "scenario", "start-up ms", "assembly ms",
-                "painted ms", "save ms", "assembly+save", "peak MiB", "PDF KiB");
-    const double maxSaveMs = 1000, maxPdfBytes = 3 * 1024 * 1024;
+                "painted ms", "save ms", "assembly+save", "peak MiB", "PDF KB");
+    // The PDF of a report without photographs, and of one with the large ones.
+    const double maxSaveMs = 1000, maxPlainBytes = 300 * 1000, maxLargeBytes = 3 * 1000 * 1000;
     bool met = true;
     for (const Row &row : rows) {
         const double assembly = row.figures.at(1).toDouble(), save = row.figures.at(3).toDouble();
         std::printf("%-8s %12s %13s %13s %9s %15.1f %10s %9lld\n", qPrintable(row.name),
                     qPrintable(row.figures.at(0)), qPrintable(row.figures.at(1)),
                     qPrintable(row.figures.at(2)), qPrintable(row.figures.at(3)), assembly + save,
-                    qPrintable(row.figures.at(4)), row.figures.at(5).toLongLong() / 1024);
-        met = met && save < maxSaveMs && row.figures.at(5).toDouble() < maxPdfBytes;
+                    qPrintable(row.figures.at(4)), row.figures.at(5).toLongLong() / 1000);
+        const double maxBytes = row.name == QLatin1String("plain") ? maxPlainBytes : maxLargeBytes;
+        met = met && save < maxSaveMs && row.figures.at(5).toDouble() < maxBytes;
     }
-    std::printf("\nTargets: PDF save under 1000 ms and PDF file under 3 MiB in every scenario.\n"
+    std::printf("\nTargets: PDF save under 1000 ms in every scenario; PDF file under 300 KB\n"
+                "(plain) and under 3 MB (large).\n"
                 "Result: %s\n",
                 met ? "targets met" : "TARGETS MISSED");
     return met ? 0 : 1;

@@ -1,7 +1,11 @@
 // The two buttons of the report dialog: Cancel closes it, Save writes the three
-// pages into a PDF file, one page frame per A4 page.
+// pages into a PDF/A file, one page frame per A4 page, drawn as text, lines and
+// pictures.
 
+#include "core/logging.h"
+#include "report/pagepainter.h"
 #include "report/partfile.h"
+#include "report/pdfinfo.h"
 #include "report/reportform.h"
 #include "ui_reportform.h"
 
@@ -12,7 +16,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
@@ -22,17 +26,6 @@
 #endif
 
 namespace {
-
-// Each page goes into the file as a picture of the page as shown, drawn at print
-// resolution.
-QPixmap renderPage(QWidget *page)
-{
-    QPixmap picture(page->size() * ReportForm::printRatio);
-    picture.setDevicePixelRatio(ReportForm::printRatio);
-    picture.fill(Qt::white);
-    page->render(&picture);
-    return picture;
-}
 
 // A PDF is whole when it starts with its header and ends with its end-of-file marker;
 // a full disk or a killed writer leaves the end missing.
@@ -87,49 +80,56 @@ void ReportForm::on_pushButtonSave_clicked()
 // name stays as it was.
 bool ReportForm::writePdf(const QString &fileName)
 {
-    QFrame *const pages[] = {ui->frameFormPage1, ui->frameFormPage2, ui->frameFormPage3};
-    // The page outlines are for the screen only.
-    for (QFrame *page : pages)
-        page->setFrameShape(QFrame::NoFrame);
-
+    QWidget *const pages[] = {ui->frameFormPage1, ui->frameFormPage2, ui->frameFormPage3};
     removeLeftoverParts(fileName);
     const QString partial = newPartFileName(fileName);
     const PartFileGuard writing(partial);
+    const QString id = ui->labelID->text();
+    PdfInfo info;
+    info.title = id.isEmpty() ? ui->label->text() : ui->label->text() + QStringLiteral(" - ") + id;
+    info.author = ui->labelResp->text();
+    info.subject = id;
+    info.creator = QStringLiteral("ZETU");
     bool painted = false;
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setPageOrientation(QPageLayout::Portrait);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setOutputFileName(partial);
-        printer.setFullPage(false);
-        const QString id = ui->labelID->text();
-        printer.setDocName(id.isEmpty() ? ui->label->text()
-                                        : ui->label->text() + QStringLiteral(" - ") + id);
-        printer.setCreator(QStringLiteral("ZETU"));
-
-        // One factor serves all three pages: they share the width of the first.
-        const double scale = double(printer.width()) / double(ui->frameFormPage1->width());
+        QPdfWriter writer(partial);
+        writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        // In the pages' own resolution fonts measure as on screen, so every line breaks
+        // where it breaks in the dialog.
+        writer.setResolution(pages[0]->logicalDpiY());
+        writer.setTitle(info.title);
+        writer.setCreator(info.creator);
+        // A page pixel prints as 1/96 inch: the page at the size the dialog shows it at
+        // 96 dpi, in the middle of the sheet, on whole pixels of that size.
+        const qreal scale = writer.resolution() / 96.0;
+        const QPointF corner(int((writer.width() / scale - pages[0]->width()) / 2) * scale,
+                             int((writer.height() / scale - pages[0]->height()) / 2) * scale);
 
         QPainter painter;
-        if (painter.begin(&printer)) {
-            painter.scale(scale, scale);
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (painter.begin(&writer)) {
+            PagePainter pagePainter(&painter);
             painted = true;
             for (int i = 0; i < 3; ++i) {
                 if (i > 0)
-                    painted = printer.newPage() && painted;
-                painter.drawPixmap(QPointF(0, 0), renderPage(pages[i]));
+                    painted = writer.newPage() && painted;
+                painter.save();
+                painter.translate(corner);
+                painter.scale(scale, scale);
+                pagePainter.drawPage(pages[i]);
+                painter.restore();
             }
             painted = painter.end() && painted;
+        } else {
+            qCWarning(zetuReport) << "cannot write" << partial;
         }
+    } // the writer completes the file here
 
-        for (QFrame *page : pages)
-            page->setFrameShape(QFrame::Box);
-    } // the printer completes the file here
-
-    if (painted && isWholePdf(partial) && replaceFile(partial, fileName))
+    if (painted && writePdfInfo(partial, info) && isWholePdf(partial) &&
+        replaceFile(partial, fileName))
         return true;
+    qCWarning(zetuReport) << "the report was not saved as" << fileName;
     QFile::remove(partial);
     return false;
 }

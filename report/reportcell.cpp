@@ -112,6 +112,11 @@ void ReportCell::paintEvent(QPaintEvent *event)
     }
     QPainter painter(this);
     drawFrame(&painter);
+    drawText(&painter);
+}
+
+void ReportCell::drawText(QPainter *painter) const
+{
     const QRect box = contentsRect();
     QTextLayout layout(text(), fittedFont());
     const qreal height = layOut(layout, box.width(), alignment());
@@ -120,7 +125,7 @@ void ReportCell::paintEvent(QPaintEvent *event)
         top += (box.height() - height) / 2;
     else if (alignment() & Qt::AlignBottom)
         top += box.height() - height;
-    painter.setPen(
+    painter->setPen(
         palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, foregroundRole()));
-    layout.draw(&painter, QPointF(box.left(), top));
+    layout.draw(painter, QPointF(box.left(), top));
 }

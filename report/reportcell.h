@@ -3,6 +3,8 @@
 
 #include <QLabel>
 
+class QPainter;
+
 // A value cell of the report pages. Its text is always shown whole: a value that does
 // not fit on one line wraps inside the cell, a word longer than the cell breaks, and
 // when the wrapped text is still taller than the cell the font shrinks, never below
@@ -18,6 +20,9 @@ public:
 
     // The font the text is drawn with at the cell's present size.
     QFont fittedFont() const;
+    // Draws the text as the cell shows it, in the cell's coordinates, onto any painter
+    // (the screen or a printed page).
+    void drawText(QPainter *painter) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -17,8 +17,8 @@ class ReportForm : public QDialog
     Q_OBJECT
 
 public:
-    // Device pixels per screen pixel of the saved pages: a page's 700 pixels become
-    // 2450 across the printable width of A4, about 307 per inch.
+    // Device pixels per page pixel that photographs keep for print: a page pixel prints
+    // as 1/96 inch, so a photograph keeps 336 pixels per inch of its printed size.
     static constexpr qreal printRatio = 3.5;
 
     explicit ReportForm(QWidget *parent = nullptr);

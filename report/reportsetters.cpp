@@ -75,9 +75,11 @@ void ReportForm::setInstitution(const QString &text)
     ui->labelInstitution->setText(text);
 }
 
+// The ID heads page 1 and stands beside the page number on the others.
 void ReportForm::setEquipmentId(const QString &text)
 {
-    ui->labelID->setText(text);
+    for (QLabel *cell : {ui->labelID, ui->labelID_2, ui->labelID_3})
+        cell->setText(text);
 }
 
 void ReportForm::setDeadZone(bool pass, const QString &text, int column)

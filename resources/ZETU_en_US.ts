@@ -884,14 +884,6 @@ p, li { white-space: pre-wrap; }
         <translation>Vertical Measurements (mean)</translation>
     </message>
     <message>
-        <source>Zona Focal:</source>
-        <translation>Focal Zone:</translation>
-    </message>
-    <message>
-        <source>Máxima Penetração:</source>
-        <translation>Maximum Depth:</translation>
-    </message>
-    <message>
         <source>Medidas na vertical (mm)</source>
         <translation>Vertical Measurements (mm)</translation>
     </message>
@@ -1030,6 +1022,26 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Salvo em %1</source>
         <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <source>Página 1 de 3</source>
+        <translation>Page 1 of 3</translation>
+    </message>
+    <message>
+        <source>Página 2 de 3</source>
+        <translation>Page 2 of 3</translation>
+    </message>
+    <message>
+        <source>Zona Focal (mm):</source>
+        <translation>Focal Zone (mm):</translation>
+    </message>
+    <message>
+        <source>Máxima Penetração (mm):</source>
+        <translation>Maximum Depth (mm):</translation>
+    </message>
+    <message>
+        <source>Página 3 de 3</source>
+        <translation>Page 3 of 3</translation>
     </message>
 </context>
 <context>

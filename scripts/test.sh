@@ -4,9 +4,9 @@
 # UndefinedBehaviorSanitizer, in a build directory of its own.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-# poppler-utils renders saved reports for the PDF tests; xvfb and xauth give the
-# suites that measure text a real X server
-bash "$root/scripts/install-deps.sh" poppler-utils xvfb xauth
+# poppler-utils and qpdf read saved reports back for the PDF tests; xvfb and xauth
+# give the suites that measure text a real X server
+bash "$root/scripts/install-deps.sh" poppler-utils qpdf xvfb xauth
 # desktop-file-utils and appstream validate the installed desktop entry and metainfo
 bash "$root/scripts/install-deps.sh" desktop-file-utils appstream
 
