@@ -95,10 +95,11 @@ void ReportForm::on_pushButtonSave_clicked()
                              tr("Não foi possível gravar o arquivo PDF."));
 }
 
-// Writes the pages into a file beside fileName and, once it is whole, puts it in the
-// place of fileName. On failure nothing is left behind and an earlier file of that
-// name stays as it was.
-bool ReportForm::writePdf(const QString &fileName)
+// Writes the pages into a file beside fileName and, once it is whole (and finished),
+// puts it in the place of fileName. On failure nothing is left behind and an earlier
+// file of that name stays as it was.
+bool ReportForm::writePdf(const QString &fileName,
+                          const std::function<bool(const QString &)> &finish)
 {
     QFrame *const pages[] = {ui->frameFormPage1, ui->frameFormPage2, ui->frameFormPage3};
     // The page outlines are for the screen only.
@@ -139,7 +140,8 @@ bool ReportForm::writePdf(const QString &fileName)
             page->setFrameShape(QFrame::Box);
     } // the printer completes the file here
 
-    if (painted && isWholePdf(partial) && replaceFile(partial, fileName))
+    if (painted && isWholePdf(partial) && (!finish || finish(partial)) &&
+        replaceFile(partial, fileName))
         return true;
     QFile::remove(partial);
     return false;

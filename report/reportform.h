@@ -2,8 +2,10 @@
 #define REPORTFORM_H
 
 #include <QDialog>
+#include <QJsonObject>
 #include <QPixmap>
 #include <QStringList>
+#include <functional>
 
 class QLabel;
 
@@ -81,14 +83,23 @@ public:
 signals:
     // After a save that succeeded, with the name of the file written.
     void reportSaved(const QString &fileName);
+    // After a signed save that succeeded, instead of reportSaved: the file and the
+    // signature's facts ("signer", "time", "sha256" of the signed file).
+    void reportSigned(const QString &fileName, const QJsonObject &signature);
 
 private slots:
     // PDF export (pdfexport.cpp)
     void on_pushButtonCancel_clicked();
     void on_pushButtonSave_clicked();
+    // Signed PDF (signing.cpp)
+    void on_pushButtonSign_clicked();
 
 private:
-    bool writePdf(const QString &fileName);
+    // `finish`, when given, completes the whole file under its temporary name before
+    // it takes the chosen name; its failure fails the save.
+    bool writePdf(const QString &fileName,
+                  const std::function<bool(const QString &)> &finish = nullptr);
+    void showSigner(const QString &line);
     void setMark(bool pass, QLabel *markCell, const QString &text, QLabel *textCell);
     void setScaledPixmap(QLabel *cell, const QPixmap &picture);
     void putMassMarks(int attenuation, const QPixmap &ratioMark, const QPixmap &areaMark,

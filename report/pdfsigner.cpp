@@ -1,0 +1,304 @@
+#include "report/pdfsigner.h"
+
+#include "core/logging.h"
+#include "report/certificate.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include <openssl/cms.h>
+#include <openssl/conf.h>
+#include <openssl/err.h>
+#include <openssl/x509.h>
+
+// qpdf's own pointers only, not its old PointerHolder.
+#define POINTERHOLDER_TRANSITION 4
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
+namespace {
+
+// Room kept for the CMS beyond the certificates it carries: signature, attributes and
+// the structure around them.
+const int cmsRoom = 8192;
+// Width of the /ByteRange value, padded with blanks once the numbers are known.
+const int byteRangeWidth = 48;
+
+QString openSslError()
+{
+    char text[256] = {};
+    ERR_error_string_n(ERR_get_error(), text, sizeof text);
+    ERR_clear_error();
+    return QString::fromLatin1(text);
+}
+
+QByteArray text(QPDFObjectHandle object)
+{
+    return QByteArray::fromStdString(object.unparse());
+}
+
+QByteArray reference(int number, int generation = 0)
+{
+    return QByteArray::number(number) + ' ' + QByteArray::number(generation) + " R";
+}
+
+// A dictionary written out with some keys replaced or added.
+QByteArray withKeys(QPDFObjectHandle dictionary,
+                    const std::vector<std::pair<const char *, QByteArray>> &keys)
+{
+    QPDFObjectHandle copy =
+        dictionary.isDictionary() ? dictionary.shallowCopy() : QPDFObjectHandle::newDictionary();
+    QByteArray written = "<<";
+    for (const std::string &key : copy.getKeys()) {
+        const bool replaced =
+            std::any_of(keys.begin(), keys.end(), [&key](const auto &k) { return key == k.first; });
+        if (!replaced)
+            written += ' ' + QByteArray::fromStdString(key) + ' ' + text(copy.getKey(key));
+    }
+    for (const auto &key : keys)
+        written += ' ' + QByteArray(key.first) + ' ' + key.second;
+    return written + " >>";
+}
+
+// An array written out with one more item.
+QByteArray withItem(QPDFObjectHandle array, const QByteArray &item)
+{
+    QByteArray written = "[";
+    if (array.isArray())
+        for (QPDFObjectHandle element : array.getArrayAsVector())
+            written += ' ' + text(element);
+    return written + ' ' + item + " ]";
+}
+
+QByteArray pdfDate(const QDateTime &when)
+{
+    const QDateTime local = when.toLocalTime();
+    const int minutes = local.offsetFromUtc() / 60;
+    return local.toString(QStringLiteral("'D:'yyyyMMddHHmmss")).toLatin1() +
+           (minutes < 0 ? '-' : '+') +
+           QString::asprintf("%02d'%02d'", qAbs(minutes) / 60, qAbs(minutes) % 60).toLatin1();
+}
+
+// The incremental update, with the signature's /ByteRange and /Contents left blank.
+struct Update
+{
+    QByteArray text;
+    int byteRangeAt = -1; // where the blank /ByteRange value starts in text
+    int contentsAt = -1;  // where the "<" of /Contents is
+    int contentsSize = 0; // bytes of the CMS, twice as many hexadecimal digits
+};
+
+bool readObjects(const QByteArray &pdf, const QString &signerName, const QDateTime &when,
+                 Update *update)
+{
+    const qsizetype tail = pdf.lastIndexOf("startxref");
+    bool known = tail > 0;
+    const qint64 previous = pdf.mid(tail + 9, 32).simplified().split(' ').value(0).toLongLong();
+    known = known && previous > 0 && previous < pdf.size();
+    QPDF document;
+    document.setSuppressWarnings(true);
+    try {
+        document.processMemoryFile("report", pdf.constData(), size_t(pdf.size()));
+        QPDFObjectHandle trailer = document.getTrailer();
+        QPDFObjectHandle root = document.getRoot();
+        const std::vector<QPDFPageObjectHelper> pages =
+            QPDFPageDocumentHelper(document).getAllPages();
+        // A repaired file would be updated from offsets it does not have.
+        if (!known || document.anyWarnings() || document.isEncrypted() || pages.empty() ||
+            !root.isIndirect() || !trailer.getKey("/Size").isInteger()) {
+            qCWarning(zetuSign) << "the PDF cannot take an incremental update";
+            return false;
+        }
+        QPDFObjectHandle page = pages.back().getObjectHandle();
+        const int signature = trailer.getKey("/Size").getIntValueAsInt();
+        const int field = signature + 1, form = signature + 2;
+        const QByteArray date = pdfDate(when);
+
+        // number -> generation, dictionary
+        std::map<int, std::pair<int, QByteArray>> objects;
+        objects[signature] = {
+            0, "<< /Type /Sig /Filter /Adobe.PPKLite /SubFilter /ETSI.CAdES.detached /Name " +
+                   text(QPDFObjectHandle::newUnicodeString(signerName.toStdString())) + " /M (" +
+                   date + ") /ByteRange " + QByteArray(byteRangeWidth, ' ') + " /Contents <" +
+                   QByteArray(2 * update->contentsSize, '0') + "> >>"};
+        objects[field] = {0, "<< /Type /Annot /Subtype /Widget /FT /Sig /T (Assinatura) /V " +
+                                 reference(signature) + " /F 132 /Rect [0 0 0 0] /P " +
+                                 reference(page.getObjectID(), page.getGeneration()) + " >>"};
+        QPDFObjectHandle acroForm = root.getKey("/AcroForm");
+        objects[form] = {
+            0,
+            withKeys(acroForm, {{"/Fields", withItem(acroForm.getKey("/Fields"), reference(field))},
+                                {"/SigFlags", "3"}})};
+        objects[root.getObjectID()] = {root.getGeneration(),
+                                       withKeys(root, {{"/AcroForm", reference(form)}})};
+        objects[page.getObjectID()] = {
+            page.getGeneration(),
+            withKeys(page, {{"/Annots", withItem(page.getKey("/Annots"), reference(field))}})};
+
+        QByteArray &out = update->text;
+        out = pdf.endsWith('\n') ? QByteArray() : QByteArray("\n");
+        std::map<int, qint64> offsets;
+        for (const auto &object : objects) {
+            offsets[object.first] = pdf.size() + out.size();
+            out += QByteArray::number(object.first) + ' ' +
+                   QByteArray::number(object.second.first) + " obj\n" + object.second.second +
+                   "\nendobj\n";
+        }
+        update->byteRangeAt = out.indexOf("/ByteRange ") + 11;
+        update->contentsAt = out.indexOf("/Contents <") + 10;
+
+        const qint64 xref = pdf.size() + out.size();
+        out += "xref\n";
+        for (auto run = objects.begin(); run != objects.end();) {
+            auto end = std::next(run);
+            while (end != objects.end() && end->first == std::prev(end)->first + 1)
+                ++end;
+            out += QByteArray::number(run->first) + ' ' +
+                   QByteArray::number(qint64(std::distance(run, end))) + '\n';
+            for (; run != end; ++run)
+                out +=
+                    QString::asprintf("%010lld %05d n \n", offsets[run->first], run->second.first)
+                        .toLatin1();
+        }
+        trailer.removeKey("/XRefStm");
+        for (const char *key : {"/Type", "/W", "/Index", "/Length", "/Filter", "/DecodeParms"})
+            trailer.removeKey(key); // from a cross-reference stream
+        out += "trailer\n" +
+               withKeys(trailer, {{"/Size", QByteArray::number(form + 1)},
+                                  {"/Prev", QByteArray::number(previous)}}) +
+               "\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+        return true;
+    } catch (const std::exception &e) {
+        qCWarning(zetuSign) << "the PDF cannot be read:" << e.what();
+        return false;
+    }
+}
+
+bool addPolicy(CMS_SignerInfo *signer, const PdfSigner::Policy &policy)
+{
+    // SignaturePolicyId: the policy's OID and its hash as OtherHashAlgAndValue.
+    const QByteArray config = "[policy]\nid = OID:" + policy.oid +
+                              "\nhash = SEQUENCE:hash\n[hash]\nalgorithm = SEQUENCE:sha256\n"
+                              "value = FORMAT:HEX,OCTETSTRING:" +
+                              policy.hash.toHex() + "\n[sha256]\nid = OID:2.16.840.1.101.3.4.2.1\n";
+    CONF *conf = NCONF_new(nullptr);
+    BIO *bio = BIO_new_mem_buf(config.constData(), int(config.size()));
+    long line = 0;
+    ASN1_TYPE *value = conf && bio && NCONF_load_bio(conf, bio, &line) > 0
+                           ? ASN1_generate_nconf("SEQUENCE:policy", conf)
+                           : nullptr;
+    const bool added =
+        value && CMS_signed_add1_attr_by_NID(signer, NID_id_smime_aa_ets_sigPolicyId,
+                                             V_ASN1_SEQUENCE, value->value.sequence, -1);
+    ASN1_TYPE_free(value);
+    BIO_free(bio);
+    NCONF_free(conf);
+    return added;
+}
+
+// The CMS SignedData over `data`, detached; empty on failure.
+QByteArray signedData(const QByteArray &data, const SigningKey &key, const QDateTime &when,
+                      const PdfSigner::Policy &policy)
+{
+    const unsigned flags = CMS_DETACHED | CMS_BINARY | CMS_NOSMIMECAP | CMS_CADES;
+    CMS_ContentInfo *cms = CMS_sign(nullptr, nullptr, nullptr, nullptr, flags | CMS_PARTIAL);
+    CMS_SignerInfo *signer = cms ? CMS_add1_signer(cms, key.certificate(), key.privateKey(),
+                                                   EVP_sha256(), flags | CMS_PARTIAL)
+                                 : nullptr;
+    bool done = signer;
+    for (X509 *certificate : key.chain())
+        if (done && X509_cmp(certificate, key.certificate()) != 0)
+            done = CMS_add1_cert(cms, certificate);
+    ASN1_TIME *time = ASN1_TIME_set(nullptr, time_t(when.toSecsSinceEpoch()));
+    done = done && time &&
+           CMS_signed_add1_attr_by_NID(signer, NID_pkcs9_signingTime, ASN1_STRING_type(time), time,
+                                       -1);
+    ASN1_TIME_free(time);
+    done = done && (policy.isEmpty() || addPolicy(signer, policy));
+    BIO *content = BIO_new_mem_buf(data.constData(), int(data.size()));
+    done = done && content && CMS_final(cms, content, nullptr, flags);
+    unsigned char *der = nullptr;
+    const int length = done ? i2d_CMS_ContentInfo(cms, &der) : -1;
+    QByteArray encoded;
+    if (length > 0)
+        encoded = QByteArray(reinterpret_cast<const char *>(der), length);
+    else
+        qCWarning(zetuSign) << "the CMS signature cannot be made:" << openSslError();
+    OPENSSL_free(der);
+    BIO_free(content);
+    CMS_ContentInfo_free(cms);
+    return encoded;
+}
+
+} // namespace
+
+bool PdfSigner::Policy::fromText(const QString &oid, const QString &hash, Policy *policy)
+{
+    *policy = Policy();
+    if (oid.trimmed().isEmpty() && hash.trimmed().isEmpty())
+        return true;
+    static const QRegularExpression dotted(QStringLiteral("^[0-2](\\.(0|[1-9][0-9]*))+$"));
+    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{64}$"));
+    const QByteArray digits = hash.trimmed().toLatin1();
+    const QByteArray value =
+        hex.match(hash.trimmed()).hasMatch()
+            ? QByteArray::fromHex(digits)
+            : QByteArray::fromBase64(digits, QByteArray::AbortOnBase64DecodingErrors);
+    if (!dotted.match(oid.trimmed()).hasMatch() || value.size() != 32)
+        return false;
+    *policy = {oid.trimmed().toLatin1(), value};
+    return true;
+}
+
+bool PdfSigner::sign(const QString &fileName, const SigningKey &key, const QDateTime &when,
+                     const Policy &policy, QByteArray *sha256)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(zetuSign) << "cannot read" << fileName << file.errorString();
+        return false;
+    }
+    const QByteArray pdf = file.readAll();
+    file.close();
+
+    Update update;
+    update.contentsSize = cmsRoom + i2d_X509(key.certificate(), nullptr);
+    for (X509 *certificate : key.chain())
+        update.contentsSize += i2d_X509(certificate, nullptr);
+    if (!readObjects(pdf, key.signer().display(), when, &update))
+        return false;
+
+    // The signature covers everything but its own hexadecimal string.
+    QByteArray &out = update.text;
+    const qint64 gapStart = pdf.size() + update.contentsAt;
+    const qint64 gapEnd = gapStart + 2 * update.contentsSize + 2;
+    const QByteArray byteRange = QStringLiteral("[0 %1 %2 %3]")
+                                     .arg(gapStart)
+                                     .arg(gapEnd)
+                                     .arg(pdf.size() + out.size() - gapEnd)
+                                     .toLatin1();
+    out.replace(update.byteRangeAt, byteRange.size(), byteRange);
+    const QByteArray cms = signedData(pdf + out.left(update.contentsAt) +
+                                          out.mid(update.contentsAt + 2 * update.contentsSize + 2),
+                                      key, when, policy);
+    if (cms.isEmpty() || cms.size() > update.contentsSize) {
+        qCWarning(zetuSign) << "the signature does not fit its room:" << cms.size();
+        return false;
+    }
+    out.replace(update.contentsAt + 1, 2 * cms.size(), cms.toHex().toUpper());
+
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(out) != out.size() ||
+        !file.flush()) {
+        qCWarning(zetuSign) << "cannot write the signature into" << fileName << file.errorString();
+        return false;
+    }
+    file.close();
+    *sha256 = QCryptographicHash::hash(pdf + out, QCryptographicHash::Sha256);
+    return true;
+}
