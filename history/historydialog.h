@@ -10,9 +10,10 @@ namespace Ui {
 class HistoryDialog;
 }
 
-// The stored inspections of one scanner, newest first: date, technician, state, how
-// many results failed and the report's file. Open accepts the dialog with the chosen
-// inspection; Delete removes one from zetu.db after a confirmation.
+// The stored inspections of one scanner, newest first: date, technician, state (with
+// the signer of a signed report), how many results failed and the report's file. Open
+// accepts the dialog with the chosen inspection; Delete removes one from zetu.db after
+// a confirmation.
 class HistoryDialog : public QDialog
 {
     Q_OBJECT
@@ -33,6 +34,8 @@ private slots:
     void updateButtons();
 
 private:
+    static QString stateText(const StoredInspection &inspection);
+
     Ui::HistoryDialog *ui;
     QVector<StoredInspection> inspections; // in the order of the rows
     QVector<qint64> deleted;

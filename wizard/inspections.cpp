@@ -25,6 +25,8 @@ const QStringList notKept = {QStringLiteral("comboBox"), QStringLiteral("comboBo
 const int draftInterval = 30000;
 
 const QString uniformityKey = QStringLiteral("uniformity");
+// The signature of the saved report, kept while the inspection stays as reported.
+const QString signatureKey = QStringLiteral("signature");
 
 } // namespace
 
@@ -37,7 +39,9 @@ void MainWindow::setUpInspections()
     connect(&draftTimer, &QTimer::timeout, this, &MainWindow::keepInspection);
     InputValues::watch(
         this, this, [this] { inputChanged(); }, notKept);
-    connect(&report, &ReportForm::reportSaved, this, &MainWindow::reportSaved);
+    connect(&report, &ReportForm::reportSaved, this,
+            [this](const QString &fileName) { reportSaved(fileName); });
+    connect(&report, &ReportForm::reportSigned, this, &MainWindow::reportSaved);
     connect(ui->pushButtonHistory, &QPushButton::clicked, this, &MainWindow::showHistory);
     connect(ui->pushButtonTrend, &QPushButton::clicked, this, &MainWindow::showTrend);
 }
@@ -75,8 +79,12 @@ void MainWindow::inputChanged()
         draftTimer.start();
 }
 
-void MainWindow::reportSaved(const QString &fileName)
+void MainWindow::reportSaved(const QString &fileName, const QJsonObject &signature)
 {
+    if (signature.isEmpty())
+        inspection.values.remove(signatureKey);
+    else
+        inspection.values.insert(signatureKey, signature);
     inspection.state = StoredInspection::Reported;
     inspection.pdfPath = fileName;
     changedSinceReport = false;
@@ -107,7 +115,10 @@ void MainWindow::keepInspection()
     if (changedSinceReport)
         inspection.state = StoredInspection::Draft;
     inspection.technician = ui->lineTecResp->text();
+    const QJsonValue signature = inspection.values.value(signatureKey);
     inspection.values = InputValues::collect(this, notKept);
+    if (inspection.state == StoredInspection::Reported && signature.isObject())
+        inspection.values.insert(signatureKey, signature);
     QJsonObject photos;
     for (auto path = partImagePaths.constBegin(); path != partImagePaths.constEnd(); ++path)
         photos.insert(QString::number(path.key()), path.value());
