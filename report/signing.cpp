@@ -2,6 +2,7 @@
 // password, then where to save; the report is saved as by Save, with a line naming
 // the signer on page 3, and signed before it takes the chosen name.
 
+#include "core/logging.h"
 #include "report/certificate.h"
 #include "report/pdfsigner.h"
 #include "report/reportform.h"
@@ -21,9 +22,12 @@ namespace {
 bool readPolicy(PdfSigner::Policy *policy)
 {
     const QSettings settings(QStringLiteral("zetu.ini"), QSettings::IniFormat);
-    return PdfSigner::Policy::fromText(
-        settings.value(QStringLiteral("Signature/PolicyOid")).toString(),
-        settings.value(QStringLiteral("Signature/PolicyHash")).toString(), policy);
+    const QString oid = settings.value(QStringLiteral("Signature/PolicyOid")).toString();
+    const QString hash = settings.value(QStringLiteral("Signature/PolicyHash")).toString();
+    if (PdfSigner::Policy::fromText(oid, hash, policy))
+        return true;
+    qCWarning(zetuSign) << "malformed signature policy in zetu.ini:" << oid << hash;
+    return false;
 }
 
 } // namespace

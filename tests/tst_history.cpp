@@ -164,6 +164,8 @@ private slots:
             stored.technician = stored.pdfPath = who[i];
             stored.state = StoredInspection::Reported;
             stored.values = values[i];
+            if (i == 1) // a signed report
+                stored.values["signature"] = QJsonObject{{"signer", "Carla Dias"}};
             QVERIFY(InspectionStore::save(stored));
         }
 
@@ -186,7 +188,7 @@ private slots:
         click("pushButtonHistory");
         QVERIFY(driver.waitDone());
         QCOMPARE(seen, QStringList({"Ana", "Rascunho", "44", "", "Bruno", "Relatório salvo", "50",
-                                    "Bruno", "Carla", "Relatório salvo", "48", "Carla"}));
+                                    "Bruno", "Carla", "Assinado por Carla Dias", "48", "Carla"}));
         QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString()); // not stored: start value
         QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 5);
         QCOMPARE(child<QDoubleSpinBox>("s5AAr2")->value(), 3.2);
