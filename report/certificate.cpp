@@ -111,11 +111,6 @@ Pkcs12Key::Problem Pkcs12Key::read(const QString &fileName, const QByteArray &pa
         return NotCertificate;
     const QByteArray data = file.readAll();
 
-    // Certificates exported by older systems are protected with algorithms that
-    // OpenSSL 3 keeps in its legacy provider.
-    static const bool legacy = OSSL_PROVIDER_try_load(nullptr, "legacy", 1) != nullptr;
-    Q_UNUSED(legacy)
-
     const unsigned char *bytes = reinterpret_cast<const unsigned char *>(data.constData());
     PKCS12 *p12 = d2i_PKCS12(nullptr, &bytes, data.size());
     if (!p12) {
@@ -127,9 +122,13 @@ Pkcs12Key::Problem Pkcs12Key::read(const QString &fileName, const QByteArray &pa
         !hasMac ||
         (password.isEmpty() ? PKCS12_verify_mac(p12, nullptr, 0) || PKCS12_verify_mac(p12, "", 0)
                             : PKCS12_verify_mac(p12, password.constData(), password.size()));
+    // Certificates exported by older systems are protected with algorithms that
+    // OpenSSL 3 keeps in its legacy provider, needed only while the file is opened.
+    OSSL_PROVIDER *legacy = OSSL_PROVIDER_try_load(nullptr, "legacy", 1);
     const bool parsed =
         passwordFits && PKCS12_parse(p12, password.isEmpty() ? nullptr : password.constData(), &key,
                                      &cert, &others);
+    OSSL_PROVIDER_unload(legacy);
     PKCS12_free(p12);
     if (!passwordFits)
         return WrongPassword;
