@@ -13,17 +13,9 @@
 
 namespace {
 
-// A certificate file is a few kilobytes; a larger file is something else and is not
-// read whole.
+// A certificate file is a few kilobytes; of a larger file, something else, no more is
+// read.
 const qint64 largestCertificateFile = 1 << 20;
-
-QString openSslError()
-{
-    char text[256] = {};
-    ERR_error_string_n(ERR_get_error(), text, sizeof text);
-    ERR_clear_error();
-    return QString::fromLatin1(text);
-}
 
 QDateTime fromAsn1(const ASN1_TIME *time)
 {
@@ -51,6 +43,11 @@ QString commonName(X509 *certificate)
 }
 
 } // namespace
+
+QString lastOpenSslError()
+{
+    return QString::fromLatin1(ERR_reason_error_string(ERR_get_error()));
+}
 
 Signer Signer::fromCommonName(const QString &commonName)
 {
@@ -80,8 +77,13 @@ Pkcs12Key::Pkcs12Key(const QString &fileName, const QByteArray &password, const 
     : fileName(fileName)
 {
     fault = read(fileName, password, now);
-    if (fault != None)
-        qCWarning(zetuSign) << "certificate" << fileName << "refused:" << errorString();
+}
+
+Pkcs12Key::Problem Pkcs12Key::refuse(Problem problem, const QString &detail)
+{
+    fault = problem;
+    qCWarning(zetuSign) << "certificate" << fileName << "refused:" << errorString() << detail;
+    return problem;
 }
 
 Pkcs12Key::~Pkcs12Key()
@@ -103,20 +105,14 @@ Pkcs12Key::Problem Pkcs12Key::read(const QString &fileName, const QByteArray &pa
                                    const QDateTime &now)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(zetuSign) << "cannot read" << fileName << file.errorString();
-        return Unreadable;
-    }
-    if (file.size() > largestCertificateFile)
-        return NotCertificate;
-    const QByteArray data = file.readAll();
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(Unreadable, file.errorString());
+    const QByteArray data = file.read(largestCertificateFile);
 
     const unsigned char *bytes = reinterpret_cast<const unsigned char *>(data.constData());
     PKCS12 *p12 = d2i_PKCS12(nullptr, &bytes, data.size());
-    if (!p12) {
-        qCWarning(zetuSign) << fileName << "is not PKCS#12:" << openSslError();
-        return NotCertificate;
-    }
+    if (!p12)
+        return refuse(NotCertificate, lastOpenSslError());
     const bool hasMac = PKCS12_mac_present(p12);
     const bool passwordFits =
         !hasMac ||
@@ -131,25 +127,23 @@ Pkcs12Key::Problem Pkcs12Key::read(const QString &fileName, const QByteArray &pa
     OSSL_PROVIDER_unload(legacy);
     PKCS12_free(p12);
     if (!passwordFits)
-        return WrongPassword;
-    if (!parsed) {
-        qCWarning(zetuSign) << fileName << "cannot be opened:" << openSslError();
-        return hasMac ? NotCertificate : WrongPassword;
-    }
+        return refuse(WrongPassword);
+    if (!parsed)
+        return refuse(hasMac ? NotCertificate : WrongPassword, lastOpenSslError());
     // The key's certificate is the one the key matches; without a match every
     // certificate of the file is among the others.
     if (!key)
-        return NoPrivateKey;
+        return refuse(NoPrivateKey);
     if (!cert)
-        return sk_X509_num(others) > 0 ? KeyMismatch : NoCertificate;
+        return refuse(sk_X509_num(others) ? KeyMismatch : NoCertificate);
     time_t at = now.toSecsSinceEpoch();
     if (X509_cmp_time(X509_get0_notAfter(cert), &at) < 0) {
         limit = fromAsn1(X509_get0_notAfter(cert));
-        return Expired;
+        return refuse(Expired);
     }
     if (X509_cmp_time(X509_get0_notBefore(cert), &at) > 0) {
         limit = fromAsn1(X509_get0_notBefore(cert));
-        return NotYetValid;
+        return refuse(NotYetValid);
     }
     return None;
 }

@@ -8,6 +8,9 @@
 
 #include <openssl/types.h>
 
+// The reason of OpenSSL's last failure, taken off its error queue.
+QString lastOpenSslError();
+
 // The signer as a person: the name of the certificate's subject and, for ICP-Brasil
 // certificates, whose common name reads "NAME:CPF", the CPF.
 struct Signer
@@ -73,6 +76,8 @@ public:
 
 private:
     Problem read(const QString &fileName, const QByteArray &password, const QDateTime &now);
+    // Logs why the file cannot sign, with OpenSSL's reason where there is one.
+    Problem refuse(Problem problem, const QString &detail = QString());
 
     Problem fault = None;
     QString fileName;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -30,12 +31,12 @@ const int cmsRoom = 8192;
 // Width of the /ByteRange value, padded with blanks once the numbers are known.
 const int byteRangeWidth = 48;
 
-QString openSslError()
+template <typename T> using Owned = std::unique_ptr<T, void (*)(T *)>;
+
+bool failed(const QString &why)
 {
-    char text[256] = {};
-    ERR_error_string_n(ERR_get_error(), text, sizeof text);
-    ERR_clear_error();
-    return QString::fromLatin1(text);
+    qCWarning(zetuSign) << "the report cannot be signed:" << why;
+    return false;
 }
 
 QByteArray text(QPDFObjectHandle object)
@@ -76,33 +77,22 @@ QByteArray withItem(QPDFObjectHandle array, const QByteArray &item)
     return written + ' ' + item + " ]";
 }
 
-QByteArray pdfDate(const QDateTime &when)
-{
-    const QDateTime local = when.toLocalTime();
-    const int minutes = local.offsetFromUtc() / 60;
-    return local.toString(QStringLiteral("'D:'yyyyMMddHHmmss")).toLatin1() +
-           (minutes < 0 ? '-' : '+') +
-           QString::asprintf("%02d'%02d'", qAbs(minutes) / 60, qAbs(minutes) % 60).toLatin1();
-}
-
 // The incremental update, with the signature's /ByteRange and /Contents left blank.
 struct Update
 {
     QByteArray text;
-    int byteRangeAt = -1; // where the blank /ByteRange value starts in text
-    int contentsAt = -1;  // where the "<" of /Contents is
-    int contentsSize = 0; // bytes of the CMS, twice as many hexadecimal digits
+    int byteRangeAt;  // where the blank /ByteRange value starts in text
+    int contentsAt;   // where the "<" of /Contents is
+    int contentsSize; // bytes of the CMS, twice as many hexadecimal digits
 };
 
 bool readObjects(const QByteArray &pdf, const QString &signerName, const QDateTime &when,
                  Update *update)
 {
-    const qsizetype tail = pdf.lastIndexOf("startxref");
-    bool known = tail > 0;
-    const qint64 previous = pdf.mid(tail + 9, 32).simplified().split(' ').value(0).toLongLong();
-    known = known && previous > 0 && previous < pdf.size();
+    // The update continues from the cross-reference section the file ends with.
+    const QByteArray previous =
+        pdf.mid(pdf.lastIndexOf("startxref")).simplified().split(' ').value(1);
     QPDF document;
-    document.setSuppressWarnings(true);
     try {
         document.processMemoryFile("report", pdf.constData(), size_t(pdf.size()));
         QPDFObjectHandle trailer = document.getTrailer();
@@ -110,27 +100,26 @@ bool readObjects(const QByteArray &pdf, const QString &signerName, const QDateTi
         const std::vector<QPDFPageObjectHelper> pages =
             QPDFPageDocumentHelper(document).getAllPages();
         // A repaired file would be updated from offsets it does not have.
-        if (!known || document.anyWarnings() || document.isEncrypted() || pages.empty() ||
-            !root.isIndirect() || !trailer.getKey("/Size").isInteger()) {
-            qCWarning(zetuSign) << "the PDF cannot take an incremental update";
-            return false;
-        }
+        if (document.anyWarnings() || pages.empty())
+            return failed(QStringLiteral("the PDF is damaged or has no page"));
         QPDFObjectHandle page = pages.back().getObjectHandle();
-        const int signature = trailer.getKey("/Size").getIntValueAsInt();
-        const int field = signature + 1, form = signature + 2;
-        const QByteArray date = pdfDate(when);
+        int next = trailer.getKey("/Size").getIntValueAsInt();
+        const int signature = next++, field = next++, form = next++;
 
         // number -> generation, dictionary
         std::map<int, std::pair<int, QByteArray>> objects;
         objects[signature] = {
             0, "<< /Type /Sig /Filter /Adobe.PPKLite /SubFilter /ETSI.CAdES.detached /Name " +
                    text(QPDFObjectHandle::newUnicodeString(signerName.toStdString())) + " /M (" +
-                   date + ") /ByteRange " + QByteArray(byteRangeWidth, ' ') + " /Contents <" +
+                   when.toUTC().toString(QStringLiteral("'D:'yyyyMMddHHmmss'Z'")).toLatin1() +
+                   ") /ByteRange " + QByteArray(byteRangeWidth, ' ') + " /Contents <" +
                    QByteArray(2 * update->contentsSize, '0') + "> >>"};
         objects[field] = {0, "<< /Type /Annot /Subtype /Widget /FT /Sig /T (Assinatura) /V " +
                                  reference(signature) + " /F 132 /Rect [0 0 0 0] /P " +
                                  reference(page.getObjectID(), page.getGeneration()) + " >>"};
         QPDFObjectHandle acroForm = root.getKey("/AcroForm");
+        if (!acroForm.isDictionary())
+            acroForm = QPDFObjectHandle::newDictionary();
         objects[form] = {
             0,
             withKeys(acroForm, {{"/Fields", withItem(acroForm.getKey("/Fields"), reference(field))},
@@ -141,42 +130,27 @@ bool readObjects(const QByteArray &pdf, const QString &signerName, const QDateTi
             page.getGeneration(),
             withKeys(page, {{"/Annots", withItem(page.getKey("/Annots"), reference(field))}})};
 
+        // The objects, then one cross-reference subsection for each.
         QByteArray &out = update->text;
         out = pdf.endsWith('\n') ? QByteArray() : QByteArray("\n");
-        std::map<int, qint64> offsets;
+        QByteArray xref = "xref\n";
         for (const auto &object : objects) {
-            offsets[object.first] = pdf.size() + out.size();
+            xref += QString::asprintf("%d 1\n%010lld %05d n \n", object.first,
+                                      qint64(pdf.size() + out.size()), object.second.first)
+                        .toLatin1();
             out += QByteArray::number(object.first) + ' ' +
                    QByteArray::number(object.second.first) + " obj\n" + object.second.second +
                    "\nendobj\n";
         }
         update->byteRangeAt = out.indexOf("/ByteRange ") + 11;
         update->contentsAt = out.indexOf("/Contents <") + 10;
-
-        const qint64 xref = pdf.size() + out.size();
-        out += "xref\n";
-        for (auto run = objects.begin(); run != objects.end();) {
-            auto end = std::next(run);
-            while (end != objects.end() && end->first == std::prev(end)->first + 1)
-                ++end;
-            out += QByteArray::number(run->first) + ' ' +
-                   QByteArray::number(qint64(std::distance(run, end))) + '\n';
-            for (; run != end; ++run)
-                out +=
-                    QString::asprintf("%010lld %05d n \n", offsets[run->first], run->second.first)
-                        .toLatin1();
-        }
-        trailer.removeKey("/XRefStm");
-        for (const char *key : {"/Type", "/W", "/Index", "/Length", "/Filter", "/DecodeParms"})
-            trailer.removeKey(key); // from a cross-reference stream
-        out += "trailer\n" +
-               withKeys(trailer, {{"/Size", QByteArray::number(form + 1)},
-                                  {"/Prev", QByteArray::number(previous)}}) +
-               "\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+        const qint64 xrefAt = pdf.size() + out.size();
+        out += xref + "trailer\n" +
+               withKeys(trailer, {{"/Size", QByteArray::number(next)}, {"/Prev", previous}}) +
+               "\nstartxref\n" + QByteArray::number(xrefAt) + "\n%%EOF\n";
         return true;
     } catch (const std::exception &e) {
-        qCWarning(zetuSign) << "the PDF cannot be read:" << e.what();
-        return false;
+        return failed(QString::fromLocal8Bit(e.what()));
     }
 }
 
@@ -187,19 +161,14 @@ bool addPolicy(CMS_SignerInfo *signer, const PdfSigner::Policy &policy)
                               "\nhash = SEQUENCE:hash\n[hash]\nalgorithm = SEQUENCE:sha256\n"
                               "value = FORMAT:HEX,OCTETSTRING:" +
                               policy.hash.toHex() + "\n[sha256]\nid = OID:2.16.840.1.101.3.4.2.1\n";
-    CONF *conf = NCONF_new(nullptr);
-    BIO *bio = BIO_new_mem_buf(config.constData(), int(config.size()));
-    long line = 0;
-    ASN1_TYPE *value = conf && bio && NCONF_load_bio(conf, bio, &line) > 0
-                           ? ASN1_generate_nconf("SEQUENCE:policy", conf)
-                           : nullptr;
-    const bool added =
-        value && CMS_signed_add1_attr_by_NID(signer, NID_id_smime_aa_ets_sigPolicyId,
-                                             V_ASN1_SEQUENCE, value->value.sequence, -1);
-    ASN1_TYPE_free(value);
-    BIO_free(bio);
-    NCONF_free(conf);
-    return added;
+    const Owned<CONF> conf(NCONF_new(nullptr), NCONF_free);
+    const Owned<BIO> bio(BIO_new_mem_buf(config.constData(), int(config.size())), BIO_free_all);
+    const Owned<ASN1_TYPE> value(NCONF_load_bio(conf.get(), bio.get(), nullptr)
+                                     ? ASN1_generate_nconf("SEQUENCE:policy", conf.get())
+                                     : nullptr,
+                                 ASN1_TYPE_free);
+    return value && CMS_signed_add1_attr_by_NID(signer, NID_id_smime_aa_ets_sigPolicyId,
+                                                V_ASN1_SEQUENCE, value->value.sequence, -1);
 }
 
 // The CMS SignedData over `data`, detached; empty on failure.
@@ -207,32 +176,27 @@ QByteArray signedData(const QByteArray &data, const SigningKey &key, const QDate
                       const PdfSigner::Policy &policy)
 {
     const unsigned flags = CMS_DETACHED | CMS_BINARY | CMS_NOSMIMECAP | CMS_CADES;
-    CMS_ContentInfo *cms = CMS_sign(nullptr, nullptr, nullptr, nullptr, flags | CMS_PARTIAL);
-    CMS_SignerInfo *signer = cms ? CMS_add1_signer(cms, key.certificate(), key.privateKey(),
-                                                   EVP_sha256(), flags | CMS_PARTIAL)
-                                 : nullptr;
+    const Owned<CMS_ContentInfo> cms(
+        CMS_sign(nullptr, nullptr, nullptr, nullptr, flags | CMS_PARTIAL), CMS_ContentInfo_free);
+    CMS_SignerInfo *signer = CMS_add1_signer(cms.get(), key.certificate(), key.privateKey(),
+                                             EVP_sha256(), flags | CMS_PARTIAL);
     bool done = signer;
     for (X509 *certificate : key.chain())
-        if (done && X509_cmp(certificate, key.certificate()) != 0)
-            done = CMS_add1_cert(cms, certificate);
-    ASN1_TIME *time = ASN1_TIME_set(nullptr, time_t(when.toSecsSinceEpoch()));
-    done = done && time &&
-           CMS_signed_add1_attr_by_NID(signer, NID_pkcs9_signingTime, ASN1_STRING_type(time), time,
-                                       -1);
-    ASN1_TIME_free(time);
+        done = done && CMS_add1_cert(cms.get(), certificate);
+    // The time on the page, not a moment later.
+    const Owned<ASN1_TIME> time(ASN1_TIME_set(nullptr, time_t(when.toSecsSinceEpoch())),
+                                ASN1_TIME_free);
+    done = done && CMS_signed_add1_attr_by_NID(signer, NID_pkcs9_signingTime,
+                                               ASN1_STRING_type(time.get()), time.get(), -1);
     done = done && (policy.isEmpty() || addPolicy(signer, policy));
-    BIO *content = BIO_new_mem_buf(data.constData(), int(data.size()));
-    done = done && content && CMS_final(cms, content, nullptr, flags);
+    const Owned<BIO> content(BIO_new_mem_buf(data.constData(), int(data.size())), BIO_free_all);
+    done = done && CMS_final(cms.get(), content.get(), nullptr, flags);
     unsigned char *der = nullptr;
-    const int length = done ? i2d_CMS_ContentInfo(cms, &der) : -1;
-    QByteArray encoded;
-    if (length > 0)
-        encoded = QByteArray(reinterpret_cast<const char *>(der), length);
-    else
-        qCWarning(zetuSign) << "the CMS signature cannot be made:" << openSslError();
+    const int length = done ? i2d_CMS_ContentInfo(cms.get(), &der) : 0;
+    const QByteArray encoded(reinterpret_cast<const char *>(der), qMax(length, 0));
     OPENSSL_free(der);
-    BIO_free(content);
-    CMS_ContentInfo_free(cms);
+    if (encoded.isEmpty())
+        failed(QStringLiteral("no CMS: ") + lastOpenSslError());
     return encoded;
 }
 
@@ -260,10 +224,8 @@ bool PdfSigner::sign(const QString &fileName, const SigningKey &key, const QDate
                      const Policy &policy, QByteArray *sha256)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(zetuSign) << "cannot read" << fileName << file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(file.errorString());
     const QByteArray pdf = file.readAll();
     file.close();
 
@@ -287,18 +249,13 @@ bool PdfSigner::sign(const QString &fileName, const SigningKey &key, const QDate
     const QByteArray cms = signedData(pdf + out.left(update.contentsAt) +
                                           out.mid(update.contentsAt + 2 * update.contentsSize + 2),
                                       key, when, policy);
-    if (cms.isEmpty() || cms.size() > update.contentsSize) {
-        qCWarning(zetuSign) << "the signature does not fit its room:" << cms.size();
-        return false;
-    }
+    if (cms.isEmpty() || cms.size() > update.contentsSize)
+        return failed(QStringLiteral("a CMS of %1 bytes").arg(cms.size()));
     out.replace(update.contentsAt + 1, 2 * cms.size(), cms.toHex().toUpper());
 
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(out) != out.size() ||
-        !file.flush()) {
-        qCWarning(zetuSign) << "cannot write the signature into" << fileName << file.errorString();
-        return false;
-    }
-    file.close();
+        !file.flush())
+        return failed(file.errorString());
     *sha256 = QCryptographicHash::hash(pdf + out, QCryptographicHash::Sha256);
     return true;
 }
