@@ -11,6 +11,17 @@
 #include <QScrollBar>
 #include <QTableWidgetItem>
 
+// A reported inspection whose report was signed names its signer.
+QString HistoryDialog::stateText(const StoredInspection &inspection)
+{
+    const QJsonObject signature = inspection.values.value(QStringLiteral("signature")).toObject();
+    if (inspection.state == StoredInspection::Draft)
+        return tr("Rascunho");
+    if (signature.isEmpty())
+        return tr("Relatório salvo");
+    return tr("Assinado por %1").arg(signature.value(QStringLiteral("signer")).toString());
+}
+
 HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const QString &scannerId,
                              QWidget *parent)
     : QDialog(parent)
@@ -51,12 +62,12 @@ void HistoryDialog::fill()
     table->setRowCount(inspections.size());
     for (int row = 0; row < inspections.size(); ++row) {
         const StoredInspection &inspection = inspections.at(row);
-        const QString cells[] = {
-            inspection.started.toString(DateFormats::shownWithTime), inspection.technician,
-            inspection.state == StoredInspection::Reported ? tr("Relatório salvo") : tr("Rascunho"),
-            inspection.unreadable ? QStringLiteral("?")
-                                  : QString::number(failedCount(judge(inspection.values))),
-            inspection.pdfPath};
+        const QString cells[] = {inspection.started.toString(DateFormats::shownWithTime),
+                                 inspection.technician, stateText(inspection),
+                                 inspection.unreadable
+                                     ? QStringLiteral("?")
+                                     : QString::number(failedCount(judge(inspection.values))),
+                                 inspection.pdfPath};
         for (int column = 0; column < 5; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
             if (column == 3)

@@ -10,9 +10,10 @@ namespace Ui {
 class HistoryDialog;
 }
 
-// The stored inspections of one scanner, newest first: date, technician, state, how
-// many results failed and the report's file. Open accepts the dialog with the chosen
-// inspection; Delete removes one from zetu.db after a confirmation.
+// The stored inspections of one scanner, newest first: date, technician, state (with
+// the signer of a signed report), how many results failed and the report's file. Open
+// accepts the dialog with the chosen inspection; Delete removes one from zetu.db after
+// a confirmation.
 class HistoryDialog : public QDialog
 {
     Q_OBJECT
@@ -37,6 +38,7 @@ private slots:
 
 private:
     void fill();
+    static QString stateText(const StoredInspection &inspection);
 
     Ui::HistoryDialog *ui;
     QString emptyText;

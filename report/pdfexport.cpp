@@ -75,10 +75,11 @@ void ReportForm::on_pushButtonSave_clicked()
                              tr("Não foi possível gravar o arquivo PDF."));
 }
 
-// Writes the pages into a file beside fileName and, once it is whole, puts it in the
-// place of fileName. On failure nothing is left behind and an earlier file of that
-// name stays as it was.
-bool ReportForm::writePdf(const QString &fileName)
+// Writes the pages into a file beside fileName and, once it is whole (and finished),
+// puts it in the place of fileName. On failure nothing is left behind and an earlier
+// file of that name stays as it was.
+bool ReportForm::writePdf(const QString &fileName,
+                          const std::function<bool(const QString &)> &finish)
 {
     QWidget *const pages[] = {ui->frameFormPage1, ui->frameFormPage2, ui->frameFormPage3};
     removeLeftoverParts(fileName);
@@ -127,7 +128,7 @@ bool ReportForm::writePdf(const QString &fileName)
     } // the writer completes the file here
 
     if (painted && writePdfInfo(partial, info) && isWholePdf(partial) &&
-        replaceFile(partial, fileName))
+        (!finish || finish(partial)) && replaceFile(partial, fileName))
         return true;
     qCWarning(zetuReport) << "the report was not saved as" << fileName;
     QFile::remove(partial);

@@ -2,8 +2,10 @@
 #define REPORTFORM_H
 
 #include <QDialog>
+#include <QJsonObject>
 #include <QPixmap>
 #include <QStringList>
+#include <functional>
 
 class QLabel;
 
@@ -81,18 +83,27 @@ public:
 signals:
     // After a save that succeeded, with the name of the file written.
     void reportSaved(const QString &fileName);
+    // After a signed save that succeeded, instead of reportSaved: the file and the
+    // signature's facts ("signer", "time", "sha256" of the signed file).
+    void reportSigned(const QString &fileName, const QJsonObject &signature);
 
 private slots:
     // PDF export (pdfexport.cpp)
     void on_pushButtonCancel_clicked();
     void on_pushButtonSave_clicked();
+    // Signed PDF (signing.cpp)
+    void on_pushButtonSign_clicked();
 
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool writePdf(const QString &fileName);
+    // `finish`, when given, completes the whole file under its temporary name before
+    // it takes the chosen name; its failure fails the save.
+    bool writePdf(const QString &fileName,
+                  const std::function<bool(const QString &)> &finish = nullptr);
+    void showSigner(const QString &line);
     // The line beside the buttons that says where the last save went.
     void showSavedPath(const QString &fileName);
     void elideSavedPath();

@@ -63,6 +63,10 @@
         <source>Não foi possível apagar a inspeção.</source>
         <translation>The inspection could not be deleted.</translation>
     </message>
+    <message>
+        <source>Assinado por %1</source>
+        <translation>Signed by %1</translation>
+    </message>
 </context>
 <context>
     <name>InsertEquip</name>
@@ -686,6 +690,41 @@ explicando a inomogeneidade</source>
     </message>
 </context>
 <context>
+    <name>Pkcs12Key</name>
+    <message>
+        <source>Não foi possível ler o arquivo %1.</source>
+        <translation>The file %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 não é um certificado digital A1 (.pfx ou .p12).</source>
+        <translation>The file %1 is not an A1 digital certificate (.pfx or .p12).</translation>
+    </message>
+    <message>
+        <source>A senha não confere com o certificado %1.</source>
+        <translation>The password does not match the certificate %1.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 tem o certificado, mas não a chave privada. Exporte-o de novo incluindo a chave privada.</source>
+        <translation>The file %1 holds the certificate but not its private key. Export it again with the private key.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 tem uma chave privada, mas nenhum certificado.</source>
+        <translation>The file %1 holds a private key but no certificate.</translation>
+    </message>
+    <message>
+        <source>A chave privada do arquivo %1 não pertence ao certificado que ele contém.</source>
+        <translation>The private key in the file %1 does not belong to the certificate it holds.</translation>
+    </message>
+    <message>
+        <source>O certificado do arquivo %1 venceu em %2.</source>
+        <translation>The certificate in the file %1 expired on %2.</translation>
+    </message>
+    <message>
+        <source>O certificado do arquivo %1 só é válido a partir de %2.</source>
+        <translation>The certificate in the file %1 is not valid before %2.</translation>
+    </message>
+</context>
+<context>
     <name>ReportForm</name>
     <message>
         <source>Relatório</source>
@@ -1042,6 +1081,42 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Página 3 de 3</source>
         <translation>Page 3 of 3</translation>
+    </message>
+    <message>
+        <source>Assinar…</source>
+        <translation>Sign…</translation>
+    </message>
+    <message>
+        <source>Assinar Relatório</source>
+        <translation>Sign Report</translation>
+    </message>
+    <message>
+        <source>Certificado digital</source>
+        <translation>Digital certificate</translation>
+    </message>
+    <message>
+        <source>Certificado A1 (*.pfx *.p12)</source>
+        <translation>A1 certificate (*.pfx *.p12)</translation>
+    </message>
+    <message>
+        <source>Senha do certificado %1:</source>
+        <translation>Password of the certificate %1:</translation>
+    </message>
+    <message>
+        <source>A política de assinatura de zetu.ini ([Signature] PolicyOid e PolicyHash) não é válida.</source>
+        <translation>The signature policy in zetu.ini ([Signature] PolicyOid and PolicyHash) is not valid.</translation>
+    </message>
+    <message>
+        <source>Salvar Relatório Assinado</source>
+        <translation>Save Signed Report</translation>
+    </message>
+    <message>
+        <source>Assinado digitalmente por %1 em %2</source>
+        <translation>Digitally signed by %1 on %2</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o relatório assinado.</source>
+        <translation>The signed report could not be written.</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,10 @@
 # UndefinedBehaviorSanitizer, in a build directory of its own.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-# poppler-utils and qpdf read saved reports back for the PDF tests; xvfb and xauth
-# give the suites that measure text a real X server
-bash "$root/scripts/install-deps.sh" poppler-utils qpdf xvfb xauth
+# poppler-utils renders saved reports for the PDF tests and checks their signatures,
+# openssl makes the test certificates, qpdf checks a signed file's structure; xvfb and
+# xauth give the suites that measure text a real X server
+bash "$root/scripts/install-deps.sh" poppler-utils openssl qpdf xvfb xauth
 # desktop-file-utils and appstream validate the installed desktop entry and metainfo
 bash "$root/scripts/install-deps.sh" desktop-file-utils appstream
 

@@ -337,6 +337,8 @@ private slots:
             stored.technician = stored.pdfPath = who[i];
             stored.state = StoredInspection::Reported;
             stored.values = values[i];
+            if (i == 1) // a signed report
+                stored.values["signature"] = QJsonObject{{"signer", "Carla Dias"}};
             QCOMPARE(InspectionStore::save(stored), InspectionStore::Done);
         }
 
@@ -362,7 +364,7 @@ private slots:
         QCOMPARE(driver.seen().last().text, QString("Selecione um valor para cada campo"));
         // Stored values without depth check boxes measure no mass target: none is judged.
         QCOMPARE(seen, QStringList({"Ana", "Rascunho", "44", "", "Bruno", "Relatório salvo", "18",
-                                    "Bruno", "Carla", "Relatório salvo", "17", "Carla"}));
+                                    "Bruno", "Carla", "Assinado por Carla Dias", "17", "Carla"}));
         QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString()); // not stored: start value
         QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 1);
         QCOMPARE(child<QDoubleSpinBox>("s5AAr2")->value(), 3.2);

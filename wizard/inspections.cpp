@@ -38,6 +38,8 @@ const QString recoveryFile = QStringLiteral("zetu.db.recovery");
 const int exposeWait = 1000;
 
 const QString uniformityKey = QStringLiteral("uniformity");
+// The signature of the saved report, kept while the inspection stays as reported.
+const QString signatureKey = QStringLiteral("signature");
 
 } // namespace
 
@@ -57,7 +59,9 @@ void MainWindow::setUpInspections()
     claimTimer.start();
     InputValues::watch(
         this, this, [this] { inputChanged(); }, notKept);
-    connect(&report, &ReportForm::reportSaved, this, &MainWindow::reportSaved);
+    connect(&report, &ReportForm::reportSaved, this,
+            [this](const QString &fileName) { reportSaved(fileName); });
+    connect(&report, &ReportForm::reportSigned, this, &MainWindow::reportSaved);
     connect(ui->pushButtonHistory, &QPushButton::clicked, this, &MainWindow::showHistory);
     connect(ui->pushButtonTrend, &QPushButton::clicked, this, &MainWindow::showTrend);
 }
@@ -211,8 +215,12 @@ void MainWindow::inputChanged()
         draftTimer.start();
 }
 
-void MainWindow::reportSaved(const QString &fileName)
+void MainWindow::reportSaved(const QString &fileName, const QJsonObject &signature)
 {
+    if (signature.isEmpty())
+        inspection.values.remove(signatureKey);
+    else
+        inspection.values.insert(signatureKey, signature);
     inspection.state = StoredInspection::Reported;
     inspection.pdfPath = fileName;
     changedSinceReport = false;
@@ -250,6 +258,9 @@ void MainWindow::keepInspection()
     const QJsonObject collected = InputValues::collect(this, notKept);
     for (auto value = collected.begin(); value != collected.end(); ++value)
         inspection.values.insert(value.key(), value.value());
+    // A signature belongs to the reported values it signed; a change drops it.
+    if (inspection.state != StoredInspection::Reported)
+        inspection.values.remove(signatureKey);
     QJsonObject photos;
     for (auto path = partImagePaths.constBegin(); path != partImagePaths.constEnd(); ++path)
         photos.insert(QString::number(path.key()), path.value());

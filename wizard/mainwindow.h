@@ -104,7 +104,8 @@ private slots:
     void showTrend();
     void keepInspection();
     void inputChanged();
-    void reportSaved(const QString &fileName);
+    // signature: the facts of a signed report, empty for an unsigned one
+    void reportSaved(const QString &fileName, const QJsonObject &signature = QJsonObject());
     void retryStore();
     void renewClaim();
 
