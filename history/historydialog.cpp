@@ -3,6 +3,7 @@
 
 #include "history/failedresults.h"
 #include "history/inspectionstore.h"
+#include "history/trend.h"
 
 #include <QHeaderView>
 #include <QMessageBox>
@@ -10,11 +11,32 @@
 #include <QScrollBar>
 #include <QTableWidgetItem>
 
+#include <algorithm>
+
+namespace {
+
+// Newest first by the inspection's own date, then by when it was last changed.
+QVector<StoredInspection> newestFirst(QVector<StoredInspection> inspections)
+{
+    std::stable_sort(inspections.begin(), inspections.end(), [](const auto &a, const auto &b) {
+        const QDate dateA = inspectionDate(a), dateB = inspectionDate(b);
+        return dateA != dateB ? dateA > dateB : a.changed > b.changed;
+    });
+    return inspections;
+}
+
+QString dateText(const StoredInspection &inspection)
+{
+    return inspectionDate(inspection).toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+} // namespace
+
 HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const QString &scannerId,
                              QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::HistoryDialog)
-    , inspections(inspections)
+    , inspections(newestFirst(inspections))
 {
     ui->setupUi(this);
     ui->labelScanner->setText(ui->labelScanner->text().arg(scannerId));
@@ -32,7 +54,7 @@ HistoryDialog::~HistoryDialog()
 
 void HistoryDialog::setInspections(const QVector<StoredInspection> &read)
 {
-    inspections = read;
+    inspections = newestFirst(read);
     ui->labelEmpty->setText(emptyText);
     fill();
     updateButtons();
@@ -50,17 +72,23 @@ void HistoryDialog::fill()
     table->setRowCount(inspections.size());
     for (int row = 0; row < inspections.size(); ++row) {
         const StoredInspection &inspection = inspections.at(row);
-        const QString cells[] = {
-            inspection.started.toString(QStringLiteral("dd/MM/yyyy HH:mm")), inspection.technician,
-            inspection.state == StoredInspection::Reported ? tr("Relatório salvo") : tr("Rascunho"),
-            inspection.unreadable ? QStringLiteral("?")
-                                  : QString::number(failedResults(inspection.values)),
-            inspection.pdfPath};
-        for (int column = 0; column < 5; ++column) {
+        // a draft that has a report was changed after it
+        const QString state = inspection.state == StoredInspection::Reported ? tr("Relatório salvo")
+                              : inspection.pdfPath.isEmpty()                 ? tr("Rascunho")
+                                                             : tr("Alterada após o relatório");
+        const QString cells[] = {dateText(inspection),
+                                 inspection.changed.toString(QStringLiteral("dd/MM/yyyy HH:mm")),
+                                 inspection.technician,
+                                 state,
+                                 inspection.unreadable
+                                     ? QStringLiteral("?")
+                                     : QString::number(failedResults(inspection.values)),
+                                 inspection.pdfPath};
+        for (int column = 0; column < PdfColumn + 1; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
-            if (column == 3)
+            if (column == FailedColumn)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (column == 4)
+            if (column == PdfColumn)
                 item->setToolTip(cells[column]);
             table->setItem(row, column, item);
         }
@@ -120,7 +148,7 @@ void HistoryDialog::on_pushButtonDelete_clicked()
         return;
     const int row = rows.first().row();
     const StoredInspection &inspection = inspections.at(row);
-    const QString when = inspection.started.toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    const QString when = dateText(inspection);
     if (QMessageBox::question(
             this, windowTitle(),
             tr("Apagar a inspeção de %1? Ela não poderá ser recuperada.").arg(when),

@@ -282,8 +282,8 @@ private slots:
                                        "(ID) VALUES ('US-99')"
                                     << false << QStringList(resume) << QPoint(1, 0);
         QTest::newRow("deleted here") << "" << false
-                                      << QStringList("Tem certeza que deseja remover o registro? "
-                                                     "Ele tem inspeções guardadas (1)")
+                                      << QStringList("Tem certeza que deseja remover o registro de "
+                                                     "US-02 (Hospital Central)? A inspeção")
                                       << QPoint(0, 0);
     }
     void otherCopies()
@@ -318,8 +318,9 @@ private slots:
                  rows);
     }
 
-    // Three inspections of one scanner, newest first, with how many results fail; the
-    // newest is deleted and the oldest opened, each after a confirmation.
+    // Three inspections of one scanner, newest first by their own date (Carla's chosen for
+    // tomorrow), with how many results fail; the newest is deleted and the oldest opened,
+    // each after a confirmation.
     void historyOfThree()
     {
         open();
@@ -327,7 +328,13 @@ private slots:
         child<QLineEdit>("lineTecResp")->setText("Ana");
         click("pushButtonNext"); // today's draft: only the six mean distances pass
         const QString who[] = {"Bruno", "Carla", "Davi"}; // Davi inspects the other scanner
-        const QJsonObject values[] = {{}, {{"comboBox3cabo", 1}, {"s5AAr2", 3.2}, {"step", 5}}, {}};
+        const QDate today = QDate::currentDate();
+        const QJsonObject values[] = {{},
+                                      {{"comboBox3cabo", 1},
+                                       {"s5AAr2", 3.2},
+                                       {"step", 5},
+                                       {"calendarWidget", today.addDays(1).toString(Qt::ISODate)}},
+                                      {}};
         for (int i = 0; i < 3; ++i) {
             StoredInspection stored;
             stored.equipmentKey = 1 + i / 2;
@@ -346,11 +353,11 @@ private slots:
         driver.then([&](QWidget *dialog) {
             auto *table = child<QTableWidget>("tableWidget", dialog);
             for (int row = 0; row < table->rowCount(); ++row)
-                for (int column = 1; column < 5; ++column)
+                for (int column : {0, 2, 3, 4, 5})
                     seen << table->item(row, column)->text();
-            table->selectRow(0);
-            click("pushButtonDelete", dialog); // answered by the next action
             table->selectRow(1);
+            click("pushButtonDelete", dialog); // answered by the next action
+            table->selectRow(0);
             click("pushButtonOpen", dialog);
         });
         driver.press(QMessageBox::Yes).press(QMessageBox::Yes); // wizard's values in no report
@@ -358,8 +365,12 @@ private slots:
         click("pushButtonHistory");
         QVERIFY(driver.waitDone());
         QCOMPARE(driver.seen().last().text, QString("Selecione um valor para cada campo"));
-        QCOMPARE(seen, QStringList({"Ana", "Rascunho", "44", "", "Bruno", "Relatório salvo", "50",
-                                    "Bruno", "Carla", "Relatório salvo", "48", "Carla"}));
+        QString day[3];
+        for (int i = 0; i < 3; ++i)
+            day[i] = today.addDays(1 - i).toString("dd/MM/yyyy");
+        QCOMPARE(seen, QStringList({day[0], "Carla", "Relatório salvo", "48", "Carla", day[1],
+                                    "Ana", "Rascunho", "44", "", day[2], "Bruno", "Relatório salvo",
+                                    "50", "Bruno"}));
         QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString()); // not stored: start value
         QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 1);
         QCOMPARE(child<QDoubleSpinBox>("s5AAr2")->value(), 3.2);
