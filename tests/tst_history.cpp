@@ -385,29 +385,63 @@ private slots:
         QCOMPARE(seen, QStringList("TrendDialog"));
     }
 
-    // The whole road: a report saved marks its inspection reported, with its file and values.
-    void savedReportIsKept()
+    // A day: US-01 reported with a photograph (its file and values kept), then the next
+    // scanner, "Nova inspeção", or one rating of US-01 changed. The reported one stays as
+    // it is; a new one starts from the start values but technician and date, the focus on
+    // step 2. Opened from the history, the reported one can be reported again at once.
+    void aDayOfInspections_data()
     {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("next scanner") << 1 << "pushButtonNext";
+        QTest::newRow("new inspection") << 0 << "pushButtonNewInspection";
+        QTest::newRow("rating changed") << 0 << "pushButtonNext";
+    }
+    void aDayOfInspections()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, button);
+        const bool carried = QByteArray(QTest::currentDataTag()) == "rating changed";
         open();
         window->show();
         WizardFill::makeStepsValid(window.data());
-        for (int step = 0; step < 8; ++step)
-            click("pushButtonNext");
         DialogDriver driver;
-        driver.then([&](QWidget *report) {
+        QVERIFY(QImage(64, 48, QImage::Format_RGB32).save("p.png"));
+        driver.chooseFile(workDir->file("p.png")).then([&](QWidget *report) {
             driver.chooseFile(workDir->file("laudo.pdf"));
             click("pushButtonSave", report);
             report->close();
         });
-        click("pushButtonReport");
+        click("pushButton3CaboForca");
+        for (const char *go :
+             {"Next", "Next", "Next", "Next", "Next", "Next", "Next", "Next", "Report", "Previous",
+              "Previous", "Previous", "Previous", "Previous", "Previous", "Previous"})
+            click(qPrintable(QString("pushButton") + go));
         QVERIFY(driver.waitDone());
-        QCOMPARE(driver.unexpectedCount(), 0);
-        const QVector<StoredInspection> kept = InspectionStore::forEquipment(1);
-        QCOMPARE(kept.size(), 1);
-        QCOMPARE(kept[0].state, StoredInspection::Reported);
-        QCOMPARE(kept[0].pdfPath, workDir->file("laudo.pdf"));
-        QCOMPARE(kept[0].values["lineTecResp"].toString(), QString("Maria Souza"));
-        QVERIFY(QFileInfo(kept[0].pdfPath).size() > 0);
+        const StoredInspection reported = InspectionStore::forEquipment(1).value(0);
+        QVERIFY(QFileInfo(reported.pdfPath).size() > 0 && reported.technician == "Maria Souza");
+        child<QTableView>("tableView")->selectRow(row);
+        click(qPrintable(button));
+        if (carried)
+            child<QComboBox>("comboBox3cabo")->setCurrentIndex(4);
+        QCOMPARE(window->focusWidget(), child<QWidget>("comboBox3cabo"));
+        QCOMPARE(child<QComboBox>("comboBox3cabo")->currentIndex(), carried ? 4 : 0);
+        QCOMPARE(child<QLabel>("labelEquipPartImg")->pixmap(Qt::ReturnByValue).isNull(), !carried);
+        QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString("Maria Souza"));
+        click("pushButtonPrevious");
+        child<QTableView>("tableView")->selectRow(0);
+        driver.then([&](QWidget *history) {
+            auto *table = child<QTableWidget>("tableWidget", history);
+            QCOMPARE(table->rowCount(), 2 - row);
+            table->selectRow(table->findItems("Relatório salvo", Qt::MatchExactly).value(0)->row());
+            click("pushButtonOpen", history);
+        });
+        if (carried) // the changed values are in no report
+            driver.press(QMessageBox::Yes);
+        click("pushButtonHistory");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(child<QComboBox>("comboBox3cabo")->currentIndex(), 1);
+        QVERIFY(child("pushButtonReport")->isEnabled() && !child("pushButtonNext")->isEnabled());
     }
 
     // A database that cannot be written (a folder), or whose `inspection` this version did

@@ -301,63 +301,6 @@ private slots:
         QCOMPARE(shown[1], shown[0]);
     }
 
-    // A day: US-7 reported with a photograph, then the next scanner, "Nova inspeção", or
-    // one rating of US-7 changed. The reported one stays as it is; a new one starts from
-    // the start values but technician and date, the focus on step 2. Opened from the
-    // history, the reported one can be reported again at once.
-    void aDayOfInspections_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("next scanner") << 1 << "Next";
-        QTest::newRow("new inspection") << 0 << "NewInspection";
-        QTest::newRow("rating changed") << 0 << "Next";
-    }
-    void aDayOfInspections()
-    {
-        QFETCH(int, row);
-        QFETCH(QString, button);
-        const bool carried = QByteArray(QTest::currentDataTag()) == "rating changed";
-        DialogDriver driver;
-        QVERIFY(QImage(64, 48, QImage::Format_RGB32).save(wd->file("p.png")));
-        driver.chooseFile(wd->file("p.png")).then([&](QWidget *report) {
-            driver.chooseFile(wd->file("laudo.pdf"));
-            report->findChild<QPushButton *>("pushButtonSave")->click();
-            report->close();
-        });
-        child<QPushButton>(buttons[0])->click();
-        for (int i = 0; i < 8; ++i)
-            child<QPushButton>("pushButtonNext")->click();
-        child<QPushButton>("pushButtonReport")->click();
-        QVERIFY(driver.waitDone());
-        for (int i = 0; i < 7; ++i)
-            child<QPushButton>("pushButtonPrevious")->click();
-        child<QTableView>("tableView")->selectRow(row);
-        QTest::mouseClick(child<QPushButton>("pushButton" + button), Qt::LeftButton);
-        if (carried)
-            child<QComboBox>("comboBox3cabo")->setCurrentIndex(4);
-        QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 1);
-        QCOMPARE(window->focusWidget(), child<QWidget>("comboBox3cabo"));
-        QCOMPARE(child<QComboBox>("comboBox3cabo")->currentIndex(), carried ? 4 : 0);
-        QCOMPARE(child<QLabel>("labelEquipPartImg")->pixmap(Qt::ReturnByValue).isNull(), !carried);
-        QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString("Maria Souza"));
-        child<QPushButton>("pushButtonPrevious")->click();
-        child<QTableView>("tableView")->selectRow(0);
-        driver.then([row](QWidget *history) {
-            auto *table = history->findChild<QTableWidget *>();
-            QCOMPARE(table->rowCount(), 2 - (row > 0));
-            table->selectRow(table->findItems("Relatório salvo", Qt::MatchExactly).value(0)->row());
-            history->findChild<QPushButton *>("pushButtonOpen")->click();
-        });
-        if (carried) // the changed values are in no report
-            driver.press(QMessageBox::Yes);
-        child<QPushButton>("pushButtonHistory")->click();
-        QVERIFY(driver.waitDone());
-        QCOMPARE(child<QComboBox>("comboBox3cabo")->currentIndex(), 1);
-        QVERIFY(child<QPushButton>("pushButtonReport")->isEnabled());
-        QVERIFY(!child<QPushButton>("pushButtonNext")->isEnabled());
-    }
-
     // Each button stores its picture (a part's selected at once), shown fitted in its
     // label, upright, kept no larger than printed; Clear removes it and nothing else. A
     // failed choice changes nothing; only a file too large to decode says why.
