@@ -4,6 +4,7 @@
 
 #include "core/judgement.h"
 #include "history/inspectionstore.h"
+#include "history/trend.h"
 
 #include <QHeaderView>
 #include <QMessageBox>
@@ -11,12 +12,34 @@
 #include <QScrollBar>
 #include <QTableWidgetItem>
 
+#include <algorithm>
+
+namespace {
+
+// Newest first by the inspection's own date, then by when it was last changed.
+QVector<StoredInspection> newestFirst(QVector<StoredInspection> inspections)
+{
+    std::stable_sort(inspections.begin(), inspections.end(), [](const auto &a, const auto &b) {
+        const QDate dateA = inspectionDate(a), dateB = inspectionDate(b);
+        return dateA != dateB ? dateA > dateB : a.changed > b.changed;
+    });
+    return inspections;
+}
+
+QString dateText(const StoredInspection &inspection)
+{
+    return inspectionDate(inspection).toString(DateFormats::shown);
+}
+
+} // namespace
+
 // A reported inspection whose report was signed names its signer.
 QString HistoryDialog::stateText(const StoredInspection &inspection)
 {
     const QJsonObject signature = inspection.values.value(QStringLiteral("signature")).toObject();
+    // a draft that has a report was changed after it
     if (inspection.state == StoredInspection::Draft)
-        return tr("Rascunho");
+        return inspection.pdfPath.isEmpty() ? tr("Rascunho") : tr("Alterada após o relatório");
     if (signature.isEmpty())
         return tr("Relatório salvo");
     return tr("Assinado por %1").arg(signature.value(QStringLiteral("signer")).toString());
@@ -26,7 +49,7 @@ HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const
                              QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::HistoryDialog)
-    , inspections(inspections)
+    , inspections(newestFirst(inspections))
 {
     ui->setupUi(this);
     ui->labelScanner->setText(ui->labelScanner->text().arg(scannerId));
@@ -44,7 +67,7 @@ HistoryDialog::~HistoryDialog()
 
 void HistoryDialog::setInspections(const QVector<StoredInspection> &read)
 {
-    inspections = read;
+    inspections = newestFirst(read);
     ui->labelEmpty->setText(emptyText);
     fill();
     updateButtons();
@@ -62,17 +85,19 @@ void HistoryDialog::fill()
     table->setRowCount(inspections.size());
     for (int row = 0; row < inspections.size(); ++row) {
         const StoredInspection &inspection = inspections.at(row);
-        const QString cells[] = {inspection.started.toString(DateFormats::shownWithTime),
-                                 inspection.technician, stateText(inspection),
+        const QString cells[] = {dateText(inspection),
+                                 inspection.changed.toString(DateFormats::shownWithTime),
+                                 inspection.technician,
+                                 stateText(inspection),
                                  inspection.unreadable
                                      ? QStringLiteral("?")
                                      : QString::number(failedCount(judge(inspection.values))),
                                  inspection.pdfPath};
-        for (int column = 0; column < 5; ++column) {
+        for (int column = 0; column < PdfColumn + 1; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
-            if (column == 3)
+            if (column == FailedColumn)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (column == 4)
+            if (column == PdfColumn)
                 item->setToolTip(cells[column]);
             table->setItem(row, column, item);
         }
@@ -132,7 +157,7 @@ void HistoryDialog::on_pushButtonDelete_clicked()
         return;
     const int row = rows.first().row();
     const StoredInspection &inspection = inspections.at(row);
-    const QString when = inspection.started.toString(DateFormats::shownWithTime);
+    const QString when = dateText(inspection);
     if (QMessageBox::question(
             this, windowTitle(),
             tr("Apagar a inspeção de %1? Ela não poderá ser recuperada.").arg(when),

@@ -10,10 +10,10 @@ namespace Ui {
 class HistoryDialog;
 }
 
-// The stored inspections of one scanner, newest first: date, technician, state (with
-// the signer of a signed report), how many results failed and the report's file. Open
-// accepts the dialog with the chosen inspection; Delete removes one from zetu.db after
-// a confirmation.
+// The stored inspections of one scanner, newest first by the inspection's date: the
+// date, when it was last changed, technician, state (with the signer of a signed
+// report), how many results failed and the report's file. Open accepts the dialog
+// with the chosen inspection; Delete removes one from zetu.db after a confirmation.
 class HistoryDialog : public QDialog
 {
     Q_OBJECT
@@ -37,6 +37,14 @@ private slots:
     void updateButtons();
 
 private:
+    enum Column {
+        DateColumn,
+        ChangedColumn,
+        TechnicianColumn,
+        StateColumn,
+        FailedColumn,
+        PdfColumn
+    };
     void fill();
     static QString stateText(const StoredInspection &inspection);
 

@@ -67,6 +67,14 @@
         <source>Assinado por %1</source>
         <translation>Signed by %1</translation>
     </message>
+    <message>
+        <source>Alterada</source>
+        <translation>Changed</translation>
+    </message>
+    <message>
+        <source>Alterada após o relatório</source>
+        <translation>Changed after its report</translation>
+    </message>
 </context>
 <context>
     <name>InsertEquip</name>
@@ -641,10 +649,6 @@ explicando a inomogeneidade</source>
         <translation>The file zetu.db is busy in another program. The list appears as soon as it is released.</translation>
     </message>
     <message>
-        <source>Tem certeza que deseja remover o registro? Ele tem inspeções guardadas (%1), que também serão apagadas.</source>
-        <translation>Do you really want to remove this record? It has stored inspections (%1), which will be deleted as well.</translation>
-    </message>
-    <message>
         <source>O arquivo zetu.db tem uma tabela &quot;inspection&quot; que não foi criada por esta versão do programa; ela foi deixada como está. O assistente funciona normalmente, mas nenhuma inspeção será guardada: os valores se perdem ao fechar o programa.</source>
         <translation>The file zetu.db has a table &quot;inspection&quot; that was not made by this version of the program; it has been left as it is. The wizard works normally, but no inspection will be kept: the values are lost when the program is closed.</translation>
     </message>
@@ -687,6 +691,26 @@ explicando a inomogeneidade</source>
     <message>
         <source>fotografia não é uma imagem legível: %1</source>
         <translation>photograph is not a readable image: %1</translation>
+    </message>
+    <message>
+        <source>Guarda a inspeção atual e começa outra do equipamento selecionado</source>
+        <translation>Keeps the current inspection and starts another one of the selected equipment</translation>
+    </message>
+    <message>
+        <source>Nova inspeção</source>
+        <translation>New inspection</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja remover o registro de %1 (%2)? A inspeção guardada deste equipamento também será apagada.</source>
+        <translation>Do you really want to remove the record of %1 (%2)? The stored inspection of this equipment will be deleted as well.</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja remover o registro de %1 (%2)? As %3 inspeções guardadas deste equipamento também serão apagadas.</source>
+        <translation>Do you really want to remove the record of %1 (%2)? The %3 stored inspections of this equipment will be deleted as well.</translation>
+    </message>
+    <message>
+        <source>Os valores da inspeção atual não são guardados e serão perdidos. Começar uma nova inspeção?</source>
+        <translation>The values of the current inspection are not kept and will be lost. Start a new inspection?</translation>
     </message>
 </context>
 <context>

@@ -284,8 +284,8 @@ private slots:
                                        "(ID) VALUES ('US-99')"
                                     << false << QStringList(resume) << QPoint(1, 0);
         QTest::newRow("deleted here") << "" << false
-                                      << QStringList("Tem certeza que deseja remover o registro? "
-                                                     "Ele tem inspeções guardadas (1)")
+                                      << QStringList("Tem certeza que deseja remover o registro de "
+                                                     "US-02 (Hospital Central)? A inspeção")
                                       << QPoint(0, 0);
     }
     void otherCopies()
@@ -320,8 +320,9 @@ private slots:
                  rows);
     }
 
-    // Three inspections of one scanner, newest first, with how many results fail; the
-    // newest is deleted and the oldest opened, each after a confirmation.
+    // Three inspections of one scanner, newest first by their own date (Carla's chosen for
+    // tomorrow), with how many results fail; the newest is deleted and the oldest opened,
+    // each after a confirmation.
     void historyOfThree()
     {
         open();
@@ -329,7 +330,13 @@ private slots:
         child<QLineEdit>("lineTecResp")->setText("Ana");
         click("pushButtonNext"); // today's draft: only the six mean distances pass
         const QString who[] = {"Bruno", "Carla", "Davi"}; // Davi inspects the other scanner
-        const QJsonObject values[] = {{}, {{"comboBox3cabo", 1}, {"s5AAr2", 3.2}, {"step", 5}}, {}};
+        const QDate today = QDate::currentDate();
+        const QJsonObject values[] = {{},
+                                      {{"comboBox3cabo", 1},
+                                       {"s5AAr2", 3.2},
+                                       {"step", 5},
+                                       {"calendarWidget", today.addDays(1).toString(Qt::ISODate)}},
+                                      {}};
         for (int i = 0; i < 3; ++i) {
             StoredInspection stored;
             stored.equipmentKey = 1 + i / 2;
@@ -350,11 +357,11 @@ private slots:
         driver.then([&](QWidget *dialog) {
             auto *table = child<QTableWidget>("tableWidget", dialog);
             for (int row = 0; row < table->rowCount(); ++row)
-                for (int column = 1; column < 5; ++column)
+                for (int column : {0, 2, 3, 4, 5})
                     seen << table->item(row, column)->text();
-            table->selectRow(0);
-            click("pushButtonDelete", dialog); // answered by the next action
             table->selectRow(1);
+            click("pushButtonDelete", dialog); // answered by the next action
+            table->selectRow(0);
             click("pushButtonOpen", dialog);
         });
         driver.press(QMessageBox::Yes).press(QMessageBox::Yes); // wizard's values in no report
@@ -362,9 +369,13 @@ private slots:
         click("pushButtonHistory");
         QVERIFY(driver.waitDone());
         QCOMPARE(driver.seen().last().text, QString("Selecione um valor para cada campo"));
+        QString day[3];
+        for (int i = 0; i < 3; ++i)
+            day[i] = today.addDays(1 - i).toString("dd/MM/yyyy");
         // Stored values without depth check boxes measure no mass target: none is judged.
-        QCOMPARE(seen, QStringList({"Ana", "Rascunho", "44", "", "Bruno", "Relatório salvo", "18",
-                                    "Bruno", "Carla", "Assinado por Carla Dias", "17", "Carla"}));
+        QCOMPARE(seen, QStringList({day[0], "Carla", "Assinado por Carla Dias", "17", "Carla",
+                                    day[1], "Ana", "Rascunho", "44", "", day[2], "Bruno",
+                                    "Relatório salvo", "18", "Bruno"}));
         QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString()); // not stored: start value
         QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 1);
         QCOMPARE(child<QDoubleSpinBox>("s5AAr2")->value(), 3.2);
@@ -379,29 +390,63 @@ private slots:
         QCOMPARE(seen, QStringList("TrendDialog"));
     }
 
-    // The whole road: a report saved marks its inspection reported, with its file and values.
-    void savedReportIsKept()
+    // A day: US-01 reported with a photograph (its file and values kept), then the next
+    // scanner, "Nova inspeção", or one rating of US-01 changed. The reported one stays as
+    // it is; a new one starts from the start values but technician and date, the focus on
+    // step 2. Opened from the history, the reported one can be reported again at once.
+    void aDayOfInspections_data()
     {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("next scanner") << 1 << "pushButtonNext";
+        QTest::newRow("new inspection") << 0 << "pushButtonNewInspection";
+        QTest::newRow("rating changed") << 0 << "pushButtonNext";
+    }
+    void aDayOfInspections()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, button);
+        const bool carried = QByteArray(QTest::currentDataTag()) == "rating changed";
         open();
         window->show();
         WizardFill::makeStepsValid(window.data());
-        for (int step = 0; step < 8; ++step)
-            click("pushButtonNext");
         DialogDriver driver;
-        driver.then([&](QWidget *report) {
+        QVERIFY(QImage(64, 48, QImage::Format_RGB32).save("p.png"));
+        driver.chooseFile(workDir->file("p.png")).then([&](QWidget *report) {
             driver.chooseFile(workDir->file("laudo.pdf"));
             click("pushButtonSave", report);
             report->close();
         });
-        click("pushButtonReport");
+        click("pushButton3CaboForca");
+        for (const char *go :
+             {"Next", "Next", "Next", "Next", "Next", "Next", "Next", "Next", "Report", "Previous",
+              "Previous", "Previous", "Previous", "Previous", "Previous", "Previous"})
+            click(qPrintable(QString("pushButton") + go));
         QVERIFY(driver.waitDone());
-        QCOMPARE(driver.unexpectedCount(), 0);
-        const QVector<StoredInspection> kept = InspectionStore::forEquipment(1);
-        QCOMPARE(kept.size(), 1);
-        QCOMPARE(kept[0].state, StoredInspection::Reported);
-        QCOMPARE(kept[0].pdfPath, workDir->file("laudo.pdf"));
-        QCOMPARE(kept[0].values["lineTecResp"].toString(), QString("Maria Souza"));
-        QVERIFY(QFileInfo(kept[0].pdfPath).size() > 0);
+        const StoredInspection reported = InspectionStore::forEquipment(1).value(0);
+        QVERIFY(QFileInfo(reported.pdfPath).size() > 0 && reported.technician == "Maria Souza");
+        child<QTableView>("tableView")->selectRow(row);
+        click(qPrintable(button));
+        if (carried)
+            child<QComboBox>("comboBox3cabo")->setCurrentIndex(4);
+        QCOMPARE(window->focusWidget(), child<QWidget>("comboBox3cabo"));
+        QCOMPARE(child<QComboBox>("comboBox3cabo")->currentIndex(), carried ? 4 : 0);
+        QCOMPARE(child<QLabel>("labelEquipPartImg")->pixmap(Qt::ReturnByValue).isNull(), !carried);
+        QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString("Maria Souza"));
+        click("pushButtonPrevious");
+        child<QTableView>("tableView")->selectRow(0);
+        driver.then([&](QWidget *history) {
+            auto *table = child<QTableWidget>("tableWidget", history);
+            QCOMPARE(table->rowCount(), 2 - row);
+            table->selectRow(table->findItems("Relatório salvo", Qt::MatchExactly).value(0)->row());
+            click("pushButtonOpen", history);
+        });
+        if (carried) // the changed values are in no report
+            driver.press(QMessageBox::Yes);
+        click("pushButtonHistory");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(child<QComboBox>("comboBox3cabo")->currentIndex(), 1);
+        QVERIFY(child("pushButtonReport")->isEnabled() && !child("pushButtonNext")->isEnabled());
     }
 
     // A database that cannot be written (a folder), or whose `inspection` this version did

@@ -190,7 +190,7 @@ void MainWindow::on_pushButtonEdit_clicked()
 }
 
 // A scanner with stored inspections is removed with them, in one transaction, after
-// a question that says how many.
+// a question that names it and says how many.
 void MainWindow::on_pushButtonDeleteRecord_clicked()
 {
     QMessageBox box(this);
@@ -205,9 +205,15 @@ void MainWindow::on_pushButtonDeleteRecord_clicked()
     const int kept = storeReady ? InspectionStore::forEquipment(key, &outcome).size() : 0;
     if (outcome == InspectionStore::Busy)
         return tellStoreBusy();
-    if (kept > 0)
-        box.setText(tr("Tem certeza que deseja remover o registro? Ele tem inspeções guardadas "
-                       "(%1), que também serão apagadas.")
+    const QStringList record = equipmentRecordAt(row);
+    if (kept == 1)
+        box.setText(tr("Tem certeza que deseja remover o registro de %1 (%2)? A inspeção "
+                       "guardada deste equipamento também será apagada.")
+                        .arg(record.value(2), record.value(0)));
+    else if (kept > 1)
+        box.setText(tr("Tem certeza que deseja remover o registro de %1 (%2)? As %3 inspeções "
+                       "guardadas deste equipamento também serão apagadas.")
+                        .arg(record.value(2), record.value(0))
                         .arg(kept));
     if (box.exec() != QMessageBox::Ok)
         return;

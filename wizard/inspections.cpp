@@ -9,6 +9,7 @@
 #include "history/historydialog.h"
 #include "history/inputvalues.h"
 #include "history/inspectionstore.h"
+#include "history/trend.h"
 #include "history/trenddialog.h"
 #include "registry/equipmentfields.h"
 #include "ui_mainwindow.h"
@@ -41,6 +42,9 @@ const QString uniformityKey = QStringLiteral("uniformity");
 // The signature of the saved report, kept while the inspection stays as reported.
 const QString signatureKey = QStringLiteral("signature");
 
+// Inputs a new inspection takes over from the one before: the same technician, the same day.
+const QStringList carriedOver = {QStringLiteral("lineTecResp"), QStringLiteral("calendarWidget")};
+
 } // namespace
 
 void MainWindow::setUpInspections()
@@ -64,6 +68,7 @@ void MainWindow::setUpInspections()
     connect(&report, &ReportForm::reportSigned, this, &MainWindow::reportSaved);
     connect(ui->pushButtonHistory, &QPushButton::clicked, this, &MainWindow::showHistory);
     connect(ui->pushButtonTrend, &QPushButton::clicked, this, &MainWindow::showTrend);
+    connect(ui->pushButtonNewInspection, &QPushButton::clicked, this, &MainWindow::newInspection);
 }
 
 void MainWindow::resumeWhenExposed()
@@ -116,6 +121,10 @@ void MainWindow::retryStore()
     if (!prepareStore())
         return storeBusyLater();
     if (!importRecovery() || (resumePending && !offerDraft()))
+        return storeBusyLater();
+    while (!heldBack.isEmpty() && InspectionStore::save(heldBack.first()) == InspectionStore::Done)
+        heldBack.removeFirst();
+    if (!heldBack.isEmpty())
         return storeBusyLater();
     if (writePending)
         keepInspection();
@@ -200,8 +209,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
     retryTimer.stop();
     claimTimer.stop();
     keepInspection();
-    if (writePending && storeUsable)
-        InspectionStore::keepForRecovery(recoveryFile, inspection);
+    if (writePending)
+        heldBack << inspection;
+    for (const StoredInspection &held : qAsConst(heldBack)) {
+        if (storeUsable)
+            InspectionStore::keepForRecovery(recoveryFile, held);
+    }
+    heldBack.clear();
     writePending = false;
     QMainWindow::closeEvent(event);
 }
@@ -228,8 +242,12 @@ void MainWindow::reportSaved(const QString &fileName, const QJsonObject &signatu
 }
 
 // Writes the wizard's values as the current inspection; nothing before a scanner has
-// been chosen and step 1 left. A scanner chosen anew moves a draft to it and starts
-// a new inspection after a reported one. Values of the stored inspection that this
+// been chosen and step 1 left. An inspection without a scanner (new, or its scanner
+// deleted) takes the one chosen when step 1 is left. A reported inspection is changed
+// in place only when it was opened on purpose (from the history or the start's
+// question), and then stays a draft that has a report until the report is saved
+// again; otherwise the changes start a new draft, and the reported one is left as it
+// is. Values of the stored inspection that this
 // version does not know (written by a later one) are kept. A write refused is tried
 // again a moment later; one that meets a change by another copy is kept as a draft
 // of its own, which is said once.
@@ -242,11 +260,16 @@ void MainWindow::keepInspection()
     const int step = ui->stackedWidget->currentIndex();
     if (inspection.id < 0 && !writePending && (key < 0 || step == EquipmentStep))
         return;
-    if (key >= 0 && key != inspection.equipmentKey) {
-        if (inspection.state == StoredInspection::Reported)
-            inspection = StoredInspection();
+    if (inspection.equipmentKey < 0 && key >= 0 && step > 0) {
         inspection.equipmentKey = key;
         inspection.scanner = equipmentRecordAt(ui->tableView->currentIndex().row());
+    }
+    if (changedSinceReport && inspection.state == StoredInspection::Reported && !reopened) {
+        StoredInspection changed;
+        changed.equipmentKey = inspection.equipmentKey;
+        changed.scanner = inspection.scanner;
+        changed.values = inspection.values; // with the values a later version wrote
+        inspection = changed;
     }
     const QDateTime now = QDateTime::currentDateTime();
     if (!inspection.started.isValid())
@@ -303,6 +326,75 @@ void MainWindow::tellStoreBusy()
                                 "novo em instantes."));
 }
 
+// Puts every input but those in `kept` at its start value and drops the photographs.
+void MainWindow::clearInputs(const QStringList &kept)
+{
+    QJsonObject values = startValues;
+    for (const QString &name : kept)
+        values.remove(name);
+    InputValues::apply(this, values, notKept);
+    updateMassRows();
+    releaseImages();
+    partImagePaths.clear();
+    uniformImagePath.clear();
+    ui->comboBoxImage->setCurrentIndex(0);
+    ui->labelEquipPartImg->setPixmap(QPixmap());
+    ui->labelUniformImg->setPixmap(QPixmap());
+}
+
+// Writes the inspection held, or keeps it to be written once zetu.db takes it, before
+// the wizard takes another.
+void MainWindow::setInspectionAside()
+{
+    keepInspection();
+    if (writePending)
+        heldBack << inspection;
+    writePending = false;
+}
+
+// Step 1 is left with the selected scanner: the inspection of another scanner held by
+// the wizard is kept as it is, and a new one starts. False when the user keeps it.
+bool MainWindow::takeSelectedScanner()
+{
+    const int key = selectedEquipmentKey();
+    return inspection.equipmentKey < 0 || key == inspection.equipmentKey || startNewInspection(key);
+}
+
+void MainWindow::newInspection()
+{
+    const int key = selectedEquipmentKey();
+    if (key < 0) {
+        QMessageBox::information(this, windowTitle(), tr("Selecione um equipamento"));
+        return;
+    }
+    if (startNewInspection(key))
+        showStep(1);
+}
+
+// Keeps the inspection held and starts one of scanner `key` from the start values, but
+// the technician and the date; without photographs. Where nothing is kept, values in
+// no saved report are dropped only after a question.
+bool MainWindow::startNewInspection(int key)
+{
+    if (!storeUsable && changedSinceReport &&
+        QMessageBox::question(this, tr("Nova inspeção"),
+                              tr("Os valores da inspeção atual não são guardados e serão "
+                                 "perdidos. Começar uma nova inspeção?"),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
+        return false;
+    setInspectionAside();
+    restoring = true;
+    clearInputs(carriedOver);
+    restoring = false;
+    inspection = StoredInspection();
+    inspection.equipmentKey = key;
+    inspection.scanner = equipmentRecordAt(ui->tableView->currentIndex().row());
+    reopened = false;
+    changedSinceReport = false;
+    return true;
+}
+
 // Puts a stored inspection into the wizard: the inputs (those it lacks at their start
 // values), the photographs, the scanner and the step. Values that cannot be used and
 // photographs whose file gives no picture are named in one notice, each with why.
@@ -313,15 +405,10 @@ void MainWindow::loadInspection(const StoredInspection &stored)
     QStringList problems;
     if (stored.unreadable)
         problems << tr("todos os valores (dados ilegíveis)");
-    InputValues::apply(this, startValues, notKept);
+    clearInputs();
     problems << InputValues::apply(this, stored.values, notKept);
     updateMassRows();
 
-    releaseImages();
-    partImagePaths.clear();
-    uniformImagePath.clear();
-    ui->labelEquipPartImg->setPixmap(QPixmap());
-    ui->labelUniformImg->setPixmap(QPixmap());
     const QJsonObject photos = stored.values.value(QStringLiteral("photos")).toObject();
     QStringList refused; // each refused file once, with its reason
     QString refusal;
@@ -347,16 +434,22 @@ void MainWindow::loadInspection(const StoredInspection &stored)
     else if (inspection.id >= 0 && storeReady)
         InspectionStore::claim(inspection.id, owner);
     inspection.unreadable = false;
+    reopened = true;
     changedSinceReport = stored.state == StoredInspection::Draft;
     // No step is reached past one whose checks fail: the inspection goes on at the
-    // first such step, which then says why in its own words.
+    // first such step, which then says why in its own words. A reported one whose
+    // steps all pass is finished: its report can be made at once.
     const int storedStep =
-        qBound(int(EquipmentStep), stored.values.value(QStringLiteral("step")).toInt(),
-               int(ResponsibleStep));
+        stored.state == StoredInspection::Reported
+            ? int(StepCount)
+            : qBound(int(EquipmentStep), stored.values.value(QStringLiteral("step")).toInt(),
+                     int(ResponsibleStep));
     int step = EquipmentStep;
     while (step < storedStep && stepProblem(step).isNull())
         ++step;
-    showStep(step);
+    showStep(qMin(step, int(ResponsibleStep)));
+    if (step == StepCount)
+        showStep(step);
     restoring = false;
     if (!problems.isEmpty())
         QMessageBox::warning(this, tr("Inspeção restaurada"),
@@ -421,7 +514,8 @@ void MainWindow::showHistory()
     const bool opened = dialog.exec() == QDialog::Accepted;
     // The inspection in the wizard, deleted from the history, is kept anew from its
     // next change on.
-    if (dialog.deletedIds().contains(inspection.id)) {
+    const bool heldDeleted = dialog.deletedIds().contains(inspection.id);
+    if (heldDeleted) {
         inspection = StoredInspection();
         changedSinceReport = true;
     }
@@ -433,9 +527,11 @@ void MainWindow::showHistory()
             this, tr("Abrir inspeção"),
             tr("O assistente tem valores que não estão em nenhum relatório salvo. Abrir a "
                "inspeção de %1 no lugar deles? Eles continuam no histórico como rascunho.")
-                .arg(chosen.started.toString(DateFormats::shownWithTime)),
+                .arg(inspectionDate(chosen).toString(DateFormats::shown)),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
+    if (!heldDeleted)
+        setInspectionAside();
     loadInspection(chosen);
 }
 

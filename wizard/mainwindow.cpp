@@ -184,7 +184,7 @@ void MainWindow::on_pushButtonPrevious_clicked()
 void MainWindow::on_pushButtonNext_clicked()
 {
     const int index = ui->stackedWidget->currentIndex();
-    if (validateStep(index))
+    if (validateStep(index) && (index > 0 || takeSelectedScanner()))
         showStep(index + 1);
 }
 

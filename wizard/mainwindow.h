@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QStringList>
 #include <QTimer>
+#include <QVector>
 
 class QDoubleSpinBox;
 class QLabel;
@@ -102,6 +103,7 @@ private slots:
     // stored inspections (inspections.cpp)
     void showHistory();
     void showTrend();
+    void newInspection();
     void keepInspection();
     void inputChanged();
     // signature: the facts of a signed report, empty for an unsigned one
@@ -141,6 +143,10 @@ private:
     void setUpInspections();
     void resumeOnce();
     void loadInspection(const StoredInspection &inspection);
+    void clearInputs(const QStringList &kept = QStringList());
+    void setInspectionAside();
+    bool takeSelectedScanner();
+    bool startNewInspection(int key);
     void storeFailed(const QString &notice);
     bool prepareStore();
     bool offerDraft();
@@ -196,10 +202,12 @@ private:
     bool closing = false;
     bool resumed = false;
     bool changedSinceReport = false;
-    QTimer draftTimer;          // at most one draft write every 30 s while values change
-    QTimer retryTimer;          // tries again what zetu.db refused while it was busy
-    QTimer claimTimer;          // renews the claim on the open inspection
-    QLabel *listBusy = nullptr; // over the list while it cannot be read
+    bool reopened = false;              // opened on purpose: a reported one is changed in place
+    QVector<StoredInspection> heldBack; // inspections set aside, not yet written: zetu.db busy
+    QTimer draftTimer;                  // at most one draft write every 30 s while values change
+    QTimer retryTimer;                  // tries again what zetu.db refused while it was busy
+    QTimer claimTimer;                  // renews the claim on the open inspection
+    QLabel *listBusy = nullptr;         // over the list while it cannot be read
 };
 
 #endif // MAINWINDOW_H
