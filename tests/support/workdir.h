@@ -14,8 +14,11 @@ public:
         QDir(dir.path()).mkpath(QStringLiteral("home/Documents"));
         qputenv("HOME", file(QStringLiteral("home")).toLocal8Bit());
     }
+    // A WorkDir that replaced this one (reset(new WorkDir)) stays in force.
     ~WorkDir()
     {
+        if (QDir::current() != QDir(dir.path()))
+            return;
         QDir::setCurrent(previousDir);
         qputenv("HOME", previousHome);
     }
