@@ -118,6 +118,12 @@ private slots:
                 }
             }
         }
+        // a first start in a folder makes the registry there, as the statement reads
+        QSqlQuery schema("SELECT sql FROM sqlite_master WHERE name = 'usequip'");
+        QVERIFY(schema.next());
+        QCOMPARE(schema.value(0).toString(),
+                 "CREATE TABLE usequip (ID_key INTEGER primary key, Institution VARCHAR(80), "
+                 "Place VARCHAR(80), ID VARCHAR(80), Model VARCHAR(40), Manufacturer VARCHAR(80))");
         auto *combo = window.findChild<QComboBox *>("comboBox");
         QCOMPARE(combo->currentIndex(), index);
         driver.press(QMessageBox::Ok);
