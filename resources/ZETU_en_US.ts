@@ -128,6 +128,87 @@
     </message>
 </context>
 <context>
+    <name>InspectionSession</name>
+    <message>
+        <source>O arquivo zetu.db não pode ser gravado. O assistente funciona normalmente, mas nenhuma inspeção será guardada: os valores se perdem ao fechar o programa.</source>
+        <translation>The file zetu.db cannot be written. The wizard works as usual, but no inspection will be kept: the values are lost when the program is closed.</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db tem uma tabela &quot;inspection&quot; que não foi criada por esta versão do programa; ela foi deixada como está. O assistente funciona normalmente, mas nenhuma inspeção será guardada: os valores se perdem ao fechar o programa.</source>
+        <translation>The file zetu.db has a table &quot;inspection&quot; that was not made by this version of the program; it has been left as it is. The wizard works normally, but no inspection will be kept: the values are lost when the program is closed.</translation>
+    </message>
+    <message>
+        <source>Inspeção recuperada</source>
+        <translation>Inspection recovered</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db estava ocupado quando o programa foi fechado. Os valores da inspeção ficaram em %1 e agora foram gravados em zetu.db.</source>
+        <translation>The file zetu.db was busy when the program was closed. The inspection&apos;s values were kept in %1 and have now been written to zetu.db.</translation>
+    </message>
+    <message>
+        <source>Continuar a inspeção não concluída de %1 de %2?</source>
+        <translation>Continue the unfinished inspection of %1 from %2?</translation>
+    </message>
+    <message>
+        <source>Inspeção não concluída</source>
+        <translation>Unfinished inspection</translation>
+    </message>
+    <message>
+        <source>Inspeção alterada em outra cópia</source>
+        <translation>Inspection changed in another copy</translation>
+    </message>
+    <message>
+        <source>Outra cópia do programa alterou esta inspeção em zetu.db. Para que nada se perca, os valores deste assistente foram guardados como um rascunho separado.</source>
+        <translation>Another copy of the program has changed this inspection in zetu.db. So that nothing is lost, this wizard&apos;s values have been kept as a separate draft.</translation>
+    </message>
+    <message>
+        <source>Inspeções não serão guardadas</source>
+        <translation>Inspections will not be kept</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db está ocupado por outro programa. Tente de novo em instantes.</source>
+        <translation>The file zetu.db is busy in another program. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>Selecione um equipamento</source>
+        <translation>Select an equipment</translation>
+    </message>
+    <message>
+        <source>Nova inspeção</source>
+        <translation>New inspection</translation>
+    </message>
+    <message>
+        <source>Os valores da inspeção atual não são guardados e serão perdidos. Começar uma nova inspeção?</source>
+        <translation>The values of the current inspection are not kept and will be lost. Start a new inspection?</translation>
+    </message>
+    <message>
+        <source>todos os valores (dados ilegíveis)</source>
+        <translation>all values (unreadable data)</translation>
+    </message>
+    <message>
+        <source>Inspeção restaurada</source>
+        <translation>Inspection restored</translation>
+    </message>
+    <message>
+        <source>Estes valores não puderam ser restaurados e ficaram como no início:
+%1</source>
+        <translation>These values could not be restored and were left as at the start:
+%1</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db está ocupado por outro programa. As inspeções aparecem assim que ele for liberado.</source>
+        <translation>The file zetu.db is busy in another program. The inspections appear as soon as it is released.</translation>
+    </message>
+    <message>
+        <source>Abrir inspeção</source>
+        <translation>Open inspection</translation>
+    </message>
+    <message>
+        <source>O assistente tem valores que não estão em nenhum relatório salvo. Abrir a inspeção de %1 no lugar deles? Eles continuam no histórico como rascunho.</source>
+        <translation>The wizard holds values that are in no saved report. Open the inspection of %1 in their place? They stay in the history as a draft.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>ZETU</source>
@@ -599,46 +680,8 @@ explicando a inomogeneidade</source>
         <translation>Trend…</translation>
     </message>
     <message>
-        <source>Continuar a inspeção não concluída de %1 de %2?</source>
-        <translation>Continue the unfinished inspection of %1 from %2?</translation>
-    </message>
-    <message>
-        <source>Inspeção não concluída</source>
-        <translation>Unfinished inspection</translation>
-    </message>
-    <message>
-        <source>Inspeções não serão guardadas</source>
-        <translation>Inspections will not be kept</translation>
-    </message>
-    <message>
-        <source>O arquivo zetu.db não pode ser gravado. O assistente funciona normalmente, mas nenhuma inspeção será guardada: os valores se perdem ao fechar o programa.</source>
-        <translation>The file zetu.db cannot be written. The wizard works as usual, but no inspection will be kept: the values are lost when the program is closed.</translation>
-    </message>
-    <message>
-        <source>todos os valores (dados ilegíveis)</source>
-        <translation>all values (unreadable data)</translation>
-    </message>
-    <message>
         <source>fotografia não encontrada: %1</source>
         <translation>photograph not found: %1</translation>
-    </message>
-    <message>
-        <source>Inspeção restaurada</source>
-        <translation>Inspection restored</translation>
-    </message>
-    <message>
-        <source>Estes valores não puderam ser restaurados e ficaram como no início:
-%1</source>
-        <translation>These values could not be restored and were left as at the start:
-%1</translation>
-    </message>
-    <message>
-        <source>Abrir inspeção</source>
-        <translation>Open inspection</translation>
-    </message>
-    <message>
-        <source>O assistente tem valores que não estão em nenhum relatório salvo. Abrir a inspeção de %1 no lugar deles? Eles continuam no histórico como rascunho.</source>
-        <translation>The wizard holds values that are in no saved report. Open the inspection of %1 in their place? They stay in the history as a draft.</translation>
     </message>
     <message>
         <source>A imagem &quot;%1&quot; tem %2 × %3 pixels e precisaria de %4 MB de memória para ser aberta; o limite é de %5 MB.</source>
@@ -647,34 +690,6 @@ explicando a inomogeneidade</source>
     <message>
         <source>O arquivo zetu.db está ocupado por outro programa. A lista aparece assim que ele for liberado.</source>
         <translation>The file zetu.db is busy in another program. The list appears as soon as it is released.</translation>
-    </message>
-    <message>
-        <source>O arquivo zetu.db tem uma tabela &quot;inspection&quot; que não foi criada por esta versão do programa; ela foi deixada como está. O assistente funciona normalmente, mas nenhuma inspeção será guardada: os valores se perdem ao fechar o programa.</source>
-        <translation>The file zetu.db has a table &quot;inspection&quot; that was not made by this version of the program; it has been left as it is. The wizard works normally, but no inspection will be kept: the values are lost when the program is closed.</translation>
-    </message>
-    <message>
-        <source>Inspeção recuperada</source>
-        <translation>Inspection recovered</translation>
-    </message>
-    <message>
-        <source>O arquivo zetu.db estava ocupado quando o programa foi fechado. Os valores da inspeção ficaram em %1 e agora foram gravados em zetu.db.</source>
-        <translation>The file zetu.db was busy when the program was closed. The inspection&apos;s values were kept in %1 and have now been written to zetu.db.</translation>
-    </message>
-    <message>
-        <source>Inspeção alterada em outra cópia</source>
-        <translation>Inspection changed in another copy</translation>
-    </message>
-    <message>
-        <source>Outra cópia do programa alterou esta inspeção em zetu.db. Para que nada se perca, os valores deste assistente foram guardados como um rascunho separado.</source>
-        <translation>Another copy of the program has changed this inspection in zetu.db. So that nothing is lost, this wizard&apos;s values have been kept as a separate draft.</translation>
-    </message>
-    <message>
-        <source>O arquivo zetu.db está ocupado por outro programa. Tente de novo em instantes.</source>
-        <translation>The file zetu.db is busy in another program. Try again in a moment.</translation>
-    </message>
-    <message>
-        <source>O arquivo zetu.db está ocupado por outro programa. As inspeções aparecem assim que ele for liberado.</source>
-        <translation>The file zetu.db is busy in another program. The inspections appear as soon as it is released.</translation>
     </message>
     <message>
         <source>fotografia é uma pasta: %1</source>
@@ -707,10 +722,6 @@ explicando a inomogeneidade</source>
     <message>
         <source>Tem certeza que deseja remover o registro de %1 (%2)? As %3 inspeções guardadas deste equipamento também serão apagadas.</source>
         <translation>Do you really want to remove the record of %1 (%2)? The %3 stored inspections of this equipment will be deleted as well.</translation>
-    </message>
-    <message>
-        <source>Os valores da inspeção atual não são guardados e serão perdidos. Começar uma nova inspeção?</source>
-        <translation>The values of the current inspection are not kept and will be lost. Start a new inspection?</translation>
     </message>
 </context>
 <context>

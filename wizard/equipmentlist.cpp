@@ -169,10 +169,7 @@ void MainWindow::runEquipmentDialog(InsertEquip::Mode mode)
     const QStringList after = InspectionStore::equipmentRecord(key.toInt());
     if (mode != 1 || key.isNull() || after.isEmpty() || after == before)
         return;
-    if (storeReady)
-        InspectionStore::renameEquipment(key.toInt(), before, after);
-    if (inspection.equipmentKey == key.toInt() && inspection.scanner == before)
-        inspection.scanner = after;
+    session.equipmentEdited(key.toInt(), before, after);
 }
 
 void MainWindow::on_pushButtonNewRecord_clicked()
@@ -202,9 +199,9 @@ void MainWindow::on_pushButtonDeleteRecord_clicked()
     const int row = ui->tableView->selectionModel()->currentIndex().row();
     const int key = model->data(model->index(row, model->fieldIndex(EquipmentFields::key))).toInt();
     InspectionStore::Outcome outcome = InspectionStore::Done;
-    const int kept = storeReady ? InspectionStore::forEquipment(key, &outcome).size() : 0;
+    const int kept = session.isReady() ? InspectionStore::forEquipment(key, &outcome).size() : 0;
     if (outcome == InspectionStore::Busy)
-        return tellStoreBusy();
+        return session.tellStoreBusy();
     const QStringList record = equipmentRecordAt(row);
     if (kept == 1)
         box.setText(tr("Tem certeza que deseja remover o registro de %1 (%2)? A inspeção "
@@ -222,10 +219,9 @@ void MainWindow::on_pushButtonDeleteRecord_clicked()
         model->removeRow(row);
         model->submitAll();
     } else if ((outcome = InspectionStore::removeEquipment(key)) == InspectionStore::Busy) {
-        tellStoreBusy();
-    } else if (outcome == InspectionStore::Done && inspection.equipmentKey == key) {
-        inspection = StoredInspection(); // the wizard's inspection went with its scanner
-        changedSinceReport = true;
+        session.tellStoreBusy();
+    } else if (outcome == InspectionStore::Done) {
+        session.equipmentDeleted(key);
     }
     model->select();
     showEquipmentRows(hiddenKeys);

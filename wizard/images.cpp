@@ -139,7 +139,7 @@ bool MainWindow::setPartImage(int partIndex, const QString &path, QString *refus
     partImagePaths.insert(partIndex, path);
     ui->comboBoxImage->setCurrentIndex(partIndex);
     showPhotographs();
-    inputChanged();
+    session.inputChanged();
     return true;
 }
 
@@ -165,7 +165,7 @@ void MainWindow::on_pushButtonPartImgClear_clicked()
     delete partImages.take(index);
     partImagePaths.remove(index);
     showPhotographs();
-    inputChanged();
+    session.inputChanged();
 }
 
 void MainWindow::on_pushButtonLoadUniImg_clicked()
@@ -185,7 +185,7 @@ bool MainWindow::setUniformImage(const QString &path, QString *refusal)
     uniformImage = pixmap;
     uniformImagePath = path;
     showPhotographs();
-    inputChanged();
+    session.inputChanged();
     return true;
 }
 
@@ -195,7 +195,7 @@ void MainWindow::on_pushButtonUniformImgClear_clicked()
     uniformImage = nullptr;
     uniformImagePath.clear();
     showPhotographs();
-    inputChanged();
+    session.inputChanged();
 }
 
 void MainWindow::on_comboBox4ImgUnifor_currentIndexChanged(int index)

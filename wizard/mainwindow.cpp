@@ -2,6 +2,8 @@
 #include "ui_mainwindow.h"
 
 #include "app/language.h"
+#include "history/inputvalues.h"
+#include "registry/equipmentfields.h"
 #include "wizard/decimalkeyfilter.h"
 
 #include <QAbstractItemView>
@@ -13,7 +15,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-#include <QWindow>
+#include <QSqlTableModel>
 
 namespace {
 
@@ -25,6 +27,11 @@ bool isInput(const QWidget *widget)
            qobject_cast<const QAbstractSpinBox *>(widget) ||
            qobject_cast<const QLineEdit *>(widget);
 }
+
+// Settings and view choices of the window, not values of the inspection.
+const QStringList notKept = {QStringLiteral("comboBox"), QStringLiteral("comboBoxImage")};
+
+const QString uniformityKey = QStringLiteral("uniformity");
 
 } // namespace
 
@@ -77,7 +84,17 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     ui->labelUniformImg->installEventFilter(this);
     uniformImage = nullptr;
     lastDir = QDir::homePath();
-    setUpInspections();
+    session.start(dataBase.writability() != DataBase::Unusable);
+    InputValues::watch(
+        this, &session, [this] { session.inputChanged(); }, notKept);
+    connect(&report, &ReportForm::reportSaved, &session,
+            [this](const QString &fileName) { session.reportSaved(fileName); });
+    connect(&report, &ReportForm::reportSigned, &session, &InspectionSession::reportSaved);
+    connect(ui->pushButtonHistory, &QPushButton::clicked, &session,
+            &InspectionSession::showHistory);
+    connect(ui->pushButtonTrend, &QPushButton::clicked, &session, &InspectionSession::showTrend);
+    connect(ui->pushButtonNewInspection, &QPushButton::clicked, &session,
+            &InspectionSession::newInspection);
     focusFirstInput();
 }
 
@@ -105,7 +122,7 @@ void MainWindow::showStep(int index)
         ui->labelStep->setText(stepTitles.value(index));
         ui->labelStep2->setText(stepCounters.value(index));
         focusFirstInput();
-        keepInspection();
+        session.keepInspection();
     } else if (index == StepCount) {
         // The finished state: step 8 stays on screen and the report can be made.
         ui->pushButtonNext->setEnabled(false);
@@ -166,10 +183,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             listBusy->resize(ui->tableView->viewport()->size());
         } else if (watched == ui->labelEquipPartImg || watched == ui->labelUniformImg)
             showPhotographs();
-    } else if (event->type() == QEvent::Expose && watched == windowHandle() &&
-               windowHandle()->isExposed()) {
-        windowHandle()->removeEventFilter(this);
-        QTimer::singleShot(0, this, &MainWindow::resumeOnce);
     } else if (enterMovesOn(watched, event)) {
         return true;
     }
@@ -184,7 +197,7 @@ void MainWindow::on_pushButtonPrevious_clicked()
 void MainWindow::on_pushButtonNext_clicked()
 {
     const int index = ui->stackedWidget->currentIndex();
-    if (validateStep(index) && (index > 0 || takeSelectedScanner()))
+    if (validateStep(index) && (index > 0 || session.takeSelectedScanner()))
         showStep(index + 1);
 }
 
@@ -204,4 +217,93 @@ void MainWindow::on_comboBox_currentIndexChanged(int index)
             QStringLiteral("Reinicie o programa para que a mudança seja concluída"),
             QMessageBox::Ok);
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    session.close();
+    QMainWindow::closeEvent(event);
+}
+
+int MainWindow::currentStep() const
+{
+    return ui->stackedWidget->currentIndex();
+}
+
+int MainWindow::selectedEquipmentKey() const
+{
+    const QModelIndex current = ui->tableView->selectionModel()->currentIndex();
+    if (!current.isValid() || !ui->tableView->selectionModel()->hasSelection())
+        return -1;
+    return model->data(model->index(current.row(), model->fieldIndex(EquipmentFields::key)))
+        .toInt();
+}
+
+QStringList MainWindow::selectedEquipmentRecord() const
+{
+    return equipmentRecordAt(ui->tableView->currentIndex().row());
+}
+
+bool MainWindow::selectEquipment(int equipmentKey)
+{
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->data(model->index(row, model->fieldIndex(EquipmentFields::key))).toInt() ==
+            equipmentKey) {
+            ui->tableView->setCurrentIndex(model->index(row, 1));
+            return true;
+        }
+    }
+    ui->tableView->selectionModel()->clear();
+    return false;
+}
+
+QJsonObject MainWindow::inputValues() const
+{
+    return InputValues::collect(this, notKept);
+}
+
+QStringList MainWindow::setInputValues(const QJsonObject &values)
+{
+    const QStringList problems = InputValues::apply(this, values, notKept);
+    updateMassRows();
+    return problems;
+}
+
+QJsonObject MainWindow::photographPaths() const
+{
+    QJsonObject paths;
+    for (auto path = partImagePaths.constBegin(); path != partImagePaths.constEnd(); ++path)
+        paths.insert(QString::number(path.key()), path.value());
+    if (!uniformImagePath.isEmpty())
+        paths.insert(uniformityKey, uniformImagePath);
+    return paths;
+}
+
+// Each refused file is named once, with its reason.
+QStringList MainWindow::setPhotographs(const QJsonObject &paths)
+{
+    QStringList refused;
+    QString refusal;
+    for (int part = 0; part < 6; ++part) {
+        const QString path = paths.value(QString::number(part)).toString();
+        if (!path.isEmpty() && !setPartImage(part, path, &refusal))
+            refused << refusal;
+    }
+    ui->comboBoxImage->setCurrentIndex(0);
+    on_comboBoxImage_currentIndexChanged(0);
+    const QString uniformity = paths.value(uniformityKey).toString();
+    if (!uniformity.isEmpty() && !setUniformImage(uniformity, &refusal))
+        refused << refusal;
+    refused.removeDuplicates();
+    return refused;
+}
+
+void MainWindow::clearPhotographs()
+{
+    releaseImages();
+    partImagePaths.clear();
+    uniformImagePath.clear();
+    ui->comboBoxImage->setCurrentIndex(0);
+    ui->labelEquipPartImg->setPixmap(QPixmap());
+    ui->labelUniformImg->setPixmap(QPixmap());
 }

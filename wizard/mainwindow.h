@@ -3,16 +3,15 @@
 
 #include "core/evaluator.h"
 #include "core/judgement.h"
-#include "history/storedinspection.h"
 #include "registry/database.h"
 #include "registry/insertequip.h"
 #include "report/reportform.h"
+#include "wizard/inspectionsession.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <QSet>
 #include <QStringList>
-#include <QTimer>
 #include <QVector>
 
 class QDoubleSpinBox;
@@ -29,8 +28,9 @@ bool spinBoxesFilled(QDoubleSpinBox *a, QDoubleSpinBox *b, QDoubleSpinBox *c);
 
 // The eight-step inspection wizard. Its slots are split into files by concern:
 // navigation and language here, the equipment list, the images, the mass rows,
-// the step validation and the report assembly in files of their own.
-class MainWindow : public QMainWindow
+// the step validation and the report assembly in files of their own. The inspection
+// it holds is kept in zetu.db by its InspectionSession.
+class MainWindow : public QMainWindow, private InspectionSession::Wizard
 {
     Q_OBJECT
 
@@ -53,11 +53,11 @@ public:
 
     // Run once the window is shown (main calls it from the event loop): says when
     // zetu.db cannot keep inspections, else offers the latest unfinished inspection.
-    void resumeAtStart();
+    void resumeAtStart() { session.resumeAtStart(); }
     // Runs resumeAtStart once the shown window is on the screen, where the window
     // manager has put it, so that its boxes are centred on the window; after a second
     // at the latest.
-    void resumeWhenExposed();
+    void resumeWhenExposed() { session.resumeWhenExposed(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -100,25 +100,14 @@ private slots:
     void on_pushButtonEdit_clicked();
     void on_comboBox_currentIndexChanged(int index);
 
-    // stored inspections (inspections.cpp)
-    void showHistory();
-    void showTrend();
-    void newInspection();
-    void keepInspection();
-    void inputChanged();
-    // signature: the facts of a signed report, empty for an unsigned one
-    void reportSaved(const QString &fileName, const QJsonObject &signature = QJsonObject());
-    void retryStore();
-    void renewClaim();
-
 private:
-    void showStep(int index);
-    bool validateStep(int index);
+    void showStep(int index) override;
+    bool validateStep(int index) override;
     void focusFirstInput();
     void watchEnterKeys();
     bool enterMovesOn(QObject *watched, QEvent *event);
     // The message that keeps step `index` from being left, null when it may be left.
-    QString stepProblem(int index);
+    QString stepProblem(int index) override;
 
     // equipment list
     void setUpEquipmentModel();
@@ -127,7 +116,7 @@ private:
     void showEquipmentRows(const QSet<qlonglong> &hiddenKeys);
     void runEquipmentDialog(InsertEquip::Mode mode);
     // Re-reads the list; false, with the list saying so, while zetu.db is busy.
-    bool refreshEquipmentList();
+    bool refreshEquipmentList() override;
     QStringList equipmentRecordAt(int row) const;
 
     // images
@@ -139,22 +128,18 @@ private:
     bool setUniformImage(const QString &path, QString *refusal = nullptr);
     void showPhotographs();
 
-    // stored inspections
-    void setUpInspections();
-    void resumeOnce();
-    void loadInspection(const StoredInspection &inspection);
-    void clearInputs(const QStringList &kept = QStringList());
-    void setInspectionAside();
-    bool takeSelectedScanner();
-    bool startNewInspection(int key);
-    void storeFailed(const QString &notice);
-    bool prepareStore();
-    bool offerDraft();
-    bool importRecovery();
-    void storeBusyLater();
-    void tellStoreBusy();
-    int selectedEquipmentKey() const;
-    bool selectEquipment(int equipmentKey);
+    // what the inspection session reads and sets
+    QWidget *dialogParent() override { return this; }
+    int currentStep() const override;
+    int selectedEquipmentKey() const override;
+    QStringList selectedEquipmentRecord() const override;
+    bool selectEquipment(int equipmentKey) override;
+    bool equipmentListPending() const override { return listPending; }
+    QJsonObject inputValues() const override;
+    QStringList setInputValues(const QJsonObject &values) override;
+    QJsonObject photographPaths() const override;
+    QStringList setPhotographs(const QJsonObject &paths) override;
+    void clearPhotographs() override;
 
     // mass rows
     void updateMassRows();
@@ -184,30 +169,9 @@ private:
     QHash<int, QString> partImagePaths; // file of each part photograph shown
     QString uniformImagePath;
 
-    // the inspection being kept in zetu.db (id -1 until it is first written)
-    StoredInspection inspection;
-    QJsonObject startValues;   // the inputs as the form starts, for loading an inspection
-    QString owner;             // this copy's claim on the inspection it has open
-    bool storeUsable = false;  // false: zetu.db cannot keep inspections, said once at start
-    bool storeForeign = false; // a table `inspection` this version did not make
-    bool storeReady = false;   // table `inspection` made ready
-    bool listPending = false;  // the list could not be read yet: zetu.db busy
-    bool resumePending = true; // the start's question about the latest draft not yet asked
-    bool writePending = false; // values not yet written: zetu.db busy or failing
-    bool retrying = false;
-    bool copyNoticeShown = false;
-    bool storeNoticeShown = false;
-    QString storeNotice; // why nothing is kept, as said at start
-    bool restoring = false;
-    bool closing = false;
-    bool resumed = false;
-    bool changedSinceReport = false;
-    bool reopened = false;              // opened on purpose: a reported one is changed in place
-    QVector<StoredInspection> heldBack; // inspections set aside, not yet written: zetu.db busy
-    QTimer draftTimer;                  // at most one draft write every 30 s while values change
-    QTimer retryTimer;                  // tries again what zetu.db refused while it was busy
-    QTimer claimTimer;                  // renews the claim on the open inspection
-    QLabel *listBusy = nullptr;         // over the list while it cannot be read
+    bool listPending = false; // the list could not be read yet: zetu.db busy
+    InspectionSession session{*this};
+    QLabel *listBusy = nullptr; // over the list while it cannot be read
 };
 
 #endif // MAINWINDOW_H

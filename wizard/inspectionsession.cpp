@@ -1,32 +1,18 @@
-// The inspection in the wizard kept in zetu.db: a draft from the moment a scanner is
-// chosen, written at every step change, on close and at most every 30 s while values
-// change; marked reported when its PDF is saved; the history and trend of the
-// selected scanner on step 1. What zetu.db refuses while another program or copy
-// holds it is tried again every few seconds; values still unwritten at close are
-// kept in a file beside it that the next start writes.
+#include "wizard/inspectionsession.h"
 
 #include "core/dateformats.h"
+#include "core/logging.h"
 #include "history/historydialog.h"
-#include "history/inputvalues.h"
 #include "history/inspectionstore.h"
 #include "history/trend.h"
 #include "history/trenddialog.h"
-#include "registry/equipmentfields.h"
-#include "ui_mainwindow.h"
 #include "wizard/mainwindow.h"
 
-#include <QCloseEvent>
-#include <QDir>
-#include <QJsonArray>
 #include <QMessageBox>
 #include <QScopedValueRollback>
-#include <QSqlTableModel>
 #include <QWindow>
 
 namespace {
-
-// Settings and view choices of the window, not values of the inspection.
-const QStringList notKept = {QStringLiteral("comboBox"), QStringLiteral("comboBoxImage")};
 
 const int draftInterval = 30000;
 const int retryInterval = 1500;
@@ -38,7 +24,6 @@ const QString recoveryFile = QStringLiteral("zetu.db.recovery");
 // The longest wait for the window to reach the screen before the start's questions.
 const int exposeWait = 1000;
 
-const QString uniformityKey = QStringLiteral("uniformity");
 // The signature of the saved report, kept while the inspection stays as reported.
 const QString signatureKey = QStringLiteral("signature");
 
@@ -47,40 +32,49 @@ const QStringList carriedOver = {QStringLiteral("lineTecResp"), QStringLiteral("
 
 } // namespace
 
-void MainWindow::setUpInspections()
+InspectionSession::InspectionSession(Wizard &wizard, QObject *parent)
+    : QObject(parent)
+    , wizard(wizard)
+{
+}
+
+void InspectionSession::start(bool usable)
 {
     owner = InspectionStore::ownToken();
-    storeUsable = dataBase.writability() != DataBase::Unusable;
-    startValues = InputValues::collect(this, notKept);
+    storeUsable = usable;
+    startValues = wizard.inputValues();
     draftTimer.setSingleShot(true);
     draftTimer.setInterval(draftInterval);
-    connect(&draftTimer, &QTimer::timeout, this, &MainWindow::keepInspection);
+    connect(&draftTimer, &QTimer::timeout, this, &InspectionSession::keepInspection);
     retryTimer.setSingleShot(true);
     retryTimer.setInterval(retryInterval);
-    connect(&retryTimer, &QTimer::timeout, this, &MainWindow::retryStore);
+    connect(&retryTimer, &QTimer::timeout, this, &InspectionSession::retryStore);
     claimTimer.setInterval(claimInterval);
-    connect(&claimTimer, &QTimer::timeout, this, &MainWindow::renewClaim);
+    connect(&claimTimer, &QTimer::timeout, this, &InspectionSession::renewClaim);
     claimTimer.start();
-    InputValues::watch(
-        this, this, [this] { inputChanged(); }, notKept);
-    connect(&report, &ReportForm::reportSaved, this,
-            [this](const QString &fileName) { reportSaved(fileName); });
-    connect(&report, &ReportForm::reportSigned, this, &MainWindow::reportSaved);
-    connect(ui->pushButtonHistory, &QPushButton::clicked, this, &MainWindow::showHistory);
-    connect(ui->pushButtonTrend, &QPushButton::clicked, this, &MainWindow::showTrend);
-    connect(ui->pushButtonNewInspection, &QPushButton::clicked, this, &MainWindow::newInspection);
 }
 
-void MainWindow::resumeWhenExposed()
+void InspectionSession::resumeWhenExposed()
 {
-    QTimer::singleShot(exposeWait, this, &MainWindow::resumeOnce);
-    if (windowHandle() && !windowHandle()->isExposed())
-        windowHandle()->installEventFilter(this); // resumeOnce on its first exposure
+    QWindow *window = wizard.dialogParent()->windowHandle();
+    QTimer::singleShot(exposeWait, this, &InspectionSession::resumeOnce);
+    if (window && !window->isExposed())
+        window->installEventFilter(this); // resumeOnce on its first exposure
     else
-        QTimer::singleShot(0, this, &MainWindow::resumeOnce);
+        QTimer::singleShot(0, this, &InspectionSession::resumeOnce);
 }
 
-void MainWindow::resumeOnce()
+bool InspectionSession::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *window = qobject_cast<QWindow *>(watched);
+    if (event->type() == QEvent::Expose && window && window->isExposed()) {
+        window->removeEventFilter(this);
+        QTimer::singleShot(0, this, &InspectionSession::resumeOnce);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void InspectionSession::resumeOnce()
 {
     if (resumed)
         return;
@@ -88,15 +82,16 @@ void MainWindow::resumeOnce()
     resumeAtStart();
 }
 
-void MainWindow::resumeAtStart()
+void InspectionSession::resumeAtStart()
 {
     if (!storeUsable) {
+        qCWarning(zetuStore) << "zetu.db cannot be written: no inspection is kept";
         storeFailed(tr("O arquivo zetu.db não pode ser gravado. O assistente funciona "
                        "normalmente, mas nenhuma inspeção será guardada: os valores se "
                        "perdem ao fechar o programa."));
         return;
     }
-    if (listPending) // just found busy while the window was built
+    if (wizard.equipmentListPending()) // just found busy while the window was built
         return storeBusyLater();
     retryStore();
 }
@@ -105,7 +100,7 @@ void MainWindow::resumeAtStart()
 // inspections ready, write the values kept at the last close, ask about the latest
 // draft, write the wizard's values. Stops at the first refusal of a busy file and
 // goes on a moment later, so that no attempt holds the window for long.
-void MainWindow::retryStore()
+void InspectionSession::retryStore()
 {
     if (retrying) { // a question of an earlier round is still open
         storeBusyLater();
@@ -114,7 +109,7 @@ void MainWindow::retryStore()
     if (closing)
         return;
     QScopedValueRollback<bool> guard(retrying, true);
-    if (listPending && !refreshEquipmentList())
+    if (wizard.equipmentListPending() && !wizard.refreshEquipmentList())
         return storeBusyLater();
     if (!storeUsable)
         return;
@@ -132,7 +127,7 @@ void MainWindow::retryStore()
 
 // Makes table `inspection` ready, once; a table of that name that this version did
 // not make switches keeping inspections off, with a notice.
-bool MainWindow::prepareStore()
+bool InspectionSession::prepareStore()
 {
     if (storeReady || !storeUsable)
         return storeReady;
@@ -145,14 +140,14 @@ bool MainWindow::prepareStore()
     return storeReady = outcome == InspectionStore::Done;
 }
 
-void MainWindow::storeBusyLater()
+void InspectionSession::storeBusyLater()
 {
     if (storeUsable && !retryTimer.isActive())
         retryTimer.start();
 }
 
 // Writes what a close could not write; false while zetu.db refuses it.
-bool MainWindow::importRecovery()
+bool InspectionSession::importRecovery()
 {
     const QVector<StoredInspection> kept = InspectionStore::readRecovery(recoveryFile);
     int written = 0;
@@ -161,18 +156,25 @@ bool MainWindow::importRecovery()
             break;
         ++written;
     }
-    if (written > 0 && InspectionStore::replaceRecovery(recoveryFile, kept.mid(written)))
-        QMessageBox::information(
-            this, tr("Inspeção recuperada"),
-            tr("O arquivo zetu.db estava ocupado quando o programa foi fechado. Os valores da "
-               "inspeção ficaram em %1 e agora foram gravados em zetu.db.")
-                .arg(recoveryFile));
+    if (written == 0)
+        return kept.isEmpty();
+    if (!InspectionStore::replaceRecovery(recoveryFile, kept.mid(written))) {
+        // the next start writes them again, as inspections of their own
+        qCWarning(zetuStore) << written << "inspections written from" << recoveryFile
+                             << "are still in it";
+        return written == kept.size();
+    }
+    QMessageBox::information(
+        wizard.dialogParent(), tr("Inspeção recuperada"),
+        tr("O arquivo zetu.db estava ocupado quando o programa foi fechado. Os valores da "
+           "inspeção ficaram em %1 e agora foram gravados em zetu.db.")
+            .arg(recoveryFile));
     return written == kept.size();
 }
 
 // Offers the latest draft that no running copy has open, unless the wizard has been
 // used meanwhile; false while zetu.db cannot be read.
-bool MainWindow::offerDraft()
+bool InspectionSession::offerDraft()
 {
     InspectionStore::Outcome outcome;
     StoredInspection draft;
@@ -181,7 +183,7 @@ bool MainWindow::offerDraft()
         return false;
     resumePending = false;
     if (!found || inspection.id >= 0 || changedSinceReport ||
-        ui->stackedWidget->currentIndex() > EquipmentStep)
+        wizard.currentStep() > MainWindow::EquipmentStep)
         return true;
     // named as it was when it was kept: its scanner may have gone since
     const QString scanner = draft.scanner.isEmpty()
@@ -189,21 +191,22 @@ bool MainWindow::offerDraft()
                                 : draft.scanner.at(2);
     const QString question = tr("Continuar a inspeção não concluída de %1 de %2?")
                                  .arg(scanner, draft.changed.toString(DateFormats::shownWithTime));
-    if (QMessageBox::question(this, tr("Inspeção não concluída"), question,
+    if (QMessageBox::question(wizard.dialogParent(), tr("Inspeção não concluída"), question,
                               QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::Yes) == QMessageBox::Yes)
         loadInspection(draft);
     return true;
 }
 
-void MainWindow::renewClaim()
+void InspectionSession::renewClaim()
 {
-    if (storeReady && inspection.id >= 0 && !closing)
-        InspectionStore::claim(inspection.id, owner);
+    if (storeReady && inspection.id >= 0 && !closing &&
+        !InspectionStore::claim(inspection.id, owner))
+        qCDebug(zetuStore) << "inspection" << inspection.id << "is not claimed: held or busy";
 }
 
 // A close while zetu.db is still busy keeps the values beside it for the next start.
-void MainWindow::closeEvent(QCloseEvent *event)
+void InspectionSession::close()
 {
     closing = true;
     retryTimer.stop();
@@ -212,15 +215,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
     if (writePending)
         heldBack << inspection;
     for (const StoredInspection &held : qAsConst(heldBack)) {
-        if (storeUsable)
-            InspectionStore::keepForRecovery(recoveryFile, held);
+        if (storeUsable && !InspectionStore::keepForRecovery(recoveryFile, held))
+            qCCritical(zetuStore) << "the values of inspection" << held.id << "of scanner"
+                                  << held.equipmentKey << "are lost";
     }
     heldBack.clear();
     writePending = false;
-    QMainWindow::closeEvent(event);
 }
 
-void MainWindow::inputChanged()
+void InspectionSession::inputChanged()
 {
     if (restoring)
         return;
@@ -229,7 +232,7 @@ void MainWindow::inputChanged()
         draftTimer.start();
 }
 
-void MainWindow::reportSaved(const QString &fileName, const QJsonObject &signature)
+void InspectionSession::reportSaved(const QString &fileName, const QJsonObject &signature)
 {
     if (signature.isEmpty())
         inspection.values.remove(signatureKey);
@@ -247,22 +250,21 @@ void MainWindow::reportSaved(const QString &fileName, const QJsonObject &signatu
 // in place only when it was opened on purpose (from the history or the start's
 // question), and then stays a draft that has a report until the report is saved
 // again; otherwise the changes start a new draft, and the reported one is left as it
-// is. Values of the stored inspection that this
-// version does not know (written by a later one) are kept. A write refused is tried
-// again a moment later; one that meets a change by another copy is kept as a draft
-// of its own, which is said once.
-void MainWindow::keepInspection()
+// is. Values of the stored inspection that this version does not know (written by a
+// later one) are kept. A write refused is tried again a moment later; one that meets
+// a change by another copy is kept as a draft of its own, which is said once.
+void InspectionSession::keepInspection()
 {
     draftTimer.stop();
     if (!storeUsable || restoring)
         return;
-    const int key = selectedEquipmentKey();
-    const int step = ui->stackedWidget->currentIndex();
-    if (inspection.id < 0 && !writePending && (key < 0 || step == EquipmentStep))
+    const int key = wizard.selectedEquipmentKey();
+    const int step = wizard.currentStep();
+    if (inspection.id < 0 && !writePending && (key < 0 || step == MainWindow::EquipmentStep))
         return;
     if (inspection.equipmentKey < 0 && key >= 0 && step > 0) {
         inspection.equipmentKey = key;
-        inspection.scanner = equipmentRecordAt(ui->tableView->currentIndex().row());
+        inspection.scanner = wizard.selectedEquipmentRecord();
     }
     if (changedSinceReport && inspection.state == StoredInspection::Reported && !reopened) {
         StoredInspection changed;
@@ -277,19 +279,14 @@ void MainWindow::keepInspection()
     inspection.changed = now;
     if (changedSinceReport)
         inspection.state = StoredInspection::Draft;
-    inspection.technician = ui->lineTecResp->text();
-    const QJsonObject collected = InputValues::collect(this, notKept);
+    const QJsonObject collected = wizard.inputValues();
+    inspection.technician = collected.value(QStringLiteral("lineTecResp")).toString();
     for (auto value = collected.begin(); value != collected.end(); ++value)
         inspection.values.insert(value.key(), value.value());
     // A signature belongs to the reported values it signed; a change drops it.
     if (inspection.state != StoredInspection::Reported)
         inspection.values.remove(signatureKey);
-    QJsonObject photos;
-    for (auto path = partImagePaths.constBegin(); path != partImagePaths.constEnd(); ++path)
-        photos.insert(QString::number(path.key()), path.value());
-    if (!uniformImagePath.isEmpty())
-        photos.insert(uniformityKey, uniformImagePath);
-    inspection.values.insert(QStringLiteral("photos"), photos);
+    inspection.values.insert(QStringLiteral("photos"), wizard.photographPaths());
     inspection.values.insert(QStringLiteral("step"), step);
 
     bool copied = false;
@@ -299,7 +296,7 @@ void MainWindow::keepInspection()
         return storeBusyLater();
     if (copied && !copyNoticeShown) {
         copyNoticeShown = true;
-        QMessageBox::information(this, tr("Inspeção alterada em outra cópia"),
+        QMessageBox::information(wizard.dialogParent(), tr("Inspeção alterada em outra cópia"),
                                  tr("Outra cópia do programa alterou esta inspeção em zetu.db. "
                                     "Para que nada se perca, os valores deste assistente foram "
                                     "guardados como um rascunho separado."));
@@ -307,7 +304,7 @@ void MainWindow::keepInspection()
 }
 
 // Says once per run that nothing will be kept, and stops trying.
-void MainWindow::storeFailed(const QString &notice)
+void InspectionSession::storeFailed(const QString &notice)
 {
     storeUsable = false;
     draftTimer.stop();
@@ -316,35 +313,29 @@ void MainWindow::storeFailed(const QString &notice)
         return;
     storeNoticeShown = true;
     storeNotice = notice;
-    QMessageBox::warning(this, tr("Inspeções não serão guardadas"), notice);
+    QMessageBox::warning(wizard.dialogParent(), tr("Inspeções não serão guardadas"), notice);
 }
 
-void MainWindow::tellStoreBusy()
+void InspectionSession::tellStoreBusy()
 {
-    QMessageBox::information(this, windowTitle(),
+    QMessageBox::information(wizard.dialogParent(), wizard.dialogParent()->windowTitle(),
                              tr("O arquivo zetu.db está ocupado por outro programa. Tente de "
                                 "novo em instantes."));
 }
 
 // Puts every input but those in `kept` at its start value and drops the photographs.
-void MainWindow::clearInputs(const QStringList &kept)
+void InspectionSession::clearInputs(const QStringList &kept)
 {
     QJsonObject values = startValues;
     for (const QString &name : kept)
         values.remove(name);
-    InputValues::apply(this, values, notKept);
-    updateMassRows();
-    releaseImages();
-    partImagePaths.clear();
-    uniformImagePath.clear();
-    ui->comboBoxImage->setCurrentIndex(0);
-    ui->labelEquipPartImg->setPixmap(QPixmap());
-    ui->labelUniformImg->setPixmap(QPixmap());
+    wizard.setInputValues(values);
+    wizard.clearPhotographs();
 }
 
 // Writes the inspection held, or keeps it to be written once zetu.db takes it, before
 // the wizard takes another.
-void MainWindow::setInspectionAside()
+void InspectionSession::setInspectionAside()
 {
     keepInspection();
     if (writePending)
@@ -352,32 +343,31 @@ void MainWindow::setInspectionAside()
     writePending = false;
 }
 
-// Step 1 is left with the selected scanner: the inspection of another scanner held by
-// the wizard is kept as it is, and a new one starts. False when the user keeps it.
-bool MainWindow::takeSelectedScanner()
+bool InspectionSession::takeSelectedScanner()
 {
-    const int key = selectedEquipmentKey();
+    const int key = wizard.selectedEquipmentKey();
     return inspection.equipmentKey < 0 || key == inspection.equipmentKey || startNewInspection(key);
 }
 
-void MainWindow::newInspection()
+void InspectionSession::newInspection()
 {
-    const int key = selectedEquipmentKey();
+    const int key = wizard.selectedEquipmentKey();
     if (key < 0) {
-        QMessageBox::information(this, windowTitle(), tr("Selecione um equipamento"));
+        QMessageBox::information(wizard.dialogParent(), wizard.dialogParent()->windowTitle(),
+                                 tr("Selecione um equipamento"));
         return;
     }
     if (startNewInspection(key))
-        showStep(1);
+        wizard.showStep(MainWindow::PhysicalStep);
 }
 
 // Keeps the inspection held and starts one of scanner `key` from the start values, but
 // the technician and the date; without photographs. Where nothing is kept, values in
 // no saved report are dropped only after a question.
-bool MainWindow::startNewInspection(int key)
+bool InspectionSession::startNewInspection(int key)
 {
     if (!storeUsable && changedSinceReport &&
-        QMessageBox::question(this, tr("Nova inspeção"),
+        QMessageBox::question(wizard.dialogParent(), tr("Nova inspeção"),
                               tr("Os valores da inspeção atual não são guardados e serão "
                                  "perdidos. Começar uma nova inspeção?"),
                               QMessageBox::Yes | QMessageBox::No,
@@ -389,7 +379,7 @@ bool MainWindow::startNewInspection(int key)
     restoring = false;
     inspection = StoredInspection();
     inspection.equipmentKey = key;
-    inspection.scanner = equipmentRecordAt(ui->tableView->currentIndex().row());
+    inspection.scanner = wizard.selectedEquipmentRecord();
     reopened = false;
     changedSinceReport = false;
     return true;
@@ -398,7 +388,7 @@ bool MainWindow::startNewInspection(int key)
 // Puts a stored inspection into the wizard: the inputs (those it lacks at their start
 // values), the photographs, the scanner and the step. Values that cannot be used and
 // photographs whose file gives no picture are named in one notice, each with why.
-void MainWindow::loadInspection(const StoredInspection &stored)
+void InspectionSession::loadInspection(const StoredInspection &stored)
 {
     restoring = true;
     draftTimer.stop();
@@ -406,97 +396,84 @@ void MainWindow::loadInspection(const StoredInspection &stored)
     if (stored.unreadable)
         problems << tr("todos os valores (dados ilegíveis)");
     clearInputs();
-    problems << InputValues::apply(this, stored.values, notKept);
-    updateMassRows();
-
-    const QJsonObject photos = stored.values.value(QStringLiteral("photos")).toObject();
-    QStringList refused; // each refused file once, with its reason
-    QString refusal;
-    for (int part = 0; part < 6; ++part) {
-        const QString path = photos.value(QString::number(part)).toString();
-        if (!path.isEmpty() && !setPartImage(part, path, &refusal))
-            refused << refusal;
-    }
-    ui->comboBoxImage->setCurrentIndex(0);
-    on_comboBoxImage_currentIndexChanged(0);
-    const QString uniformity = photos.value(uniformityKey).toString();
-    if (!uniformity.isEmpty() && !setUniformImage(uniformity, &refusal))
-        refused << refusal;
-    refused.removeDuplicates();
-    problems << refused;
-
-    if (!selectEquipment(stored.equipmentKey)) // its scanner has gone: none is chosen
-        ui->tableView->selectionModel()->clear();
+    problems << wizard.setInputValues(stored.values);
+    problems << wizard.setPhotographs(stored.values.value(QStringLiteral("photos")).toObject());
+    wizard.selectEquipment(stored.equipmentKey); // its scanner may have gone: none is chosen
     inspection = stored;
     // A row that could not be read is left as it is; the wizard's values become a new one.
     if (stored.unreadable)
         inspection.id = -1;
-    else if (inspection.id >= 0 && storeReady)
-        InspectionStore::claim(inspection.id, owner);
+    else if (inspection.id >= 0 && storeReady && !InspectionStore::claim(inspection.id, owner))
+        qCDebug(zetuStore) << "inspection" << inspection.id << "is not claimed: held or busy";
     inspection.unreadable = false;
     reopened = true;
     changedSinceReport = stored.state == StoredInspection::Draft;
     // No step is reached past one whose checks fail: the inspection goes on at the
     // first such step, which then says why in its own words. A reported one whose
     // steps all pass is finished: its report can be made at once.
-    const int storedStep =
-        stored.state == StoredInspection::Reported
-            ? int(StepCount)
-            : qBound(int(EquipmentStep), stored.values.value(QStringLiteral("step")).toInt(),
-                     int(ResponsibleStep));
-    int step = EquipmentStep;
-    while (step < storedStep && stepProblem(step).isNull())
+    const int storedStep = stored.state == StoredInspection::Reported
+                               ? int(MainWindow::StepCount)
+                               : qBound(int(MainWindow::EquipmentStep),
+                                        stored.values.value(QStringLiteral("step")).toInt(),
+                                        int(MainWindow::ResponsibleStep));
+    int step = MainWindow::EquipmentStep;
+    while (step < storedStep && wizard.stepProblem(step).isNull())
         ++step;
-    showStep(qMin(step, int(ResponsibleStep)));
-    if (step == StepCount)
-        showStep(step);
+    wizard.showStep(qMin(step, int(MainWindow::ResponsibleStep)));
+    if (step == MainWindow::StepCount)
+        wizard.showStep(step);
     restoring = false;
     if (!problems.isEmpty())
-        QMessageBox::warning(this, tr("Inspeção restaurada"),
+        QMessageBox::warning(wizard.dialogParent(), tr("Inspeção restaurada"),
                              tr("Estes valores não puderam ser restaurados e ficaram como no "
                                 "início:\n%1")
                                  .arg(problems.join(QLatin1Char('\n'))));
     if (step < storedStep)
-        validateStep(step);
+        wizard.validateStep(step);
 }
 
-int MainWindow::selectedEquipmentKey() const
+void InspectionSession::equipmentEdited(int key, const QStringList &before,
+                                        const QStringList &after)
 {
-    const QModelIndex current = ui->tableView->selectionModel()->currentIndex();
-    if (!current.isValid() || !ui->tableView->selectionModel()->hasSelection())
-        return -1;
-    return model->data(model->index(current.row(), model->fieldIndex(EquipmentFields::key)))
-        .toInt();
+    if (storeReady && InspectionStore::renameEquipment(key, before, after) != InspectionStore::Done)
+        qCWarning(zetuStore) << "the inspections of scanner" << key << "keep its former record";
+    if (inspection.equipmentKey == key && inspection.scanner == before)
+        inspection.scanner = after;
 }
 
-bool MainWindow::selectEquipment(int equipmentKey)
+void InspectionSession::equipmentDeleted(int key)
 {
-    for (int row = 0; row < model->rowCount(); ++row) {
-        if (model->data(model->index(row, model->fieldIndex(EquipmentFields::key))).toInt() ==
-            equipmentKey) {
-            ui->tableView->setCurrentIndex(model->index(row, 1));
-            return true;
-        }
-    }
-    return false;
-}
-
-void MainWindow::showHistory()
-{
-    const int key = selectedEquipmentKey();
-    if (key < 0) {
-        QMessageBox::information(this, windowTitle(), tr("Selecione um equipamento"));
+    if (inspection.equipmentKey != key)
         return;
+    inspection = StoredInspection(); // the wizard's inspection went with its scanner
+    changedSinceReport = true;
+}
+
+int InspectionSession::scannerForHistory()
+{
+    const int key = wizard.selectedEquipmentKey();
+    QWidget *parent = wizard.dialogParent();
+    if (key < 0) {
+        QMessageBox::information(parent, parent->windowTitle(), tr("Selecione um equipamento"));
+        return -1;
     }
     if (storeForeign) {
-        QMessageBox::information(this, windowTitle(), storeNotice);
-        return;
+        QMessageBox::information(parent, parent->windowTitle(), storeNotice);
+        return -1;
     }
     if (draftTimer.isActive()) // values changed since the last write
         keepInspection();
+    return key;
+}
+
+void InspectionSession::showHistory()
+{
+    const int key = scannerForHistory();
+    if (key < 0)
+        return;
     InspectionStore::Outcome outcome;
     HistoryDialog dialog(InspectionStore::forEquipment(key, &outcome),
-                         equipmentRecordAt(ui->tableView->currentIndex().row()).value(2), this);
+                         wizard.selectedEquipmentRecord().value(2), wizard.dialogParent());
     // While zetu.db is busy the dialog says so, and fills in once it can be read.
     QTimer refill;
     if (outcome == InspectionStore::Busy) {
@@ -524,7 +501,7 @@ void MainWindow::showHistory()
         return;
     if (changedSinceReport &&
         QMessageBox::question(
-            this, tr("Abrir inspeção"),
+            wizard.dialogParent(), tr("Abrir inspeção"),
             tr("O assistente tem valores que não estão em nenhum relatório salvo. Abrir a "
                "inspeção de %1 no lugar deles? Eles continuam no histórico como rascunho.")
                 .arg(inspectionDate(chosen).toString(DateFormats::shown)),
@@ -535,24 +512,16 @@ void MainWindow::showHistory()
     loadInspection(chosen);
 }
 
-void MainWindow::showTrend()
+void InspectionSession::showTrend()
 {
-    const int key = selectedEquipmentKey();
-    if (key < 0) {
-        QMessageBox::information(this, windowTitle(), tr("Selecione um equipamento"));
+    const int key = scannerForHistory();
+    if (key < 0)
         return;
-    }
-    if (storeForeign) {
-        QMessageBox::information(this, windowTitle(), storeNotice);
-        return;
-    }
-    if (draftTimer.isActive())
-        keepInspection();
     InspectionStore::Outcome outcome;
     const QVector<StoredInspection> inspections = InspectionStore::forEquipment(key, &outcome);
     if (outcome == InspectionStore::Busy)
         return tellStoreBusy();
-    TrendDialog dialog(inspections, equipmentRecordAt(ui->tableView->currentIndex().row()).value(2),
-                       this);
+    TrendDialog dialog(inspections, wizard.selectedEquipmentRecord().value(2),
+                       wizard.dialogParent());
     dialog.exec();
 }
