@@ -544,9 +544,10 @@ bool InspectionStore::replaceRecovery(const QString &fileName,
                                       const QVector<StoredInspection> &left)
 {
     if (left.isEmpty()) {
-        if (!QFile::exists(fileName) || QFile::remove(fileName))
+        QFile kept(fileName);
+        if (!kept.exists() || kept.remove())
             return true;
-        qCWarning(zetuStore) << "cannot remove" << fileName;
+        qCWarning(zetuStore) << "cannot remove" << fileName << kept.errorString();
         return false;
     }
     QJsonArray entries;
