@@ -6,7 +6,6 @@
 #include "history/inspectionstore.h"
 #include "history/trend.h"
 #include "history/trenddialog.h"
-#include "wizard/mainwindow.h"
 
 #include <QMessageBox>
 #include <QScopedValueRollback>
@@ -183,7 +182,7 @@ bool InspectionSession::offerDraft()
         return false;
     resumePending = false;
     if (!found || inspection.id >= 0 || changedSinceReport ||
-        wizard.currentStep() > MainWindow::EquipmentStep)
+        wizard.currentStep() > Wizard::EquipmentStep)
         return true;
     // named as it was when it was kept: its scanner may have gone since
     const QString scanner = draft.scanner.isEmpty()
@@ -260,7 +259,7 @@ void InspectionSession::keepInspection()
         return;
     const int key = wizard.selectedEquipmentKey();
     const int step = wizard.currentStep();
-    if (inspection.id < 0 && !writePending && (key < 0 || step == MainWindow::EquipmentStep))
+    if (inspection.id < 0 && !writePending && (key < 0 || step == Wizard::EquipmentStep))
         return;
     if (inspection.equipmentKey < 0 && key >= 0 && step > 0) {
         inspection.equipmentKey = key;
@@ -358,7 +357,7 @@ void InspectionSession::newInspection()
         return;
     }
     if (startNewInspection(key))
-        wizard.showStep(MainWindow::PhysicalStep);
+        wizard.showStep(Wizard::PhysicalStep);
 }
 
 // Keeps the inspection held and starts one of scanner `key` from the start values, but
@@ -412,15 +411,15 @@ void InspectionSession::loadInspection(const StoredInspection &stored)
     // first such step, which then says why in its own words. A reported one whose
     // steps all pass is finished: its report can be made at once.
     const int storedStep = stored.state == StoredInspection::Reported
-                               ? int(MainWindow::StepCount)
-                               : qBound(int(MainWindow::EquipmentStep),
+                               ? int(Wizard::StepCount)
+                               : qBound(int(Wizard::EquipmentStep),
                                         stored.values.value(QStringLiteral("step")).toInt(),
-                                        int(MainWindow::ResponsibleStep));
-    int step = MainWindow::EquipmentStep;
+                                        int(Wizard::ResponsibleStep));
+    int step = Wizard::EquipmentStep;
     while (step < storedStep && wizard.stepProblem(step).isNull())
         ++step;
-    wizard.showStep(qMin(step, int(MainWindow::ResponsibleStep)));
-    if (step == MainWindow::StepCount)
+    wizard.showStep(qMin(step, int(Wizard::ResponsibleStep)));
+    if (step == Wizard::StepCount)
         wizard.showStep(step);
     restoring = false;
     if (!problems.isEmpty())

@@ -26,9 +26,22 @@ public:
     class Wizard
     {
     public:
+        // The steps, by the index of their page in the stacked widget.
+        enum Step {
+            EquipmentStep,
+            PhysicalStep,
+            UniformityStep,
+            DeadZoneStep,
+            VerticalStep,
+            HorizontalStep,
+            MassStep,
+            ResponsibleStep,
+            StepCount, // past the last page: the finished state
+        };
+
         // Parent of the session's message boxes and dialogs; its title names them.
         virtual QWidget *dialogParent() = 0;
-        // The page index shown (MainWindow::Step).
+        // The page index shown.
         virtual int currentStep() const = 0;
         virtual void showStep(int index) = 0;
         // The message that keeps step `index` from being left, null when it may be left.

@@ -35,19 +35,6 @@ class MainWindow : public QMainWindow, private InspectionSession::Wizard
     Q_OBJECT
 
 public:
-    // The steps, by the index of their page in the stacked widget.
-    enum Step {
-        EquipmentStep,
-        PhysicalStep,
-        UniformityStep,
-        DeadZoneStep,
-        VerticalStep,
-        HorizontalStep,
-        MassStep,
-        ResponsibleStep,
-        StepCount, // past the last page: the finished state
-    };
-
     explicit MainWindow(int languageIndex, QWidget *parent = 0);
     ~MainWindow();
 
