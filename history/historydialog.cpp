@@ -164,7 +164,8 @@ void HistoryDialog::on_pushButtonDelete_clicked()
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     if (InspectionStore::remove(inspection.id) != InspectionStore::Done) {
-        QMessageBox::warning(this, windowTitle(), tr("Não foi possível apagar a inspeção."));
+        QMessageBox::warning(this, windowTitle(),
+                             tr("Não foi possível apagar a inspeção de zetu.db."));
         return;
     }
     deleted.append(inspection.id);

@@ -110,8 +110,8 @@ public:
     bool commit() { return !(open = !query.exec(QStringLiteral("COMMIT"))); }
     ~Transaction()
     {
-        if (open)
-            query.exec(QStringLiteral("ROLLBACK"));
+        if (open && !query.exec(QStringLiteral("ROLLBACK")))
+            qCWarning(zetuStore) << "cannot roll back a write:" << query.lastError().text();
     }
     QSqlQuery query;
 
@@ -323,7 +323,6 @@ QVector<StoredInspection> InspectionStore::forEquipment(int equipmentKey, Outcom
 {
     QVector<StoredInspection> inspections;
     QSqlQuery query;
-    query.setForwardOnly(true);
     if (!run(query,
              QStringLiteral("SELECT ") + columns +
                  QStringLiteral(" FROM inspection WHERE Equipment = ? AND ") + belongs +
@@ -377,7 +376,6 @@ QString InspectionStore::ownToken()
 bool InspectionStore::latestDraft(StoredInspection *draft, Outcome *outcome)
 {
     QSqlQuery query;
-    query.setForwardOnly(true);
     const bool read =
         run(query,
             QStringLiteral("SELECT ") + columns +

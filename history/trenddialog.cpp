@@ -295,8 +295,7 @@ QChart *TrendDialog::buildChart(TrendResult result)
     yAxis->setRange(isChoice(result) ? 0.0 : low - spread * 0.2, high + spread * 0.2);
     yAxis->applyNiceNumbers();
 
-    std::sort(dates.begin(), dates.end());
-    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
+    std::sort(dates.begin(), dates.end()); // a date shown twice is left out as too close
     return chart;
 }
 

@@ -41,8 +41,10 @@ void DataBase::openDataBase(const QString &fileName)
 
 void DataBase::createTable()
 {
-    if (!db.open())
+    if (!db.open()) {
+        failure(db.lastError(), "cannot open zetu.db:");
         return;
+    }
     query = QSqlQuery(db);
     const QStringList columns = {
         QStringLiteral("ID_key INTEGER primary key"), QStringLiteral("Institution VARCHAR(80)"),
@@ -85,6 +87,7 @@ DataBase::State DataBase::writability()
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return failure(probe.lastError(), "zetu.db cannot be written now:");
-    probe.exec(QStringLiteral("ROLLBACK"));
+    if (!probe.exec(QStringLiteral("ROLLBACK")))
+        qCWarning(zetuStore) << "cannot roll back the write probe:" << probe.lastError().text();
     return Ready;
 }

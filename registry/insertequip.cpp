@@ -1,4 +1,5 @@
 #include "registry/insertequip.h"
+#include "core/logging.h"
 #include "registry/equipmentfields.h"
 #include "ui_insertequip.h"
 
@@ -7,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlTableModel>
 #include <QTableView>
@@ -119,13 +121,25 @@ bool InsertEquip::checkFields()
     query.addBindValue(id);
     if (!ownKey.isNull())
         query.addBindValue(ownKey);
-    if (query.exec() && query.next()) {
+    // A check that cannot be made saves nothing: the record could be a duplicate.
+    if (!query.exec()) {
+        qCWarning(zetuStore) << "cannot look for a duplicate ID:" << query.lastError().text();
+        showSaveFailure();
+        return false;
+    }
+    if (query.next()) {
         QMessageBox::critical(this, tr("Erro"),
                               tr("Não é permitido ID duplicado para a mesma Instituição."),
                               QMessageBox::Ok);
         return false;
     }
     return true;
+}
+
+void InsertEquip::showSaveFailure()
+{
+    QMessageBox::critical(this, tr("Erro"), tr("Não foi possível salvar o registro em zetu.db."),
+                          QMessageBox::Ok);
 }
 
 // Writes the pending change. The field being typed in still holds its text when
@@ -136,9 +150,8 @@ bool InsertEquip::saveChanges()
     mapper->submit();
     if (model->submitAll())
         return true;
-    QMessageBox::critical(this, tr("Erro"),
-                          tr("Não foi possível salvar o registro no banco de dados."),
-                          QMessageBox::Ok);
+    qCWarning(zetuStore) << "cannot save a scanner:" << model->lastError().text();
+    showSaveFailure();
     return false;
 }
 

@@ -36,6 +36,7 @@ private:
     bool checkFields();
     void discardChanges();
     bool saveChanges();
+    void showSaveFailure();
 
     Ui::InsertEquip *ui;
     QSqlTableModel *model;

@@ -60,10 +60,6 @@
         <translation>Delete the inspection of %1? It cannot be recovered.</translation>
     </message>
     <message>
-        <source>Não foi possível apagar a inspeção.</source>
-        <translation>The inspection could not be deleted.</translation>
-    </message>
-    <message>
         <source>Assinado por %1</source>
         <translation>Signed by %1</translation>
     </message>
@@ -74,6 +70,10 @@
     <message>
         <source>Alterada após o relatório</source>
         <translation>Changed after its report</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a inspeção de zetu.db.</source>
+        <translation>The inspection could not be deleted from zetu.db.</translation>
     </message>
 </context>
 <context>
@@ -123,8 +123,8 @@
         <translation>It is not allowed a duplicated ID for the same institution.</translation>
     </message>
     <message>
-        <source>Não foi possível salvar o registro no banco de dados.</source>
-        <translation>The record could not be saved to the database.</translation>
+        <source>Não foi possível salvar o registro em zetu.db.</source>
+        <translation>The record could not be saved to zetu.db.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // Inspections kept in zetu.db: drafts, the history of a scanner, an unwritable file;
 // a scanner's trend: points by date, limits per frequency, bad values left out.
 
+#include "history/historydialog.h"
 #include "history/inspectionstore.h"
 #include "history/trenddialog.h"
 #include "wizard/mainwindow.h"
@@ -215,6 +216,9 @@ private slots:
     void busyFile()
     {
         QFETCH(bool, heldAtClose);
+        for (const char *reason : {"^cannot read zetu.db: \"database is locked",
+                                   "^cannot write the inspection: \"database is locked"})
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(reason));
         QVERIFY(other().exec("WITH RECURSIVE n(i) AS (SELECT 3 UNION ALL SELECT i + 1 FROM n "
                              "WHERE i < 600) INSERT INTO usequip (ID_key, ID) SELECT i, i FROM n"));
         QSqlQuery lock = other(); // at start: the list says it is busy, then fills in
@@ -323,6 +327,61 @@ private slots:
                  rows);
     }
 
+    // Every field comes back from zetu.db, revised by each write, and from the recovery
+    // file, which appends, reads a missing field as its start value and goes when empty.
+    // Failures are logged with their reason.
+    void roundTrip()
+    {
+        QVERIFY(other().exec("CREATE TABLE inspection (ID_key INTEGER primary key, Equipment "
+                             "INTEGER, Started VARCHAR(30), Changed VARCHAR(30), Technician "
+                             "VARCHAR(80), State INTEGER, Report VARCHAR(260), Inputs TEXT)") &&
+                other().exec("INSERT INTO inspection (Equipment, Technician, Inputs) VALUES "
+                             "(2, 'Bia', '[]')"));
+        open(); // the earlier version's rows keep their scanner's record
+        QCOMPARE(InspectionStore::prepare(), InspectionStore::Done);
+        StoredInspection kept;
+        kept.equipmentKey = 2;
+        kept.started = QDateTime(QDate(2025, 3, 14), QTime(9, 30, 15, 250));
+        kept.changed = kept.started.addSecs(90);
+        kept.technician = kept.pdfPath = "Ana";
+        kept.state = StoredInspection::Reported;
+        kept.values = {{"s5AA2", 4.5}};
+        QVERIFY(InspectionStore::save(kept) == InspectionStore::Done &&
+                InspectionStore::save(kept) == InspectionStore::Done);
+        const auto text = [](const StoredInspection &i) {
+            QString t;
+            QDebug(&t).noquote() << i.id << i.equipmentKey << i.started.toString(Qt::ISODateWithMs)
+                                 << i.changed.toString(Qt::ISODateWithMs) << i.technician << i.state
+                                 << i.pdfPath
+                                 << QJsonDocument(i.values).toJson(QJsonDocument::Compact)
+                                 << i.scanner.join(',') << i.revision << i.unreadable;
+            return t.trimmed();
+        };
+        const QString expected =
+            "2 2 2025-03-14T09:30:15.250 2025-03-14T09:31:45.250 Ana 1 Ana "
+            "{\"s5AA2\":4.5} Hospital Central,Radiologia,US-02,Voluson,GE 1 false";
+        QCOMPARE(text(InspectionStore::forEquipment(2).value(0)), expected);
+        QCOMPARE(text(InspectionStore::forEquipment(2).value(1)),
+                 "1 2   Bia 0  {} Hospital Central,Radiologia,US-02,Voluson,GE 0 true");
+        QFile file("r");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[{}]") == 4);
+        file.close();
+        QVERIFY(InspectionStore::keepForRecovery("r", kept));
+        const QVector<StoredInspection> back = InspectionStore::readRecovery("r");
+        QCOMPARE(text(back.value(0)) + "|" + text(back.value(1)), text({}) + "|" + expected);
+
+        for (const char *message : {"^cannot read \"d\"", "is not a list", "^cannot write",
+                                    "^cannot remove \"d\" \".+\""})
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(message));
+        QVERIFY(QDir().mkdir("d") && file.open(QIODevice::WriteOnly) && file.write("{") == 1);
+        file.close();
+        QVERIFY(InspectionStore::readRecovery("d").isEmpty() &&
+                InspectionStore::readRecovery("r").isEmpty());
+        QVERIFY(!InspectionStore::replaceRecovery("d/x/r", back) &&
+                !InspectionStore::replaceRecovery("d", {}));
+        QVERIFY(InspectionStore::replaceRecovery("r", {}) && !file.exists());
+    }
+
     // Three inspections of one scanner, newest first by their own date (Carla's chosen for
     // tomorrow), with how many results fail; the newest is deleted and the oldest opened,
     // each after a confirmation.
@@ -362,8 +421,11 @@ private slots:
             for (int row = 0; row < table->rowCount(); ++row)
                 for (int column : {0, 2, 3, 4, 5})
                     seen << table->item(row, column)->text();
+            QCOMPARE(table->item(0, 4)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+            QCOMPARE(table->item(0, 4)->toolTip() + table->item(0, 5)->toolTip(), QString("Carla"));
             table->selectRow(1);
             click("pushButtonDelete", dialog); // answered by the next action
+            QCOMPARE(table->item(1, 2)->text(), QString("Bruno"));
             table->selectRow(0);
             click("pushButtonOpen", dialog);
         });
@@ -372,16 +434,15 @@ private slots:
         click("pushButtonHistory");
         QVERIFY(driver.waitDone());
         QCOMPARE(driver.seen().last().text, QString("Selecione um valor para cada campo"));
-        QString day[3];
-        for (int i = 0; i < 3; ++i)
-            day[i] = today.addDays(1 - i).toString("dd/MM/yyyy");
+        const auto day = [today](int i) { return today.addDays(1 - i).toString("dd/MM/yyyy"); };
         // Stored values without depth check boxes measure no mass target: none is judged.
-        QCOMPARE(seen, QStringList({day[0], "Carla", "Assinado por Carla Dias", "17", "Carla",
-                                    day[1], "Ana", "Rascunho", "44", "", day[2], "Bruno",
+        QCOMPARE(seen, QStringList({day(0), "Carla", "Assinado por Carla Dias", "17", "Carla",
+                                    day(1), "Ana", "Rascunho", "44", "", day(2), "Bruno",
                                     "Relatório salvo", "18", "Bruno"}));
         QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString()); // not stored: start value
         QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 1);
         QCOMPARE(child<QDoubleSpinBox>("s5AAr2")->value(), 3.2);
+        QCOMPARE(child<QCalendarWidget>("calendarWidget")->selectedDate(), today.addDays(1));
         QCOMPARE(InspectionStore::forEquipment(1).size(), 2);
         QCOMPARE(InspectionStore::remove(99), InspectionStore::Failed);
         driver.then([&](QWidget *dialog) { // the trend of the scanner's inspections
@@ -480,6 +541,9 @@ private slots:
         const QString schema = "SELECT sql || ':' || (SELECT user_version FROM "
                                "pragma_user_version) FROM sqlite_master";
         const QStringList before = column(schema);
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(sql.isEmpty() ? "^cannot open zetu.db: \".+\"" : "did not make"));
         open();
         DialogDriver driver;
         driver.press(QMessageBox::Ok).press(QMessageBox::Ok);
@@ -518,22 +582,82 @@ private slots:
                                         ".-+"[p.judged + p.judged * p.passed], p.lower, p.upper);
         QTEST(points.join(", "), "points");
     }
-    // One inspection gives a text; three the dead zone's crosses and room for the means.
+    // One report and a draft give a text until drafts count, a result none has another.
+    // Three: a busy history list, then filled; the dead zone's steps and crosses; the
+    // vertical mean's two limits, one named, room around them, hover text and note.
     void dialog()
     {
-        QCOMPARE(TrendDialog(stored.mid(0, 1), "").findChild<QStackedWidget *>()->currentIndex(),
-                 1);
+        TrendDialog few(stored.mid(2, 2), QStringLiteral("US-01"));
+        auto *message = few.findChild<QLabel *>("labelMessage");
+        QCOMPARE(message->text(), "Há apenas uma inspeção de US-01, de 02/01/2025. A tendência "
+                                  "aparece a partir da segunda inspeção. Marque \"Incluir "
+                                  "inspeções não concluídas\" para ver também os rascunhos.");
+        QVERIFY(!few.findChild<QComboBox *>()->isEnabled() &&
+                !TrendDialog(stored.mid(0, 1), "")
+                     .findChild<QLabel *>("labelMessage")
+                     ->text()
+                     .contains("Marque"));
+        few.findChild<QCheckBox *>()->setChecked(true);
+        few.findChild<QComboBox *>()->setCurrentIndex(int(TrendResult::FocalZone));
+        QVERIFY(message->text().startsWith("Nenhuma inspeção de US-01"));
+        QCOMPARE(few.findChild<QStackedWidget *>()->currentIndex(), 1);
+
+        HistoryDialog history({}, QStringLiteral("US-01"));
+        auto *empty = history.findChild<QLabel *>("labelEmpty");
+        const QString none = empty->text();
+        history.showBusy("zetu.db");
+        QVERIFY(empty->text() == "zetu.db" && !empty->isHidden());
+        history.setInspections(stored);
+        auto *remove = history.findChild<QPushButton *>("pushButtonDelete");
+        QVERIFY(empty->text() == none && empty->isHidden() && remove->isEnabled());
+        history.setInspections({});
+        QVERIFY(!empty->isHidden() && !remove->isEnabled());
+
         TrendDialog dialog(stored.mid(0, 3), QStringLiteral("US-01"));
         auto *view = dialog.findChild<QtCharts::QChartView *>();
-        const auto series = view->chart()->series();
-        QCOMPARE(series.size(), 4); // both attenuations, the limit, the crosses
-        for (auto *s : series)
-            QCOMPARE(s->attachedAxes().size(), 2);
-        QCOMPARE(static_cast<QtCharts::QXYSeries *>(series.last())->count(), 2);
-        QCOMPARE(static_cast<QtCharts::QXYSeries *>(series[2])->count(), 6); // a step per limit
-        dialog.findChild<QComboBox *>()->setCurrentIndex(int(TrendResult::VerticalMean));
+        const auto chart = [view] { // each series: name (* out of the legend), pen, points
+            QStringList text;
+            for (auto *s : view->chart()->series()) {
+                auto *xy = static_cast<QtCharts::QXYSeries *>(s);
+                text << s->name() +
+                            (view->chart()->legend()->markers(s)[0]->isVisible() ? " " : "* ") +
+                            QString::number(xy->pen().widthF() * s->attachedAxes().size());
+                for (const QPointF &p : xy->points())
+                    text.last() +=
+                        QDateTime::fromMSecsSinceEpoch(qint64(p.x())).toString(" yyMMdd:") +
+                        QString::number(p.y());
+            }
+            return text.join("; ");
+        };
+        QCOMPARE(chart(),
+                 QString("Atenuação de 0,5 dB 6.25 230510:3 240510:3 250102:1; Atenuação de 0,7 dB "
+                         "3.125 240510:4; Limite 3 230403:2 240510:2 240510:3 250102:3 250102:1 "
+                         "250207:1; Reprovado* 2 230510:3 240510:4"));
+        auto *crosses = static_cast<QtCharts::QScatterSeries *>(view->chart()->series().last());
+        const QImage cross = crosses->brush().textureImage();
+        QString ink = QString::number(crosses->markerSize());
+        for (QPoint p : {QPoint(7, 7), {3, 3}, {10, 3}, {3, 10}, {10, 10}, {7, 2}, {2, 7}, {0, 0}})
+            ink += cross.pixelColor(p) == QColor(200, 0, 0) ? "x" : ".";
+        QCOMPARE(ink, QString("14xxxxx..."));
         auto *y = static_cast<QtCharts::QValueAxis *>(view->chart()->axes(Qt::Vertical).value(0));
-        QVERIFY(y->min() < 9.985 && y->max() > 10.03);
+        QCOMPARE(y->labelFormat() + QString::number(y->min()), "%g0");
+
+        dialog.findChild<QComboBox *>()->setCurrentIndex(int(TrendResult::VerticalMean));
+        QCOMPARE(
+            chart(),
+            QString("Atenuação de 0,5 dB 6.25 230510:10.01 240510:10.03; Limite 3 230418:9.985 "
+                    "240510:9.985 240510:9.985 240531:9.985; Limite* 3 230418:10.015 240510:"
+                    "10.015 240510:10.015 240531:10.015; Reprovado* 2 240510:10.03"));
+        auto *line = static_cast<QtCharts::QXYSeries *>(view->chart()->series()[0]);
+        dialog.setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        emit line->hovered(line->at(1), true);
+        QCOMPARE(
+            QToolTip::text(),
+            "Atenuação de 0,5 dB\n10/05/2024: 10,03 mm, reprovado (limites 9,985 e 10,015 mm)");
+        y = static_cast<QtCharts::QValueAxis *>(view->chart()->axes(Qt::Vertical).value(0));
+        QVERIFY(y->labelFormat() == "%.3f" && y->min() < 9.985 && y->max() > 10.03);
+        const QString note = dialog.findChild<QLabel *>("labelNote")->text();
+        QVERIFY(note.contains("A média passa") && note.endsWith("deixados de fora."));
     }
 };
 
