@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -21,20 +22,6 @@
 namespace {
 
 const QString partSuffix = QStringLiteral(".part");
-
-// The random part of the name: a 32-bit number in base 36, one to seven characters.
-const int maxRandomLength = 7;
-
-bool isRandomPart(QStringView text)
-{
-    if (text.isEmpty() || text.size() > maxRandomLength)
-        return false;
-    for (QChar c : text)
-        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) &&
-            !(c >= QLatin1Char('a') && c <= QLatin1Char('z')))
-            return false;
-    return true;
-}
 
 // Removes one leftover unless it is not a regular file after all or another copy of
 // the program holds it while writing.
@@ -84,11 +71,11 @@ QString newPartFileName(const QString &fileName)
 
 bool isPartFileName(const QString &entry, const QString &fileName)
 {
-    const QString prefix = QLatin1Char('.') + fileName + QLatin1Char('.');
-    if (!entry.startsWith(prefix) || !entry.endsWith(partSuffix))
-        return false;
-    const int randomLength = entry.size() - prefix.size() - partSuffix.size();
-    return randomLength > 0 && isRandomPart(QStringView(entry).mid(prefix.size(), randomLength));
+    // The random part: a 32-bit number in base 36, one to seven characters.
+    const QRegularExpression name(QRegularExpression::anchoredPattern(
+        QStringLiteral("\\.%1\\.[0-9a-z]{1,7}%2")
+            .arg(QRegularExpression::escape(fileName), QRegularExpression::escape(partSuffix))));
+    return name.match(entry).hasMatch();
 }
 
 int removeLeftoverParts(const QString &fileName)

@@ -225,7 +225,7 @@ bool PdfSigner::sign(const QString &fileName, const SigningKey &key, const QDate
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return failed(file.errorString());
+        return failed(fileName + QStringLiteral(": ") + file.errorString());
     const QByteArray pdf = file.readAll();
     file.close();
 
@@ -255,7 +255,7 @@ bool PdfSigner::sign(const QString &fileName, const SigningKey &key, const QDate
 
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(out) != out.size() ||
         !file.flush())
-        return failed(file.errorString());
+        return failed(fileName + QStringLiteral(": ") + file.errorString());
     *sha256 = QCryptographicHash::hash(pdf + out, QCryptographicHash::Sha256);
     return true;
 }

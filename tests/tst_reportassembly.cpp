@@ -5,6 +5,7 @@
 #include "dialogdriver.h"
 #include "report/pagepainter.h"
 #include "report/partfile.h"
+#include "report/pdfinfo.h"
 #include "report/reportform.h"
 #include "wizard/mainwindow.h"
 #include "wizardfill.h"
@@ -255,11 +256,20 @@ private slots:
         const QString path = wd->file("r.pdf");
         QStringList texts[3], pictures[3];
         int differ[3] = {-1, -1, -1};
+        QPointF id; // where the ID starts on its page, in points
         driver.then([&](QWidget *report) {
             QSignalSpy saved(report, SIGNAL(reportSaved(QString)));
             driver.chooseFile(path).chooseFile(path).press(QMessageBox::Yes);
-            for (int round = 0; round < 2; ++round) // the second over the first
-                report->findChild<QPushButton *>("pushButtonSave")->click();
+            auto *save = report->findChild<QPushButton *>("pushButtonSave");
+            save->click(); // the second over the first, whose permissions it keeps
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+            save->click();
+            QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther),
+                     QFile::ReadGroup);
+            auto *cell = report->findChild<QWidget *>("labelID"); // left, centred vertically
+            const QRectF r(cell->mapTo(cell->parentWidget()->parentWidget(), QPoint()),
+                           cell->size());
+            id = QPointF(r.left(), r.center().y()) * 0.75;
             QCOMPARE(saved.value(1).value(0).toString(), path);
             auto *line = report->findChild<QLabel *>("labelSaved"); // beside the buttons
             QCOMPARE(line->text() + line->toolTip(),
@@ -302,8 +312,9 @@ private slots:
         });
         // what killed saves of r.pdf left goes with the next save, and nothing else, not
         // even one that another copy is still writing
-        QStringList kept = {".r.pdf.1k2z9.part", ".r.pdf.0.part",  ".other.part",
-                            ".r.pdf.a.b.part",   ".r.pdf.Up.part", "r.pdf.q.part"};
+        QStringList kept = {".r.pdf.1k2z9.part",   ".r.pdf.0.part",  ".other.part",
+                            ".r.pdf.a.b.part",     ".r.pdf.Up.part", "r.pdf.q.part",
+                            ".r.pdf.10000000.part"};
         for (const QString &name : kept)
             QVERIFY(QFile(wd->file(name)).open(QIODevice::WriteOnly));
         const PartFileGuard writing(wd->file(".r.pdf.held.part"));
@@ -352,8 +363,36 @@ private slots:
                                              "Creator: +ZETU\n(.*\n)*Pages: +3\n(.*\n)*Page size: "
                                              "+595 x 842 pts \\(A4\\)")));
         const QString meta = run("pdfinfo", {"-meta", path});
-        QVERIFY(meta.contains("<rdf:li>José Conceição</rdf:li>") &&
-                meta.contains("US-01</rdf:li>"));
+        for (const QString &entry :
+             {"<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">" + title + " - US-01</rdf:li>",
+              QString("<dc:creator><rdf:Seq><rdf:li>José Conceição</rdf:li>"),
+              QString("<dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">US-01</rdf:li>"),
+              QString("xmp:CreatorTool=\"ZETU\""), QString("pdfaid:part=\"1\"")})
+            QVERIFY2(meta.contains(entry), qPrintable(entry));
+        // the page in the middle of the A4 sheet: the ID where the page shows it
+        const QRegularExpressionMatch box =
+            QRegularExpression("xMin=\"(.*)\" yMin=\"(.*)\" xMax=\"(.*)\" yMax=\"(.*)\">US-01<")
+                .match(run("pdftotext", {"-bbox", "-l", "1", path, "-"}));
+        QVERIFY(box.hasMatch());
+        const QPointF centre(box.captured(1).toDouble(),
+                             (box.captured(2).toDouble() + box.captured(4).toDouble()) / 2);
+        const QPointF offset = centre - id - QPointF(595.28 - 525, 841.89 - 712.5) / 2;
+        QVERIFY2(offset.manhattanLength() < 2,
+                 qPrintable(QString("%1 %2").arg(offset.x()).arg(offset.y())));
+        // a file that is not whole, or that QPdfWriter did not write, is left as it is
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray whole = file.readAll();
+        for (const char *part : {"/Info", "/Metadata", "/Size", "%%EOF", "/CreationDate"}) {
+            QFile broken(wd->file("b.pdf"));
+            QVERIFY(broken.open(QIODevice::WriteOnly) &&
+                    broken.write(QByteArray(whole).replace(part, "")));
+            broken.close();
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("b.pdf\" is incomplete"));
+            QVERIFY(!writePdfInfo(broken.fileName(), PdfInfo()));
+        }
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot open .*No such file"));
+        QVERIFY(!writePdfInfo(wd->file("none/b.pdf"), PdfInfo()));
     }
 
     // A full disk (as root, on a tiny tmpfs) or a folder that cannot be written (as a
@@ -373,10 +412,13 @@ private slots:
             QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
         ReportForm form;
         QSignalSpy saved(&form, &ReportForm::reportSaved);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(root ? "cannot write .*part\" : "
+                                                                     "-?\\d+ of \\d+ bytes"
+                                                                   : "cannot write"));
         const QList<SeenDialog> seen = saveAs(form, path, true);
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(seen.value(seen.size() - 1).text,
-                 QString("Não foi possível gravar o arquivo PDF."));
+                 "Não foi possível gravar o arquivo PDF " + path + ".");
         QCOMPARE(saved.size(), 0);
         QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList("r.pdf"));
         QVERIFY(earlier.open(QIODevice::ReadOnly));
