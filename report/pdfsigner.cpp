@@ -142,7 +142,8 @@ bool readObjects(const QByteArray &pdf, const QString &signerName, const QDateTi
                    QByteArray::number(object.second.first) + " obj\n" + object.second.second +
                    "\nendobj\n";
         }
-        update->byteRangeAt = out.indexOf("/ByteRange ") + 11;
+        const QByteArray byteRangeKey = "/ByteRange ";
+        update->byteRangeAt = out.indexOf(byteRangeKey) + byteRangeKey.size();
         update->contentsAt = out.indexOf("/Contents <") + 10;
         const qint64 xrefAt = pdf.size() + out.size();
         out += xref + "trailer\n" +
