@@ -10,10 +10,8 @@ bool withinLimit(int index, int limit)
     return index >= 1 && index <= limit;
 }
 
-bool meanWithin(const QVector<double> &values, double *out, double low, double high)
+bool meanWithin(const QVector<double> &values, double *mean, double low, double high)
 {
-    double unused = 0;
-    double *mean = out ? out : &unused;
     *mean = 0;
     if (values.isEmpty())
         return false;
