@@ -147,6 +147,15 @@ private slots:
         const QStringList before = texts();
         form.setHorizontalDistances(1, 2, 3, 2, 0); // so does a column past the last
         QCOMPARE(texts(), before);
+        form.setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil)); // six digits, no groups
+        for (int column : {0, 1, 2})
+            form.setFocalZone(1234.5678 + column, column),
+                form.setMaxPenetration(7 + column, column);
+        QString shown;
+        for (const char *name :
+             {"05ZonaFocal", "07ZonaFocal", "05MaxPenetracao", "07MaxPenetracao"})
+            shown += form.findChild<QLabel *>(QString("label") + name)->text() + " ";
+        QCOMPARE(shown, "1234,57 1235,57 7 8 ");
         child<QDoubleSpinBox>("doubleSpinBox4Freq")->setValue(5.0);
         for (int b = 0; b < 12; ++b) {
             for (int o = 0; o < 12; ++o)
