@@ -288,7 +288,7 @@ private slots:
             for (int i = 0; i < 3; ++i) {
                 auto *page = report->findChild<QWidget *>(QString("frameFormPage%1").arg(i + 1));
                 // The printed drawing is the page as shown, but for its outline, the
-                // check boxes' style and the shade of lines.
+                // check boxes' indicators and the shade of lines.
                 QImage printed(page->size(), QImage::Format_RGB32);
                 printed.fill(Qt::white);
                 printed.setDotsPerMeterX(qRound(page->logicalDpiX() / 0.0254));
@@ -298,8 +298,13 @@ private slots:
                 painter.end();
                 const QImage shown = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
                 QRegion compared = static_cast<QFrame *>(page)->contentsRect();
-                for (QCheckBox *box : page->findChildren<QCheckBox *>())
-                    compared -= QRect(box->mapTo(page, QPoint()), box->size());
+                for (QCheckBox *box : page->findChildren<QCheckBox *>()) { // their texts count
+                    QStyleOptionButton option;
+                    option.initFrom(box);
+                    compared -= box->style()
+                                    ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box)
+                                    .translated(box->mapTo(page, QPoint()));
+                }
                 differ[i] = 0;
                 for (const QRect &r : compared)
                     for (int y = r.top(); y <= r.bottom(); ++y)
