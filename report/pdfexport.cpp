@@ -24,6 +24,7 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
+#include <cerrno>
 #include <cstdio>
 #endif
 

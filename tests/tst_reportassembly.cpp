@@ -145,7 +145,9 @@ private slots:
             return all;
         };
         const QStringList before = texts();
-        form.setHorizontalDistances(1, 2, 3, 2, 0); // so does a column past the last
+        form.setHorizontalDistances(1, 2, 3, 2, 0); // so do a column, part or rating past the last
+        form.setInspectionRating(6, 1), form.setInspectionRating(-1, 1),
+            form.setInspectionRating(0, 6);
         QCOMPARE(texts(), before);
         form.setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil)); // six digits, no groups
         for (int column : {0, 1, 2})
