@@ -27,18 +27,12 @@ p -nokeys -in s.crt -out nokey.p12
 o pkcs12 -export -passout pass: -in s.crt -inkey s.key -out open.pfx
 echo text > text.pfx)";
 
-// The certificate of one file with the key of another: no signature can be made.
-struct MixedKey : SigningKey
+// A certificate with a key it does not belong to: no signature can be made.
+struct MixedKey : Pkcs12Key
 {
-    Pkcs12Key certificateOf, keyOf;
-    MixedKey(const QString &a, const QString &b)
-        : certificateOf(a, "segredo")
-        , keyOf(b, "segredo")
-    {
-    }
-    X509 *certificate() const override { return certificateOf.certificate(); }
-    QVector<X509 *> chain() const override { return {}; }
-    EVP_PKEY *privateKey() const override { return keyOf.privateKey(); }
+    using Pkcs12Key::Pkcs12Key;
+    EVP_PKEY *other = nullptr;
+    EVP_PKEY *privateKey() const override { return other; }
 };
 
 struct ShownText : QObject // the text a label has when it is shown
@@ -215,7 +209,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes)); // whole again
         file.close();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused"));
-        const MixedKey mixed(keys.filePath("good.pfx"), keys.filePath("mismatch.pfx"));
+        const Pkcs12Key mismatch(keys.filePath("mismatch.pfx"), "segredo");
+        MixedKey mixed(keys.filePath("good.pfx"), "segredo");
+        mixed.other = mismatch.privateKey();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no CMS: .+"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("a CMS of 0 bytes"));
         QVERIFY(!PdfSigner::sign(pdf, mixed, QDateTime(), {}, &hash));
