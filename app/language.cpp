@@ -31,9 +31,7 @@ QString readLanguageSetting()
                                  << file.errorString();
         file.close();
         QSettings settings(settingsFileName, QSettings::IniFormat);
-        settings.beginGroup(QStringLiteral("Translations"));
-        settings.setValue(QStringLiteral("Language"), englishCode);
-        settings.endGroup();
+        settings.setValue(QStringLiteral("Translations/Language"), englishCode);
         settings.sync();
         logStatus(settings, "cannot write");
     } else {

@@ -87,8 +87,7 @@ bool Evaluator::aspectRatioOk(double height, double width) const
 
 bool Evaluator::areaOk(double area, int depth) const
 {
-    if (depth < 1 || depth > 4)
-        return false;
+    // No target at any other depth: its nominal area 0 passes no area.
     const double reference = nominalArea(depth);
     return area > areaLowFactor * reference && area < areaHighFactor * reference;
 }

@@ -30,7 +30,7 @@ bool removeLeftover(const QString &path)
 #ifdef Q_OS_UNIX
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
+    if (fd == -1) {
         qCWarning(zetuReport) << "leftover" << path << "not opened:" << qt_error_string(errno);
         return false;
     }
@@ -100,11 +100,11 @@ PartFileGuard::PartFileGuard(const QString &partFileName)
 #ifdef Q_OS_UNIX
     handle = ::open(QFile::encodeName(partFileName).constData(),
                     O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (handle >= 0 && ::flock(handle, LOCK_EX | LOCK_NB) != 0) {
+    if (handle != -1 && ::flock(handle, LOCK_EX | LOCK_NB) != 0) {
         ::close(handle);
         handle = -1;
     }
-    if (handle < 0)
+    if (handle == -1)
         qCWarning(zetuReport) << "partial file" << partFileName
                               << "not marked as being written:" << qt_error_string(errno);
 #else
@@ -115,7 +115,7 @@ PartFileGuard::PartFileGuard(const QString &partFileName)
 PartFileGuard::~PartFileGuard()
 {
 #ifdef Q_OS_UNIX
-    if (handle >= 0)
+    if (handle != -1)
         ::close(handle);
 #endif
 }

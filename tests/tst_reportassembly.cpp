@@ -336,11 +336,14 @@ private slots:
         for (const QString &name : kept)
             QVERIFY(QFile(wd->file(name)).open(QIODevice::WriteOnly));
         const PartFileGuard writing(wd->file(".r.pdf.held.part"));
+        QFile::link(wd->file("r.pdf.q.part"), wd->file(".r.pdf.link.part")); // not a file
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("link.part\" not opened"));
         QTest::mouseClick(child("pushButtonReport"), Qt::LeftButton);
         QVERIFY(driver.waitDone(20000));
         QCOMPARE(QVector<int>(differ, differ + 3), QVector<int>(3, 0));
         kept = kept.mid(2) << "r.pdf"
-                           << ".r.pdf.held.part";
+                           << ".r.pdf.held.part"
+                           << ".r.pdf.link.part";
         kept.sort();
         QCOMPARE(
             QDir(wd->path()).entryList({"*.part", "*.pdf"}, QDir::Files | QDir::Hidden, QDir::Name),
