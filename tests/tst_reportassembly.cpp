@@ -136,7 +136,7 @@ private slots:
         form.setMassMarks05(true, true, 0, 1);
         const QImage kept =
             form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage();
-        form.setMassMarks05(false, false, 4, 0);
+        form.setMassMarks05(false, false, 4, 0), form.clearMassMarks(2, 0, 1);
         QCOMPARE(form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage(), kept);
         auto texts = [&form] {
             QStringList all;
@@ -287,6 +287,9 @@ private slots:
                      (language == "pt_BR" ? "Salvo em " : "Saved to ") + path + path);
             line->resize(150, line->height()); // a short line cuts the path in its middle
             QVERIFY(line->text().endsWith(QChar(0x2026) + QString("df")));
+            QShowEvent shown; // a report shown anew has not been saved
+            QCoreApplication::sendEvent(report, &shown);
+            QVERIFY(line->text().isEmpty() && line->toolTip().isEmpty());
             for (int i = 0; i < 3; ++i) {
                 auto *page = report->findChild<QWidget *>(QString("frameFormPage%1").arg(i + 1));
                 // The printed drawing is the page as shown, but for its outline, the
