@@ -132,7 +132,7 @@ private slots:
         for (int n = 0; n < pairs.size(); ++n)
             pairs[n]->setValue(9 + n * n * 0.001),
                 typed << QString::number(pairs[n]->value()).replace('.', ',');
-        ReportForm form; // a depth past the last writes no other cell
+        ReportForm form; // a depth or column past the last writes no other cell
         form.setMassMarks05(true, true, 0, 1);
         const QImage kept =
             form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage();
@@ -402,8 +402,7 @@ private slots:
         const QPointF centre(box.captured(1).toDouble(),
                              (box.captured(2).toDouble() + box.captured(4).toDouble()) / 2);
         const QPointF offset = centre - id - QPointF(595.28 - 525, 841.89 - 712.5) / 2;
-        QVERIFY2(offset.manhattanLength() < 2,
-                 qPrintable(QString("%1 %2").arg(offset.x()).arg(offset.y())));
+        QVERIFY(offset.manhattanLength() < 2);
         // a file that is not whole, or that QPdfWriter did not write, is left as it is
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -437,9 +436,7 @@ private slots:
             QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
         ReportForm form;
         QSignalSpy saved(&form, &ReportForm::reportSaved);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(root ? "cannot write .*part\" : "
-                                                                     "-?\\d+ of \\d+ bytes"
-                                                                   : "cannot write"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write .*part\" : -?\\d+ of"));
         const QList<SeenDialog> seen = saveAs(form, path, true);
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(seen.value(seen.size() - 1).text,
