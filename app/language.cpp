@@ -1,5 +1,7 @@
 #include "app/language.h"
 
+#include "core/logging.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
@@ -8,6 +10,15 @@
 namespace {
 const QString settingsFileName = QStringLiteral("zetu.ini");
 const QString englishCode = QStringLiteral("en_US");
+
+// A settings file that cannot be read or written is no reason to stop: logged only.
+void logStatus(const QSettings &settings, const char *failure)
+{
+    if (settings.status() != QSettings::NoError)
+        qCWarning(zetuSetup) << failure << settings.fileName()
+                             << (settings.status() == QSettings::AccessError ? "(no access)"
+                                                                             : "(not INI)");
+}
 } // namespace
 
 QString readLanguageSetting()
@@ -15,16 +26,18 @@ QString readLanguageSetting()
     QString language = englishCode;
     QFile file(settingsFileName);
     if (!file.exists()) {
-        file.open(QIODevice::ReadWrite);
+        if (!file.open(QIODevice::ReadWrite))
+            qCWarning(zetuSetup) << "cannot create" << settingsFileName << ":"
+                                 << file.errorString();
         file.close();
         QSettings settings(settingsFileName, QSettings::IniFormat);
-        settings.beginGroup(QStringLiteral("Translations"));
-        settings.setValue(QStringLiteral("Language"), englishCode);
-        settings.endGroup();
+        settings.setValue(QStringLiteral("Translations/Language"), englishCode);
         settings.sync();
+        logStatus(settings, "cannot write");
     } else {
         QSettings settings(settingsFileName, QSettings::IniFormat);
         language = settings.value(QStringLiteral("Translations/Language"), QVariant()).toString();
+        logStatus(settings, "cannot read");
     }
     return language;
 }
@@ -34,8 +47,8 @@ int installCatalogue(QTranslator &translator, const QString &language)
     if (language != englishCode)
         return 0;
     // An empty translator is harmless: the texts then stay Portuguese.
-    const bool loaded = translator.load(QStringLiteral(":languages/ZETU_en_US"));
-    Q_UNUSED(loaded)
+    if (!translator.load(QStringLiteral(":languages/ZETU_en_US")))
+        qCWarning(zetuSetup) << "the English catalogue is missing: the texts stay Portuguese";
     QCoreApplication::installTranslator(&translator);
     return 1;
 }
@@ -58,4 +71,5 @@ void writeLanguageSetting(const QString &language)
     QSettings settings(settingsFileName, QSettings::IniFormat);
     settings.setValue(QStringLiteral("Translations/Language"), language);
     settings.sync();
+    logStatus(settings, "cannot write");
 }

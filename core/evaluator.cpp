@@ -10,10 +10,8 @@ bool withinLimit(int index, int limit)
     return index >= 1 && index <= limit;
 }
 
-bool meanWithin(const QVector<double> &values, double *out, double low, double high)
+bool meanWithin(const QVector<double> &values, double *mean, double low, double high)
 {
-    double unused = 0;
-    double *mean = out ? out : &unused;
     *mean = 0;
     if (values.isEmpty())
         return false;
@@ -89,8 +87,7 @@ bool Evaluator::aspectRatioOk(double height, double width) const
 
 bool Evaluator::areaOk(double area, int depth) const
 {
-    if (depth < 1 || depth > 4)
-        return false;
+    // No target at any other depth: its nominal area 0 passes no area.
     const double reference = nominalArea(depth);
     return area > areaLowFactor * reference && area < areaHighFactor * reference;
 }

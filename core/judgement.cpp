@@ -135,9 +135,10 @@ Result judgeOne(const JudgedResult &judged, const QJsonObject &values, double fr
         inputs << orZero(result.inputs.last());
     }
     bool pass = false;
-    // A stored index that is not whole is no choice of the form and fails.
+    // A stored index that is not whole is no choice of the form and fails, as the
+    // unrated choice 0 does.
     const double index = inputs.first();
-    const int whole = index == std::floor(index) ? int(index) : -1;
+    const int whole = index == std::floor(index) ? int(index) : 0;
     auto choice = [&](int limit, bool ok) {
         result.value = index;
         result.lower = 1;

@@ -29,14 +29,12 @@ QDateTime fromAsn1(const ASN1_TIME *time)
 QString commonName(X509 *certificate)
 {
     const X509_NAME *subject = X509_get_subject_name(certificate);
-    const int index = X509_NAME_get_index_by_NID(subject, NID_commonName, -1);
+    // The first common name; no entry (null) when there is none.
+    const X509_NAME_ENTRY *entry =
+        X509_NAME_get_entry(subject, X509_NAME_get_index_by_NID(subject, NID_commonName, -1));
     unsigned char *utf8 = nullptr;
-    const int length =
-        index < 0 ? -1
-                  : ASN1_STRING_to_UTF8(
-                        &utf8, X509_NAME_ENTRY_get_data(X509_NAME_get_entry(subject, index)));
-    if (length < 0)
-        return QString();
+    const int length = entry ? ASN1_STRING_to_UTF8(&utf8, X509_NAME_ENTRY_get_data(entry)) : 0;
+    // Nothing converted leaves utf8 null, and the name empty.
     const QString name = QString::fromUtf8(reinterpret_cast<const char *>(utf8), length);
     OPENSSL_free(utf8);
     return name;
@@ -137,11 +135,12 @@ Pkcs12Key::Problem Pkcs12Key::read(const QString &fileName, const QByteArray &pa
     if (!cert)
         return refuse(sk_X509_num(others) ? KeyMismatch : NoCertificate);
     time_t at = now.toSecsSinceEpoch();
-    if (X509_cmp_time(X509_get0_notAfter(cert), &at) < 0) {
+    // -1: the bound lies before `at`; 1: after it; 0: unreadable.
+    if (X509_cmp_time(X509_get0_notAfter(cert), &at) == -1) {
         limit = fromAsn1(X509_get0_notAfter(cert));
         return refuse(Expired);
     }
-    if (X509_cmp_time(X509_get0_notBefore(cert), &at) > 0) {
+    if (X509_cmp_time(X509_get0_notBefore(cert), &at) == 1) {
         limit = fromAsn1(X509_get0_notBefore(cert));
         return refuse(NotYetValid);
     }

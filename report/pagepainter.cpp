@@ -188,7 +188,7 @@ void PagePainter::drawPicture(const QRect &target, const QPixmap &picture)
             QPainter onWhite(&image);
             QPixmap source = picture;
             source.setDevicePixelRatio(1);
-            onWhite.drawPixmap(0, 0, source);
+            onWhite.drawPixmap(QPoint(), source);
             onWhite.end();
             found = flattened.insert(picture.cacheKey(), QPixmap::fromImage(image));
         }

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -22,20 +23,6 @@ namespace {
 
 const QString partSuffix = QStringLiteral(".part");
 
-// The random part of the name: a 32-bit number in base 36, one to seven characters.
-const int maxRandomLength = 7;
-
-bool isRandomPart(QStringView text)
-{
-    if (text.isEmpty() || text.size() > maxRandomLength)
-        return false;
-    for (QChar c : text)
-        if (!(c >= QLatin1Char('0') && c <= QLatin1Char('9')) &&
-            !(c >= QLatin1Char('a') && c <= QLatin1Char('z')))
-            return false;
-    return true;
-}
-
 // Removes one leftover unless it is not a regular file after all or another copy of
 // the program holds it while writing.
 bool removeLeftover(const QString &path)
@@ -43,7 +30,7 @@ bool removeLeftover(const QString &path)
 #ifdef Q_OS_UNIX
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) {
+    if (fd == -1) {
         qCWarning(zetuReport) << "leftover" << path << "not opened:" << qt_error_string(errno);
         return false;
     }
@@ -84,11 +71,11 @@ QString newPartFileName(const QString &fileName)
 
 bool isPartFileName(const QString &entry, const QString &fileName)
 {
-    const QString prefix = QLatin1Char('.') + fileName + QLatin1Char('.');
-    if (!entry.startsWith(prefix) || !entry.endsWith(partSuffix))
-        return false;
-    const int randomLength = entry.size() - prefix.size() - partSuffix.size();
-    return randomLength > 0 && isRandomPart(QStringView(entry).mid(prefix.size(), randomLength));
+    // The random part: a 32-bit number in base 36, one to seven characters.
+    const QRegularExpression name(QRegularExpression::anchoredPattern(
+        QStringLiteral("\\.%1\\.[0-9a-z]{1,7}%2")
+            .arg(QRegularExpression::escape(fileName), QRegularExpression::escape(partSuffix))));
+    return name.match(entry).hasMatch();
 }
 
 int removeLeftoverParts(const QString &fileName)
@@ -113,11 +100,11 @@ PartFileGuard::PartFileGuard(const QString &partFileName)
 #ifdef Q_OS_UNIX
     handle = ::open(QFile::encodeName(partFileName).constData(),
                     O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (handle >= 0 && ::flock(handle, LOCK_EX | LOCK_NB) != 0) {
+    if (handle != -1 && ::flock(handle, LOCK_EX | LOCK_NB) != 0) {
         ::close(handle);
         handle = -1;
     }
-    if (handle < 0)
+    if (handle == -1)
         qCWarning(zetuReport) << "partial file" << partFileName
                               << "not marked as being written:" << qt_error_string(errno);
 #else
@@ -128,7 +115,7 @@ PartFileGuard::PartFileGuard(const QString &partFileName)
 PartFileGuard::~PartFileGuard()
 {
 #ifdef Q_OS_UNIX
-    if (handle >= 0)
+    if (handle != -1)
         ::close(handle);
 #endif
 }

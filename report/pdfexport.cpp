@@ -9,6 +9,8 @@
 #include "report/reportform.h"
 #include "ui_reportform.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,36 +24,65 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
+#include <cerrno>
 #include <cstdio>
 #endif
 
 namespace {
 
-// A PDF is whole when it starts with its header and ends with its end-of-file marker;
-// a full disk or a killed writer leaves the end missing.
-bool isWholePdf(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 64 || file.read(5) != "%PDF-")
-        return false;
-    return file.seek(file.size() - 32) && file.read(32).contains("%%EOF");
-}
-
 // Puts source in the place of target in one step: target is the earlier file or the
-// new one, never a mix or nothing.
+// new one, never a mix or nothing. False, with the reason logged, when it cannot.
 bool replaceFile(const QString &source, const QString &target)
 {
-    if (QFileInfo::exists(target))
-        QFile::setPermissions(source, QFile::permissions(target));
+    QFile file(source);
+    if (QFileInfo::exists(target) && !file.setPermissions(QFile::permissions(target)))
+        qCWarning(zetuReport) << "cannot give" << source << "the permissions of" << target << ":"
+                              << file.errorString();
 #ifdef Q_OS_WIN
-    return MoveFileExW(reinterpret_cast<const wchar_t *>(source.utf16()),
-                       reinterpret_cast<const wchar_t *>(target.utf16()),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (MoveFileExW(reinterpret_cast<const wchar_t *>(source.utf16()),
+                    reinterpret_cast<const wchar_t *>(target.utf16()),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    const QString reason = qt_error_string(int(GetLastError()));
 #else
-    return std::rename(QFile::encodeName(source).constData(),
-                       QFile::encodeName(target).constData()) == 0;
+    if (std::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) ==
+        0)
+        return true;
+    const QString reason = qt_error_string(errno);
 #endif
+    qCWarning(zetuReport) << "cannot put" << source << "in the place of" << target << ":" << reason;
+    return false;
 }
+
+// Draws the three pages onto A4 sheets of a PDF/A file written to device.
+void printPages(QIODevice *device, QWidget *const (&pages)[3], const PdfInfo &info)
+{
+    QPdfWriter writer(device);
+    writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    // In the pages' own resolution fonts measure as on screen, so every line breaks
+    // where it breaks in the dialog.
+    writer.setResolution(pages[0]->logicalDpiY());
+    writer.setTitle(info.title);
+    writer.setCreator(info.creator);
+    // A page pixel prints as 1/96 inch: the page at the size the dialog shows it at
+    // 96 dpi, in the middle of the sheet, on whole pixels of that size.
+    const qreal scale = writer.resolution() / 96.0;
+    const QPointF corner(int((writer.width() / scale - pages[0]->width()) / 2) * scale,
+                         int((writer.height() / scale - pages[0]->height()) / 2) * scale);
+    QPainter painter(&writer);
+    PagePainter pagePainter(&painter);
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0)
+            writer.newPage();
+        painter.save();
+        painter.translate(corner);
+        painter.scale(scale, scale);
+        pagePainter.drawPage(pages[i]);
+        painter.restore();
+    }
+} // the writer completes the file here
 
 } // namespace
 
@@ -72,7 +103,8 @@ void ReportForm::on_pushButtonSave_clicked()
         emit reportSaved(fileName);
     else
         QMessageBox::warning(this, tr("Salvar Relatório"),
-                             tr("Não foi possível gravar o arquivo PDF."));
+                             tr("Não foi possível gravar o arquivo PDF %1.")
+                                 .arg(QDir::toNativeSeparators(fileName)));
 }
 
 // Writes the pages into a file beside fileName and, once it is whole (and finished),
@@ -91,46 +123,22 @@ bool ReportForm::writePdf(const QString &fileName,
     info.author = ui->labelResp->text();
     info.subject = id;
     info.creator = QStringLiteral("ZETU");
-    bool painted = false;
-    {
-        QPdfWriter writer(partial);
-        writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-        writer.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        // In the pages' own resolution fonts measure as on screen, so every line breaks
-        // where it breaks in the dialog.
-        writer.setResolution(pages[0]->logicalDpiY());
-        writer.setTitle(info.title);
-        writer.setCreator(info.creator);
-        // A page pixel prints as 1/96 inch: the page at the size the dialog shows it at
-        // 96 dpi, in the middle of the sheet, on whole pixels of that size.
-        const qreal scale = writer.resolution() / 96.0;
-        const QPointF corner(int((writer.width() / scale - pages[0]->width()) / 2) * scale,
-                             int((writer.height() / scale - pages[0]->height()) / 2) * scale);
-
-        QPainter painter;
-        if (painter.begin(&writer)) {
-            PagePainter pagePainter(&painter);
-            painted = true;
-            for (int i = 0; i < 3; ++i) {
-                if (i > 0)
-                    painted = writer.newPage() && painted;
-                painter.save();
-                painter.translate(corner);
-                painter.scale(scale, scale);
-                pagePainter.drawPage(pages[i]);
-                painter.restore();
-            }
-            painted = painter.end() && painted;
-        } else {
-            qCWarning(zetuReport) << "cannot write" << partial;
-        }
-    } // the writer completes the file here
-
-    if (painted && writePdfInfo(partial, info) && isWholePdf(partial) &&
-        (!finish || finish(partial)) && replaceFile(partial, fileName))
+    // Written whole in one go, so that a failing write (a full disk) is seen: the PDF
+    // writer does not look at what its own writes return.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    printPages(&buffer, pages, info);
+    QFile out(partial);
+    const qint64 written = out.open(QIODevice::WriteOnly) ? out.write(pdf) : -1;
+    if (written != pdf.size() || !out.flush())
+        qCWarning(zetuReport) << "cannot write" << partial << ":" << written << "of" << pdf.size()
+                              << "bytes written," << out.errorString();
+    else if (writePdfInfo(partial, info) && (!finish || finish(partial)) &&
+             replaceFile(partial, fileName))
         return true;
     qCWarning(zetuReport) << "the report was not saved as" << fileName;
-    QFile::remove(partial);
+    if (!out.remove())
+        qCWarning(zetuReport) << "cannot remove" << partial << ":" << out.errorString();
     return false;
 }

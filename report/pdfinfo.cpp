@@ -21,20 +21,18 @@ QByteArray escaped(const QString &text)
 }
 
 // The first capture of pattern in text, or an empty array.
-QByteArray capture(const QByteArray &text, const char *pattern)
+QByteArray capture(const QByteArray &text, const QString &pattern)
 {
-    return QRegularExpression(QString::fromLatin1(pattern))
+    return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
         .match(QString::fromLatin1(text.constData(), text.size())) // strings may hold NULs
         .captured(1)
         .toLatin1();
 }
 
-// The body of object number in text: from its last "n 0 obj" to "endobj".
+// The body of object number in text, from its last "n 0 obj" to "endobj".
 QByteArray object(const QByteArray &text, const QByteArray &number)
 {
-    const int start = text.lastIndexOf("\n" + number + " 0 obj");
-    const int end = start < 0 ? -1 : text.indexOf("endobj", start);
-    return end < 0 ? QByteArray() : text.mid(start, end - start);
+    return capture(text, QStringLiteral("\\A.*\\n%1 0 obj(.*?)endobj").arg(QLatin1String(number)));
 }
 
 QByteArray xmp(const PdfInfo &info, const QByteArray &created, const QByteArray &modified,
@@ -83,19 +81,20 @@ bool writePdfInfo(const QString &fileName, const PdfInfo &info)
         return false;
     }
     const QByteArray pdf = file.readAll();
-    const int trailerAt = pdf.lastIndexOf("trailer");
-    const QByteArray trailer = pdf.mid(trailerAt);
-    const QByteArray infoNumber = capture(trailer, "/Info (\\d+) 0 R");
-    const QByteArray root = capture(trailer, "/Root (\\d+) 0 R");
-    const QByteArray size = capture(trailer, "/Size (\\d+)");
-    const QByteArray id = capture(trailer, "(/ID *\\[[^\\]]*\\])");
-    const QByteArray previous = capture(trailer, "startxref\\s+(\\d+)");
-    const QByteArray metaNumber = capture(object(pdf, root), "/Metadata (\\d+) 0 R");
+    // The last trailer, up to the end-of-file marker that a whole file ends with.
+    const QByteArray trailer = capture(pdf, QStringLiteral("\\A.*\\n(trailer.*%%EOF)\\s*\\z"));
+    const QByteArray infoNumber = capture(trailer, QStringLiteral("/Info (\\d+) 0 R"));
+    const QByteArray root = capture(trailer, QStringLiteral("/Root (\\d+) 0 R"));
+    const QByteArray size = capture(trailer, QStringLiteral("/Size (\\d+)"));
+    const QByteArray id = capture(trailer, QStringLiteral("(/ID *\\[[^\\]]*\\])"));
+    const QByteArray previous = capture(trailer, QStringLiteral("startxref\\s+(\\d+)\\s+%%EOF"));
+    const QByteArray metaNumber =
+        capture(object(pdf, root), QStringLiteral("/Metadata (\\d+) 0 R"));
     const QByteArray oldInfo = object(pdf, infoNumber), oldXmp = object(pdf, metaNumber);
-    const QByteArray created = capture(oldInfo, "/CreationDate (\\([^)]*\\))");
-    const QByteArray producer = capture(oldXmp, "pdf:Producer=\"([^\"]*)\"");
-    if (trailerAt < 0 || infoNumber.isEmpty() || metaNumber.isEmpty() || size.isEmpty() ||
-        previous.isEmpty() || created.isEmpty()) {
+    const QByteArray created = capture(oldInfo, QStringLiteral("/CreationDate (\\([^)]*\\))"));
+    const QByteArray producer = capture(oldXmp, QStringLiteral("pdf:Producer=\"([^\"]*)\""));
+    if (infoNumber.isEmpty() || metaNumber.isEmpty() || size.isEmpty() || previous.isEmpty() ||
+        created.isEmpty()) {
         qCWarning(zetuReport) << fileName
                               << "is incomplete or not a PDF/A file as QPdfWriter writes one";
         return false;
@@ -114,8 +113,9 @@ bool writePdfInfo(const QString &fileName, const PdfInfo &info)
     }
     update += "/Producer " + textString(QString::fromUtf8(producer)) + "\n/CreationDate " +
               created + "\n>>\nendobj\n";
-    const QByteArray metadata = xmp(info, capture(oldXmp, "xmp:CreateDate=\"([^\"]*)\""),
-                                    capture(oldXmp, "xmp:ModifyDate=\"([^\"]*)\""), producer);
+    const QByteArray metadata =
+        xmp(info, capture(oldXmp, QStringLiteral("xmp:CreateDate=\"([^\"]*)\"")),
+            capture(oldXmp, QStringLiteral("xmp:ModifyDate=\"([^\"]*)\"")), producer);
     const qint64 metaAt = pdf.size() + update.size();
     update += metaNumber + " 0 obj\n<< /Type /Metadata /Subtype /XML /Length " +
               QByteArray::number(metadata.size()) + " >>\nstream\n" + metadata +

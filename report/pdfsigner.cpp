@@ -142,7 +142,8 @@ bool readObjects(const QByteArray &pdf, const QString &signerName, const QDateTi
                    QByteArray::number(object.second.first) + " obj\n" + object.second.second +
                    "\nendobj\n";
         }
-        update->byteRangeAt = out.indexOf("/ByteRange ") + 11;
+        const QByteArray byteRangeKey = "/ByteRange ";
+        update->byteRangeAt = out.indexOf(byteRangeKey) + byteRangeKey.size();
         update->contentsAt = out.indexOf("/Contents <") + 10;
         const qint64 xrefAt = pdf.size() + out.size();
         out += xref + "trailer\n" +
@@ -225,7 +226,7 @@ bool PdfSigner::sign(const QString &fileName, const SigningKey &key, const QDate
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return failed(file.errorString());
+        return failed(fileName + QStringLiteral(": ") + file.errorString());
     const QByteArray pdf = file.readAll();
     file.close();
 
@@ -255,7 +256,7 @@ bool PdfSigner::sign(const QString &fileName, const SigningKey &key, const QDate
 
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(out) != out.size() ||
         !file.flush())
-        return failed(file.errorString());
+        return failed(fileName + QStringLiteral(": ") + file.errorString());
     *sha256 = QCryptographicHash::hash(pdf + out, QCryptographicHash::Sha256);
     return true;
 }

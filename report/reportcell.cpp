@@ -14,7 +14,6 @@ qreal layOut(QTextLayout &layout, qreal width, Qt::Alignment alignment)
     QTextOption option(alignment & Qt::AlignHorizontal_Mask);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
-    layout.setCacheEnabled(true);
     qreal height = 0;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {

@@ -33,9 +33,10 @@ void ReportForm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+// Only the saved line is watched: it is cut anew to each width it gets.
 bool ReportForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui->labelSaved && event->type() == QEvent::Resize)
+    if (event->type() == QEvent::Resize)
         elideSavedPath();
     return QDialog::eventFilter(watched, event);
 }

@@ -76,7 +76,9 @@ void ReportForm::on_pushButtonSign_clicked()
     });
     showSigner(QString());
     if (!written) {
-        QMessageBox::warning(this, title, tr("Não foi possível gravar o relatório assinado."));
+        QMessageBox::warning(this, title,
+                             tr("Não foi possível gravar o relatório assinado %1.")
+                                 .arg(QDir::toNativeSeparators(fileName)));
         return;
     }
     emit reportSigned(fileName, {{QStringLiteral("signer"), signer},

@@ -1066,10 +1066,6 @@ p, li { white-space: pre-wrap; }
         <translation>Save Report</translation>
     </message>
     <message>
-        <source>Não foi possível gravar o arquivo PDF.</source>
-        <translation>The PDF file could not be written.</translation>
-    </message>
-    <message>
         <source>Ótimo</source>
         <translation>Great</translation>
     </message>
@@ -1150,8 +1146,12 @@ p, li { white-space: pre-wrap; }
         <translation>Digitally signed by %1 on %2</translation>
     </message>
     <message>
-        <source>Não foi possível gravar o relatório assinado.</source>
-        <translation>The signed report could not be written.</translation>
+        <source>Não foi possível gravar o arquivo PDF %1.</source>
+        <translation>The PDF file %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar o relatório assinado %1.</source>
+        <translation>The signed report %1 could not be written.</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,7 @@ private slots:
             QCOMPARE(evaluator.aspectRatioOk(args[0], args[1]), pass);
         } else if (rule == "area") {
             QCOMPARE(evaluator.areaOk(args[0], int(args[1])), pass);
+            QCOMPARE(Evaluator::nominalArea(0) + Evaluator::nominalArea(5), 0.0); // no target
         } else {
             double out = 99; // whatever the caller held before is replaced
             QCOMPARE(rule == "v" ? evaluator.verticalMeanOk(args, &out)
@@ -206,6 +207,7 @@ private slots:
         QCOMPARE(gotFailed, failed);
         QCOMPARE(gotUnjudged, unjudged);
         QCOMPARE(failedCount(results), failed.size());
+        QCOMPARE(results[18].value, values["s5AA2"].toDouble() / values["s5AL2"].toDouble());
     }
 
     // Nothing stored: the ratings, choices and means fail as zeros; no depth is checked,
@@ -226,7 +228,12 @@ private slots:
         QCOMPARE(count, 6 + 6 + 18 + 12 + 48);
         const Result &area = results.last();
         QCOMPARE(area.verdict, Result::NotJudged);
-        QCOMPARE(QString::number(area.upper, 'f', 3), QStringLiteral("33.929"));
+        QCOMPARE(QString("%1 %2 %3 %4")
+                     .arg(results[0].lower)
+                     .arg(results[0].upper)
+                     .arg(area.lower, 0, 'f', 3)
+                     .arg(area.upper, 0, 'f', 3),
+                 QStringLiteral("1 3 22.619 33.929"));
         QVERIFY(std::isnan(area.inputs[0]));
     }
 };

@@ -5,6 +5,7 @@
 #include "dialogdriver.h"
 #include "report/pagepainter.h"
 #include "report/partfile.h"
+#include "report/pdfinfo.h"
 #include "report/reportform.h"
 #include "wizard/mainwindow.h"
 #include "wizardfill.h"
@@ -131,11 +132,11 @@ private slots:
         for (int n = 0; n < pairs.size(); ++n)
             pairs[n]->setValue(9 + n * n * 0.001),
                 typed << QString::number(pairs[n]->value()).replace('.', ',');
-        ReportForm form; // a depth past the last writes no other cell
+        ReportForm form; // a depth or column past the last writes no other cell
         form.setMassMarks05(true, true, 0, 1);
         const QImage kept =
             form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage();
-        form.setMassMarks05(false, false, 4, 0);
+        form.setMassMarks05(false, false, 4, 0), form.clearMassMarks(2, 0, 1);
         QCOMPARE(form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage(), kept);
         auto texts = [&form] {
             QStringList all;
@@ -144,8 +145,19 @@ private slots:
             return all;
         };
         const QStringList before = texts();
-        form.setHorizontalDistances(1, 2, 3, 2, 0); // so does a column past the last
+        form.setHorizontalDistances(1, 2, 3, 2, 0); // so do a column, part or rating past the last
+        form.setInspectionRating(6, 1), form.setInspectionRating(-1, 1),
+            form.setInspectionRating(0, 6);
         QCOMPARE(texts(), before);
+        form.setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil)); // six digits, no groups
+        for (int column : {0, 1, 2})
+            form.setFocalZone(1234.5678 + column, column),
+                form.setMaxPenetration(7 + column, column);
+        QString shown;
+        for (const char *name :
+             {"05ZonaFocal", "07ZonaFocal", "05MaxPenetracao", "07MaxPenetracao"})
+            shown += form.findChild<QLabel *>(QString("label") + name)->text() + " ";
+        QCOMPARE(shown, "1234,57 1235,57 7 8 ");
         child<QDoubleSpinBox>("doubleSpinBox4Freq")->setValue(5.0);
         for (int b = 0; b < 12; ++b) {
             for (int o = 0; o < 12; ++o)
@@ -228,7 +240,7 @@ private slots:
 
     // A filled report in each language, saved twice under one name and read back as a
     // reader of the file sees it: each page's every text, all fonts embedded, no picture
-    // but the cells' own (marks, placeholders, a photograph at 300 ppi or more), a sound
+    // but the cells' own (lossless marks, placeholders, a photograph at 300 ppi or more), a sound
     // PDF/A with its document information.
     void savesSearchableReport_data()
     {
@@ -255,19 +267,33 @@ private slots:
         const QString path = wd->file("r.pdf");
         QStringList texts[3], pictures[3];
         int differ[3] = {-1, -1, -1};
+        QPointF id; // where the ID starts on its page, in points
         driver.then([&](QWidget *report) {
             QSignalSpy saved(report, SIGNAL(reportSaved(QString)));
             driver.chooseFile(path).chooseFile(path).press(QMessageBox::Yes);
-            for (int round = 0; round < 2; ++round) // the second over the first
-                report->findChild<QPushButton *>("pushButtonSave")->click();
+            auto *save = report->findChild<QPushButton *>("pushButtonSave");
+            save->click(); // the second over the first, whose permissions it keeps
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+            save->click();
+            QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther),
+                     QFile::ReadGroup);
+            auto *cell = report->findChild<QWidget *>("labelID"); // left, centred vertically
+            const QRectF r(cell->mapTo(cell->parentWidget()->parentWidget(), QPoint()),
+                           cell->size());
+            id = QPointF(r.left(), r.center().y()) * 0.75;
             QCOMPARE(saved.value(1).value(0).toString(), path);
             auto *line = report->findChild<QLabel *>("labelSaved"); // beside the buttons
             QCOMPARE(line->text() + line->toolTip(),
                      (language == "pt_BR" ? "Salvo em " : "Saved to ") + path + path);
+            line->resize(150, line->height()); // a short line cuts the path in its middle
+            QVERIFY(line->text().endsWith(QChar(0x2026) + QString("df")));
+            QShowEvent shown; // a report shown anew has not been saved
+            QCoreApplication::sendEvent(report, &shown);
+            QVERIFY(line->text().isEmpty() && line->toolTip().isEmpty());
             for (int i = 0; i < 3; ++i) {
                 auto *page = report->findChild<QWidget *>(QString("frameFormPage%1").arg(i + 1));
                 // The printed drawing is the page as shown, but for its outline, the
-                // check boxes' style and the shade of lines.
+                // check boxes' indicators and the shade of lines.
                 QImage printed(page->size(), QImage::Format_RGB32);
                 printed.fill(Qt::white);
                 printed.setDotsPerMeterX(qRound(page->logicalDpiX() / 0.0254));
@@ -277,8 +303,13 @@ private slots:
                 painter.end();
                 const QImage shown = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
                 QRegion compared = static_cast<QFrame *>(page)->contentsRect();
-                for (QCheckBox *box : page->findChildren<QCheckBox *>())
-                    compared -= QRect(box->mapTo(page, QPoint()), box->size());
+                for (QCheckBox *box : page->findChildren<QCheckBox *>()) { // their texts count
+                    QStyleOptionButton option;
+                    option.initFrom(box);
+                    compared -= box->style()
+                                    ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box)
+                                    .translated(box->mapTo(page, QPoint()));
+                }
                 differ[i] = 0;
                 for (const QRect &r : compared)
                     for (int y = r.top(); y <= r.bottom(); ++y)
@@ -302,16 +333,20 @@ private slots:
         });
         // what killed saves of r.pdf left goes with the next save, and nothing else, not
         // even one that another copy is still writing
-        QStringList kept = {".r.pdf.1k2z9.part", ".r.pdf.0.part",  ".other.part",
-                            ".r.pdf.a.b.part",   ".r.pdf.Up.part", "r.pdf.q.part"};
+        QStringList kept = {".r.pdf.1k2z9.part",   ".r.pdf.0.part",  ".other.part",
+                            ".r.pdf.a.b.part",     ".r.pdf.Up.part", "r.pdf.q.part",
+                            ".r.pdf.10000000.part"};
         for (const QString &name : kept)
             QVERIFY(QFile(wd->file(name)).open(QIODevice::WriteOnly));
         const PartFileGuard writing(wd->file(".r.pdf.held.part"));
+        QFile::link(wd->file("r.pdf.q.part"), wd->file(".r.pdf.link.part")); // not a file
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("link.part\" not opened"));
         QTest::mouseClick(child("pushButtonReport"), Qt::LeftButton);
         QVERIFY(driver.waitDone(20000));
         QCOMPARE(QVector<int>(differ, differ + 3), QVector<int>(3, 0));
         kept = kept.mid(2) << "r.pdf"
-                           << ".r.pdf.held.part";
+                           << ".r.pdf.held.part"
+                           << ".r.pdf.link.part";
         kept.sort();
         QCOMPARE(
             QDir(wd->path()).entryList({"*.part", "*.pdf"}, QDir::Files | QDir::Hidden, QDir::Name),
@@ -333,7 +368,8 @@ private slots:
             const QStringList f = line.simplified().split(' ');
             if (f.size() > 13 && f[0].toInt() >= 1 && f[0].toInt() <= 3) {
                 images[f[0].toInt() - 1] << f[3] + "x" + f[4];
-                QVERIFY2(f[3].toInt() <= 64 || f[12].toInt() >= 300, qPrintable(line));
+                QVERIFY2(f[3].toInt() <= 64 ? f[8] == "image" : f[12].toInt() >= 300,
+                         qPrintable(line));
             }
         }
         for (int i = 0; i < 3; ++i) {
@@ -352,8 +388,35 @@ private slots:
                                              "Creator: +ZETU\n(.*\n)*Pages: +3\n(.*\n)*Page size: "
                                              "+595 x 842 pts \\(A4\\)")));
         const QString meta = run("pdfinfo", {"-meta", path});
-        QVERIFY(meta.contains("<rdf:li>José Conceição</rdf:li>") &&
-                meta.contains("US-01</rdf:li>"));
+        for (const QString &entry :
+             {"<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">" + title + " - US-01</rdf:li>",
+              QString("<dc:creator><rdf:Seq><rdf:li>José Conceição</rdf:li>"),
+              QString("<dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">US-01</rdf:li>"),
+              QString("xmp:CreatorTool=\"ZETU\""), QString("pdfaid:part=\"1\"")})
+            QVERIFY2(meta.contains(entry), qPrintable(entry));
+        // the page in the middle of the A4 sheet: the ID where the page shows it
+        const QRegularExpressionMatch box =
+            QRegularExpression("xMin=\"(.*)\" yMin=\"(.*)\" xMax=\"(.*)\" yMax=\"(.*)\">US-01<")
+                .match(run("pdftotext", {"-bbox", "-l", "1", path, "-"}));
+        QVERIFY(box.hasMatch());
+        const QPointF centre(box.captured(1).toDouble(),
+                             (box.captured(2).toDouble() + box.captured(4).toDouble()) / 2);
+        const QPointF offset = centre - id - QPointF(595.28 - 525, 841.89 - 712.5) / 2;
+        QVERIFY(offset.manhattanLength() < 2);
+        // a file that is not whole, or that QPdfWriter did not write, is left as it is
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray whole = file.readAll();
+        for (const char *part : {"/Info", "/Metadata", "/Size", "%%EOF", "/CreationDate"}) {
+            QFile broken(wd->file("b.pdf"));
+            QVERIFY(broken.open(QIODevice::WriteOnly) &&
+                    broken.write(QByteArray(whole).replace(part, "")));
+            broken.close();
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("b.pdf\" is incomplete"));
+            QVERIFY(!writePdfInfo(broken.fileName(), PdfInfo()));
+        }
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot open .*No such file"));
+        QVERIFY(!writePdfInfo(wd->file("none/b.pdf"), PdfInfo()));
     }
 
     // A full disk (as root, on a tiny tmpfs) or a folder that cannot be written (as a
@@ -373,10 +436,11 @@ private slots:
             QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
         ReportForm form;
         QSignalSpy saved(&form, &ReportForm::reportSaved);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot write .*part\" : -?\\d+ of"));
         const QList<SeenDialog> seen = saveAs(form, path, true);
         QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(seen.value(seen.size() - 1).text,
-                 QString("Não foi possível gravar o arquivo PDF."));
+                 "Não foi possível gravar o arquivo PDF " + path + ".");
         QCOMPARE(saved.size(), 0);
         QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList("r.pdf"));
         QVERIFY(earlier.open(QIODevice::ReadOnly));

@@ -24,7 +24,16 @@ p -in s.crt -inkey s.key -certfile ca.crt -out good.pfx
 p -in old.crt -inkey s.key -out expired.pfx
 p -nocerts -inkey other.key -certfile s.crt -out mismatch.pfx
 p -nokeys -in s.crt -out nokey.p12
+o pkcs12 -export -passout pass: -in s.crt -inkey s.key -out open.pfx
 echo text > text.pfx)";
+
+// A certificate with a key it does not belong to: no signature can be made.
+struct MixedKey : Pkcs12Key
+{
+    using Pkcs12Key::Pkcs12Key;
+    EVP_PKEY *other = nullptr;
+    EVP_PKEY *privateKey() const override { return other; }
+};
 
 struct ShownText : QObject // the text a label has when it is shown
 {
@@ -62,6 +71,7 @@ private slots:
         const Pkcs12Key early(keys.filePath("good.pfx"), "segredo",
                               QDateTime::currentDateTimeUtc().addDays(-1));
         QCOMPARE(early.problem(), Pkcs12Key::NotYetValid);
+        QVERIFY(Pkcs12Key(keys.filePath("open.pfx"), "").isUsable()); // no password
     }
 
     // zetu.ini's policy, "OID|hash|taken" (OID:hash in hexadecimal, "-" refused); names.
@@ -77,8 +87,9 @@ private slots:
             const bool taken = PdfSigner::Policy::fromText(f[0], f[1], &p);
             QCOMPARE(taken ? QString(p.oid + ':' + p.hash.toHex()) : QString("-"), f[2]);
         }
-        QCOMPARE(Signer::fromCommonName(" Ana Lima:98765432100 ").display(),
-                 "Ana Lima (CPF ***.***.***-00)");
+        QCOMPARE(Signer::fromCommonName(" Ana Lima:98765432100 ").display() + "|" +
+                     Signer::fromCommonName("Ana Lima:987").display(),
+                 "Ana Lima (CPF ***.***.***-00)|Ana Lima:987");
     }
 
     // Through the report dialog of a finished wizard: certificate, password, [policy],
@@ -195,6 +206,15 @@ private slots:
             QVERIFY(!PdfSigner::sign(bad, Pkcs12Key(keys.filePath(certificate), password.toUtf8()),
                                      QDateTime(), {}, &hash));
         }
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes)); // whole again
+        file.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused"));
+        const Pkcs12Key mismatch(keys.filePath("mismatch.pfx"), "segredo");
+        MixedKey mixed(keys.filePath("good.pfx"), "segredo");
+        mixed.other = mismatch.privateKey();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no CMS: .+"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("a CMS of 0 bytes"));
+        QVERIFY(!PdfSigner::sign(pdf, mixed, QDateTime(), {}, &hash));
         window.findChild<QLineEdit *>("lineTecResp")->setText("Outro"); // no longer as signed
         window.close();
         QVERIFY(!InspectionStore::forEquipment(1).value(0).values.contains("signature"));
