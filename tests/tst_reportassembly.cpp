@@ -2,7 +2,9 @@
 // them; saving it as a searchable PDF/A, and saves that fail without harm.
 
 #include "app/language.h"
+#include "core/judgement.h"
 #include "dialogdriver.h"
+#include "history/inputvalues.h"
 #include "report/pagepainter.h"
 #include "report/partfile.h"
 #include "report/pdfinfo.h"
@@ -44,6 +46,7 @@ class TestReportAssembly : public QObject
     {
         const QImage pass =
             QImage(":/icons/checkmark@4x.png").convertToFormat(QImage::Format_ARGB32);
+        const QImage fail = QImage(":/icons/cross@4x.png").convertToFormat(QImage::Format_ARGB32);
         DialogDriver driver;
         driver.then([&](QWidget *report) {
             for (QLabel *label : report->findChildren<QLabel *>()) {
@@ -51,10 +54,8 @@ class TestReportAssembly : public QObject
                 text[label->objectName()] = label->text();
                 colour[label->objectName()] =
                     image.isNull() ? QColor() : image.pixelColor(image.rect().center());
-                mark[label->objectName()] = image.isNull() ? ""
-                                            : image.convertToFormat(QImage::Format_ARGB32) == pass
-                                                ? "+"
-                                                : "-";
+                const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+                mark[label->objectName()] = argb == pass ? "+" : argb == fail ? "-" : "";
             }
             for (QCheckBox *box : report->findChildren<QCheckBox *>())
                 text[box->objectName()] = box->isChecked() ? "on" : "off";
@@ -229,6 +230,9 @@ private slots:
                 QCOMPARE(mark[c[r % 4]] + mark[c[4 + r % 4]], judged ? marks : "");
                 QCOMPARE(text["checkBox" + cm(r) + group(r)[2].remove('-')], judged ? "on" : "off");
             }
+            // the history's count of failed results is the report's count of crosses
+            QCOMPARE(int(std::count(mark.begin(), mark.end(), "-")),
+                     failedCount(judge(InputValues::collect(window.data()))));
         }
     }
     void cleanup()
