@@ -11,8 +11,9 @@
 #include "history/inspectionstore.h"
 #include "history/trend.h"
 #include "history/trenddialog.h"
-#include "registry/equipmentfields.h"
 #include "ui_mainwindow.h"
+#include "wizard/equipmentlist.h"
+#include "wizard/imagesteps.h"
 #include "wizard/mainwindow.h"
 
 #include <QCloseEvent>
@@ -20,7 +21,6 @@
 #include <QJsonArray>
 #include <QMessageBox>
 #include <QScopedValueRollback>
-#include <QSqlTableModel>
 #include <QWindow>
 
 namespace {
@@ -38,7 +38,6 @@ const QString recoveryFile = QStringLiteral("zetu.db.recovery");
 // The longest wait for the window to reach the screen before the start's questions.
 const int exposeWait = 1000;
 
-const QString uniformityKey = QStringLiteral("uniformity");
 // The signature of the saved report, kept while the inspection stays as reported.
 const QString signatureKey = QStringLiteral("signature");
 
@@ -96,7 +95,7 @@ void MainWindow::resumeAtStart()
                        "perdem ao fechar o programa."));
         return;
     }
-    if (listPending) // just found busy while the window was built
+    if (equipment->pending()) // just found busy while the window was built
         return storeBusyLater();
     retryStore();
 }
@@ -114,7 +113,7 @@ void MainWindow::retryStore()
     if (closing)
         return;
     QScopedValueRollback<bool> guard(retrying, true);
-    if (listPending && !refreshEquipmentList())
+    if (equipment->pending() && !refreshEquipmentList())
         return storeBusyLater();
     if (!storeUsable)
         return;
@@ -284,12 +283,7 @@ void MainWindow::keepInspection()
     // A signature belongs to the reported values it signed; a change drops it.
     if (inspection.state != StoredInspection::Reported)
         inspection.values.remove(signatureKey);
-    QJsonObject photos;
-    for (auto path = partImagePaths.constBegin(); path != partImagePaths.constEnd(); ++path)
-        photos.insert(QString::number(path.key()), path.value());
-    if (!uniformImagePath.isEmpty())
-        photos.insert(uniformityKey, uniformImagePath);
-    inspection.values.insert(QStringLiteral("photos"), photos);
+    inspection.values.insert(QStringLiteral("photos"), images->photographs().paths());
     inspection.values.insert(QStringLiteral("step"), step);
 
     bool copied = false;
@@ -335,8 +329,6 @@ void MainWindow::clearInputs(const QStringList &kept)
     InputValues::apply(this, values, notKept);
     updateMassRows();
     releaseImages();
-    partImagePaths.clear();
-    uniformImagePath.clear();
     ui->comboBoxImage->setCurrentIndex(0);
     ui->labelEquipPartImg->setPixmap(QPixmap());
     ui->labelUniformImg->setPixmap(QPixmap());
@@ -419,7 +411,7 @@ void MainWindow::loadInspection(const StoredInspection &stored)
     }
     ui->comboBoxImage->setCurrentIndex(0);
     on_comboBoxImage_currentIndexChanged(0);
-    const QString uniformity = photos.value(uniformityKey).toString();
+    const QString uniformity = photos.value(Photographs::uniformityKey).toString();
     if (!uniformity.isEmpty() && !setUniformImage(uniformity, &refusal))
         refused << refusal;
     refused.removeDuplicates();
@@ -462,23 +454,12 @@ void MainWindow::loadInspection(const StoredInspection &stored)
 
 int MainWindow::selectedEquipmentKey() const
 {
-    const QModelIndex current = ui->tableView->selectionModel()->currentIndex();
-    if (!current.isValid() || !ui->tableView->selectionModel()->hasSelection())
-        return -1;
-    return model->data(model->index(current.row(), model->fieldIndex(EquipmentFields::key)))
-        .toInt();
+    return equipment->selectedKey();
 }
 
 bool MainWindow::selectEquipment(int equipmentKey)
 {
-    for (int row = 0; row < model->rowCount(); ++row) {
-        if (model->data(model->index(row, model->fieldIndex(EquipmentFields::key))).toInt() ==
-            equipmentKey) {
-            ui->tableView->setCurrentIndex(model->index(row, 1));
-            return true;
-        }
-    }
-    return false;
+    return equipment->select(equipmentKey);
 }
 
 void MainWindow::showHistory()

@@ -3,11 +3,13 @@
 
 #include "app/language.h"
 #include "wizard/decimalkeyfilter.h"
+#include "wizard/equipmentlist.h"
+#include "wizard/imagesteps.h"
+#include "wizard/reportassembly.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QDir>
 #include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -34,6 +36,8 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     , report(nullptr)
 {
     ui->setupUi(this);
+    images = new ImageSteps(ui, this);
+    connect(images, &ImageSteps::changed, this, &MainWindow::inputChanged);
 
     dataBase.openDataBase(QStringLiteral("zetu.db"));
 
@@ -48,7 +52,19 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     for (int step = 1; step <= StepCount; ++step)
         stepCounters << QStringLiteral("%1 / 8").arg(step);
 
-    setUpEquipmentModel();
+    equipment = new EquipmentList(dataBase, ui->tableView, this);
+    connect(equipment, &EquipmentList::storeBusy, this, &MainWindow::tellStoreBusy);
+    connect(equipment, &EquipmentList::recordChanged, this,
+            [this](int key, const QStringList &before, const QStringList &after) {
+                if (inspection.equipmentKey == key && inspection.scanner == before)
+                    inspection.scanner = after;
+            });
+    connect(equipment, &EquipmentList::removedWithInspections, this, [this](int key) {
+        if (inspection.equipmentKey == key) {
+            inspection = StoredInspection(); // the wizard's inspection went with its scanner
+            changedSinceReport = true;
+        }
+    });
 
     // The report button sits on the last page; it starts disabled, as it is on
     // every step until step 8 has been completed.
@@ -72,11 +88,6 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     ui->calendarWidget->setSelectedDate(ui->calendarWidget->selectedDate());
     ui->textEdit->viewport()->setAutoFillBackground(false);
     ui->textEdit_2->viewport()->setAutoFillBackground(false);
-    ui->labelUniform->hide();
-    ui->labelEquipPartImg->installEventFilter(this);
-    ui->labelUniformImg->installEventFilter(this);
-    uniformImage = nullptr;
-    lastDir = QDir::homePath();
     setUpInspections();
     focusFirstInput();
 }
@@ -85,7 +96,6 @@ MainWindow::~MainWindow()
 {
     dataBase.closeDataBase();
     delete ui;
-    releaseImages();
 }
 
 void MainWindow::showStep(int index)
@@ -160,14 +170,8 @@ bool MainWindow::enterMovesOn(QObject *watched, QEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize) {
-        if (watched == ui->tableView->viewport()) {
-            fitEquipmentColumns();
-            listBusy->resize(ui->tableView->viewport()->size());
-        } else if (watched == ui->labelEquipPartImg || watched == ui->labelUniformImg)
-            showPhotographs();
-    } else if (event->type() == QEvent::Expose && watched == windowHandle() &&
-               windowHandle()->isExposed()) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
         QTimer::singleShot(0, this, &MainWindow::resumeOnce);
     } else if (enterMovesOn(watched, event)) {
@@ -204,4 +208,113 @@ void MainWindow::on_comboBox_currentIndexChanged(int index)
             QStringLiteral("Reinicie o programa para que a mudança seja concluída"),
             QMessageBox::Ok);
     }
+}
+
+// The equipment list of step 1.
+bool MainWindow::refreshEquipmentList()
+{
+    return equipment->refresh();
+}
+
+QStringList MainWindow::equipmentRecordAt(int row) const
+{
+    return equipment->recordAt(row);
+}
+
+void MainWindow::on_pushButtonNewRecord_clicked()
+{
+    equipment->addRecord();
+}
+
+void MainWindow::on_pushButtonEdit_clicked()
+{
+    equipment->editCurrent(storeReady);
+}
+
+void MainWindow::on_pushButtonDeleteRecord_clicked()
+{
+    equipment->removeCurrent(storeReady);
+}
+
+// The pictures of steps 2 and 3; the six part buttons' slots are bound by name, and a
+// test fails when one of them no longer finds its button.
+void MainWindow::on_pushButton3CaboForca_clicked()
+{
+    images->choosePart(ui->pushButton3CaboForca);
+}
+
+void MainWindow::on_pushButtonMonitor_clicked()
+{
+    images->choosePart(ui->pushButtonMonitor);
+}
+
+void MainWindow::on_pushButton3Controles_clicked()
+{
+    images->choosePart(ui->pushButton3Controles);
+}
+
+void MainWindow::on_pushButton3Botoes_clicked()
+{
+    images->choosePart(ui->pushButton3Botoes);
+}
+
+void MainWindow::on_pushButton3Filtro_clicked()
+{
+    images->choosePart(ui->pushButton3Filtro);
+}
+
+void MainWindow::on_pushButton3Trasdutores_clicked()
+{
+    images->choosePart(ui->pushButton3Trasdutores);
+}
+
+void MainWindow::on_comboBoxImage_currentIndexChanged(int)
+{
+    images->show();
+}
+
+void MainWindow::on_pushButtonPartImgClear_clicked()
+{
+    images->clearSelectedPart();
+}
+
+void MainWindow::on_pushButtonLoadUniImg_clicked()
+{
+    images->chooseUniformity();
+}
+
+void MainWindow::on_pushButtonUniformImgClear_clicked()
+{
+    images->clearUniformity();
+}
+
+void MainWindow::on_comboBox4ImgUnifor_currentIndexChanged(int index)
+{
+    images->ratingChanged(index);
+}
+
+void MainWindow::on_plainTextEdit4_textChanged()
+{
+    images->trimExplanation();
+}
+
+void MainWindow::releaseImages()
+{
+    images->clear();
+}
+
+bool MainWindow::setPartImage(int partIndex, const QString &path, QString *refusal)
+{
+    return images->setPart(partIndex, path, refusal);
+}
+
+bool MainWindow::setUniformImage(const QString &path, QString *refusal)
+{
+    return images->setUniformity(path, refusal);
+}
+
+void MainWindow::on_pushButtonReport_clicked()
+{
+    ReportAssembly(*ui, equipment->currentRecord(), images->photographs(), report).fill();
+    report.exec();
 }

@@ -8,17 +8,14 @@
 #include "registry/insertequip.h"
 #include "report/reportform.h"
 
-#include <QHash>
 #include <QMainWindow>
-#include <QSet>
 #include <QStringList>
 #include <QTimer>
 #include <QVector>
 
+class EquipmentList;
+class ImageSteps;
 class QDoubleSpinBox;
-class QLabel;
-class QPixmap;
-class QSqlTableModel;
 
 namespace Ui {
 class MainWindow;
@@ -27,9 +24,10 @@ class MainWindow;
 // Selects the text of each box that holds 0 and tells whether none of the three does.
 bool spinBoxesFilled(QDoubleSpinBox *a, QDoubleSpinBox *b, QDoubleSpinBox *c);
 
-// The eight-step inspection wizard. Its slots are split into files by concern:
-// navigation and language here, the equipment list, the images, the mass rows,
-// the step validation and the report assembly in files of their own.
+// The eight-step inspection wizard. Navigation and language are its own; the slots of
+// the equipment list, the images and the report hand on to the classes that do the
+// work (EquipmentList, ImageSteps, ReportAssembly); the mass rows, the step validation
+// and the stored inspections are in files of their own.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -121,23 +119,16 @@ private:
     QString stepProblem(int index);
 
     // equipment list
-    void setUpEquipmentModel();
-    void fitEquipmentColumns();
-    QSet<qlonglong> hiddenEquipmentKeys() const;
-    void showEquipmentRows(const QSet<qlonglong> &hiddenKeys);
-    void runEquipmentDialog(InsertEquip::Mode mode);
     // Re-reads the list; false, with the list saying so, while zetu.db is busy.
     bool refreshEquipmentList();
     QStringList equipmentRecordAt(int row) const;
 
     // images
-    void loadPartImage(int partIndex);
     void releaseImages();
     // Set a photograph from its file; false and nothing changed when it gives none.
     // With `refusal`, the reason is told there instead of in a message box.
     bool setPartImage(int partIndex, const QString &path, QString *refusal = nullptr);
     bool setUniformImage(const QString &path, QString *refusal = nullptr);
-    void showPhotographs();
 
     // stored inspections
     void setUpInspections();
@@ -159,30 +150,14 @@ private:
     // mass rows
     void updateMassRows();
 
-    // report assembly
-    void fillReport();
-    void fillReportHeader();
-    void fillDeadZoneResolution(const QVector<Result> &results);
-    void fillPhysicalInspection(const QVector<Result> &results);
-    void fillInspectionImages();
-    void fillUniformity();
-    void fillVerticalMeasurements(const QVector<Result> &results);
-    void fillHorizontalMeasurements(const QVector<Result> &results);
-    void fillMasses(const QVector<Result> &results);
-    void fillDateResponsible();
-
     Ui::MainWindow *ui;
     DataBase dataBase;
     ReportForm report;
     Evaluator evaluator;
-    QSqlTableModel *model = nullptr;
-    QHash<int, QPixmap *> partImages;
-    QPixmap *uniformImage = nullptr;
+    EquipmentList *equipment = nullptr; // the list of step 1
+    ImageSteps *images = nullptr;       // the pictures of steps 2 and 3
     QStringList stepTitles;
     QStringList stepCounters;
-    QString lastDir;
-    QHash<int, QString> partImagePaths; // file of each part photograph shown
-    QString uniformImagePath;
 
     // the inspection being kept in zetu.db (id -1 until it is first written)
     StoredInspection inspection;
@@ -191,7 +166,6 @@ private:
     bool storeUsable = false;  // false: zetu.db cannot keep inspections, said once at start
     bool storeForeign = false; // a table `inspection` this version did not make
     bool storeReady = false;   // table `inspection` made ready
-    bool listPending = false;  // the list could not be read yet: zetu.db busy
     bool resumePending = true; // the start's question about the latest draft not yet asked
     bool writePending = false; // values not yet written: zetu.db busy or failing
     bool retrying = false;
@@ -207,7 +181,6 @@ private:
     QTimer draftTimer;                  // at most one draft write every 30 s while values change
     QTimer retryTimer;                  // tries again what zetu.db refused while it was busy
     QTimer claimTimer;                  // renews the claim on the open inspection
-    QLabel *listBusy = nullptr;         // over the list while it cannot be read
 };
 
 #endif // MAINWINDOW_H
