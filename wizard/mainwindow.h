@@ -5,7 +5,6 @@
 #include "core/judgement.h"
 #include "history/storedinspection.h"
 #include "registry/database.h"
-#include "registry/insertequip.h"
 #include "report/reportform.h"
 
 #include <QMainWindow>
