@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="pt_BR">
 <context>
+    <name>EquipmentList</name>
+    <message>
+        <source>O arquivo zetu.db está ocupado por outro programa. A lista aparece assim que ele for liberado.</source>
+        <translation>The file zetu.db is busy in another program. The list appears as soon as it is released.</translation>
+    </message>
+    <message>
+        <source>Instituição</source>
+        <translation>Institution</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Modelo</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Fabricante</source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja remover o registro?</source>
+        <translation>Do you really want to remove this record?</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja remover o registro de %1 (%2)? A inspeção guardada deste equipamento também será apagada.</source>
+        <translation>Do you really want to remove the record of %1 (%2)? The stored inspection of this equipment will be deleted as well.</translation>
+    </message>
+    <message>
+        <source>Tem certeza que deseja remover o registro de %1 (%2)? As %3 inspeções guardadas deste equipamento também serão apagadas.</source>
+        <translation>Do you really want to remove the record of %1 (%2)? The %3 stored inspections of this equipment will be deleted as well.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryDialog</name>
     <message>
         <source>Histórico de inspeções</source>
@@ -74,6 +113,17 @@
     <message>
         <source>Não foi possível apagar a inspeção de zetu.db.</source>
         <translation>The inspection could not be deleted from zetu.db.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSteps</name>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Arquivos de imagens</source>
+        <translation>Image files</translation>
     </message>
 </context>
 <context>
@@ -567,38 +617,6 @@ p, li { white-space: pre-wrap; }
         <translation>Generate Report</translation>
     </message>
     <message>
-        <source>Instituição</source>
-        <translation>Institution</translation>
-    </message>
-    <message>
-        <source>Local</source>
-        <translation>Place</translation>
-    </message>
-    <message>
-        <source>ID</source>
-        <translation>ID</translation>
-    </message>
-    <message>
-        <source>Modelo</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Fabricante</source>
-        <translation>Manufacturer</translation>
-    </message>
-    <message>
-        <source>Tem certeza que deseja remover o registro?</source>
-        <translation>Do you really want to remove this record?</translation>
-    </message>
-    <message>
-        <source>Abrir</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Arquivos de imagens</source>
-        <translation>Image files</translation>
-    </message>
-    <message>
         <source>Inspeções Físicas e Mecânicas</source>
         <translation>Physical and Mechanical Inspection</translation>
     </message>
@@ -688,10 +706,6 @@ explicando a inomogeneidade</source>
         <translation>The image &quot;%1&quot; has %2 × %3 pixels and would need %4 MB of memory to be opened; the limit is %5 MB.</translation>
     </message>
     <message>
-        <source>O arquivo zetu.db está ocupado por outro programa. A lista aparece assim que ele for liberado.</source>
-        <translation>The file zetu.db is busy in another program. The list appears as soon as it is released.</translation>
-    </message>
-    <message>
         <source>fotografia é uma pasta: %1</source>
         <translation>photograph is a folder: %1</translation>
     </message>
@@ -714,14 +728,6 @@ explicando a inomogeneidade</source>
     <message>
         <source>Nova inspeção</source>
         <translation>New inspection</translation>
-    </message>
-    <message>
-        <source>Tem certeza que deseja remover o registro de %1 (%2)? A inspeção guardada deste equipamento também será apagada.</source>
-        <translation>Do you really want to remove the record of %1 (%2)? The stored inspection of this equipment will be deleted as well.</translation>
-    </message>
-    <message>
-        <source>Tem certeza que deseja remover o registro de %1 (%2)? As %3 inspeções guardadas deste equipamento também serão apagadas.</source>
-        <translation>Do you really want to remove the record of %1 (%2)? The %3 stored inspections of this equipment will be deleted as well.</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,11 @@
+#include "wizard/equipmentlist.h"
+
+#include "core/logging.h"
 #include "history/inspectionstore.h"
+#include "registry/database.h"
 #include "registry/equipmentfields.h"
-#include "registry/insertequip.h"
 #include "registry/storeerror.h"
-#include "ui_mainwindow.h"
 #include "wizard/elidedtooltipdelegate.h"
-#include "wizard/mainwindow.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -13,6 +14,7 @@
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QSqlTableModel>
+#include <QTableView>
 
 namespace {
 
@@ -35,78 +37,126 @@ public:
 
 } // namespace
 
-void MainWindow::setUpEquipmentModel()
+EquipmentList::EquipmentList(DataBase &dataBase, QTableView *view, QWidget *window)
+    : QObject(window)
+    , dataBase(dataBase)
+    , view(view)
+    , window(window)
+    , records(new EquipmentModel(this))
 {
-    model = new EquipmentModel(this);
-    model->setEditStrategy(QSqlTableModel::OnFieldChange);
-    ui->tableView->setModel(model);
-    ui->tableView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    listBusy = new QLabel(tr("O arquivo zetu.db está ocupado por outro programa. A lista "
-                             "aparece assim que ele for liberado."),
-                          ui->tableView->viewport());
-    listBusy->setAlignment(Qt::AlignCenter);
-    listBusy->setWordWrap(true);
-    refreshEquipmentList();
+    records->setEditStrategy(QSqlTableModel::OnFieldChange);
+    view->setModel(records);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    busy = new QLabel(tr("O arquivo zetu.db está ocupado por outro programa. A lista "
+                         "aparece assim que ele for liberado."),
+                      view->viewport());
+    busy->setAlignment(Qt::AlignCenter);
+    busy->setWordWrap(true);
+    refresh();
 
     // Columns take the width of their contents as far as the list's width allows;
     // what still does not fit is elided and shown whole in a tool tip.
-    ui->tableView->setItemDelegate(new ElidedToolTipDelegate(ui->tableView));
-    ui->tableView->setTextElideMode(Qt::ElideRight);
-    ui->tableView->viewport()->installEventFilter(this);
-    const auto fit = [this] { fitEquipmentColumns(); };
-    connect(model, &QAbstractItemModel::modelReset, this, fit);
-    connect(model, &QAbstractItemModel::layoutChanged, this, fit);
-    connect(model, &QAbstractItemModel::rowsInserted, this, fit);
-    connect(model, &QAbstractItemModel::dataChanged, this, fit);
+    view->setItemDelegate(new ElidedToolTipDelegate(view));
+    view->setTextElideMode(Qt::ElideRight);
+    view->viewport()->installEventFilter(this);
+    const auto fit = [this] { fitColumns(); };
+    connect(records, &QAbstractItemModel::modelReset, this, fit);
+    connect(records, &QAbstractItemModel::layoutChanged, this, fit);
+    connect(records, &QAbstractItemModel::rowsInserted, this, fit);
+    connect(records, &QAbstractItemModel::dataChanged, this, fit);
+}
+
+bool EquipmentList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched == view->viewport()) {
+        fitColumns();
+        busy->resize(view->viewport()->size());
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 // Reads the registry; while zetu.db is busy the list says so instead. A table whose
 // columns could not be read yet is looked up again first.
-bool MainWindow::refreshEquipmentList()
+bool EquipmentList::refresh()
 {
     const DataBase::State registry = dataBase.prepareRegistry();
-    if (registry == DataBase::Ready && model->record().isEmpty()) {
-        model->setTable(QStringLiteral("usequip"));
+    if (registry == DataBase::Ready && records->record().isEmpty()) {
+        records->setTable(QStringLiteral("usequip"));
         const QString headers[] = {tr("Instituição"), tr("Local"), tr("ID"), tr("Modelo"),
                                    tr("Fabricante")};
         for (int i = 0; i < EquipmentFields::record.size(); ++i)
-            model->setHeaderData(model->fieldIndex(EquipmentFields::record[i]), Qt::Horizontal,
-                                 headers[i]);
+            records->setHeaderData(records->fieldIndex(EquipmentFields::record[i]), Qt::Horizontal,
+                                   headers[i]);
     }
-    const bool read = registry == DataBase::Ready && model->select();
+    const bool read = registry == DataBase::Ready && records->select();
+    if (registry == DataBase::Ready && !read)
+        qCWarning(zetuStore) << "cannot read the list of scanners:" << records->lastError().text();
     listPending = !read && registry != DataBase::Unusable &&
-                  (registry == DataBase::Busy || model->record().isEmpty() ||
-                   isPassingStoreError(model->lastError()));
-    listBusy->setVisible(listPending);
+                  (registry == DataBase::Busy || records->record().isEmpty() ||
+                   isPassingStoreError(records->lastError()));
+    busy->setVisible(listPending);
     if (read) {
-        ui->tableView->setCurrentIndex(model->index(0, 0));
-        ui->tableView->hideColumn(model->fieldIndex(EquipmentFields::key));
+        view->setCurrentIndex(records->index(0, 0));
+        view->hideColumn(keyColumn());
     }
     return !listPending;
 }
 
-// The record (Institution, Place, ID, Model, Manufacturer) shown on a row of the list.
-QStringList MainWindow::equipmentRecordAt(int row) const
+int EquipmentList::keyColumn() const
+{
+    return records->fieldIndex(EquipmentFields::key);
+}
+
+QVariant EquipmentList::keyAt(int row) const
+{
+    return records->data(records->index(row, keyColumn()));
+}
+
+QStringList EquipmentList::recordAt(int row) const
 {
     QStringList record;
     for (const QString &field : EquipmentFields::record)
-        record << model->data(model->index(row, model->fieldIndex(field))).toString();
+        record << records->data(records->index(row, records->fieldIndex(field))).toString();
     return record;
+}
+
+QStringList EquipmentList::currentRecord() const
+{
+    return recordAt(view->currentIndex().row());
+}
+
+int EquipmentList::selectedKey() const
+{
+    const QModelIndex current = view->selectionModel()->currentIndex();
+    if (!current.isValid() || !view->selectionModel()->hasSelection())
+        return -1;
+    return keyAt(current.row()).toInt();
+}
+
+bool EquipmentList::select(int key)
+{
+    for (int row = 0; row < records->rowCount(); ++row) {
+        if (keyAt(row).toInt() == key) {
+            view->setCurrentIndex(records->index(row, 1));
+            return true;
+        }
+    }
+    return false;
 }
 
 // Columns narrower than an equal share of the width keep their contents' width; the
 // others share what is left equally.
-void MainWindow::fitEquipmentColumns()
+void EquipmentList::fitColumns()
 {
-    QAbstractItemView *view = ui->tableView;
-    QHeaderView *header = ui->tableView->horizontalHeader();
+    QHeaderView *header = view->horizontalHeader();
     QList<int> columns;
     QHash<int, int> wanted;
-    for (int column = 0; column < model->columnCount(); ++column) {
-        if (ui->tableView->isColumnHidden(column))
+    for (int column = 0; column < records->columnCount(); ++column) {
+        if (view->isColumnHidden(column))
             continue;
         columns << column;
-        wanted[column] = qMax(view->sizeHintForColumn(column), header->sectionSizeHint(column));
+        wanted[column] = qMax(static_cast<QAbstractItemView *>(view)->sizeHintForColumn(column),
+                              header->sectionSizeHint(column));
     }
     QHash<int, int> width;
     int left = view->viewport()->width();
@@ -135,74 +185,76 @@ void MainWindow::fitEquipmentColumns()
 // Rows hidden in the list are remembered by record key: a re-read of the table
 // (after a write by this program or by another copy on the same file) can put any
 // record on any row.
-QSet<qlonglong> MainWindow::hiddenEquipmentKeys() const
+QSet<qlonglong> EquipmentList::hiddenKeys() const
 {
     QSet<qlonglong> keys;
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QVariant key = model->index(row, model->fieldIndex(EquipmentFields::key)).data();
-        if (ui->tableView->isRowHidden(row) && !key.isNull())
+    for (int row = 0; row < records->rowCount(); ++row) {
+        const QVariant key = keyAt(row);
+        if (view->isRowHidden(row) && !key.isNull())
             keys.insert(key.toLongLong());
     }
     return keys;
 }
 
-void MainWindow::showEquipmentRows(const QSet<qlonglong> &hiddenKeys)
+void EquipmentList::showRows(const QSet<qlonglong> &hidden)
 {
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QVariant key = model->index(row, model->fieldIndex(EquipmentFields::key)).data();
-        ui->tableView->setRowHidden(row, !key.isNull() && hiddenKeys.contains(key.toLongLong()));
+    for (int row = 0; row < records->rowCount(); ++row) {
+        const QVariant key = keyAt(row);
+        view->setRowHidden(row, !key.isNull() && hidden.contains(key.toLongLong()));
     }
 }
 
-// An edited record is carried over to the scanner's stored inspections, which would
-// otherwise no longer know it as theirs.
-void MainWindow::runEquipmentDialog(InsertEquip::Mode mode)
+// An edited record is announced, so that the scanner's stored inspections can follow
+// it and still be known as theirs.
+void EquipmentList::runDialog(InsertEquip::Mode mode)
 {
-    model->setEditStrategy(QSqlTableModel::OnManualSubmit);
-    const QSet<qlonglong> hiddenKeys = hiddenEquipmentKeys();
-    const int row = ui->tableView->currentIndex().row();
-    const QVariant key = model->data(model->index(row, model->fieldIndex(EquipmentFields::key)));
-    const QStringList before = equipmentRecordAt(row);
-    InsertEquip dialog(this, ui->tableView, model, mode);
+    records->setEditStrategy(QSqlTableModel::OnManualSubmit);
+    const QSet<qlonglong> hidden = hiddenKeys();
+    const int row = view->currentIndex().row();
+    const QVariant key = keyAt(row);
+    const QStringList before = recordAt(row);
+    InsertEquip dialog(window, view, records, mode);
     dialog.exec();
-    showEquipmentRows(hiddenKeys);
+    showRows(hidden);
     const QStringList after = InspectionStore::equipmentRecord(key.toInt());
-    if (mode != 1 || key.isNull() || after.isEmpty() || after == before)
+    if (mode != InsertEquip::EditRecord || key.isNull() || after.isEmpty() || after == before)
         return;
-    session.equipmentEdited(key.toInt(), before, after);
+    emit recordChanged(key.toInt(), before, after);
 }
 
-void MainWindow::on_pushButtonNewRecord_clicked()
+void EquipmentList::addRecord()
 {
-    runEquipmentDialog(InsertEquip::NewRecord);
+    runDialog(InsertEquip::NewRecord);
 }
 
-void MainWindow::on_pushButtonEdit_clicked()
+void EquipmentList::editCurrent()
 {
     // With no scanner chosen there is nothing to correct, as there is nothing to
     // delete: fields opened on no row would drop whatever is typed into them.
-    if (!ui->tableView->currentIndex().isValid())
+    if (!view->currentIndex().isValid())
         return;
-    runEquipmentDialog(InsertEquip::EditRecord);
+    runDialog(InsertEquip::EditRecord);
 }
 
 // A scanner with stored inspections is removed with them, in one transaction, after
 // a question that names it and says how many.
-void MainWindow::on_pushButtonDeleteRecord_clicked()
+void EquipmentList::removeCurrent(bool inspectionsKept)
 {
-    QMessageBox box(this);
+    QMessageBox box(window);
     box.setText(tr("Tem certeza que deseja remover o registro?"));
     box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
     box.setDefaultButton(QMessageBox::Cancel);
-    if (!ui->tableView->currentIndex().isValid())
+    if (!view->currentIndex().isValid())
         return;
-    const int row = ui->tableView->selectionModel()->currentIndex().row();
-    const int key = model->data(model->index(row, model->fieldIndex(EquipmentFields::key))).toInt();
+    const int row = view->selectionModel()->currentIndex().row();
+    const int key = keyAt(row).toInt();
     InspectionStore::Outcome outcome = InspectionStore::Done;
-    const int kept = session.isReady() ? InspectionStore::forEquipment(key, &outcome).size() : 0;
-    if (outcome == InspectionStore::Busy)
-        return session.tellStoreBusy();
-    const QStringList record = equipmentRecordAt(row);
+    const int kept = inspectionsKept ? InspectionStore::forEquipment(key, &outcome).size() : 0;
+    if (outcome == InspectionStore::Busy) {
+        emit storeBusy();
+        return;
+    }
+    const QStringList record = recordAt(row);
     if (kept == 1)
         box.setText(tr("Tem certeza que deseja remover o registro de %1 (%2)? A inspeção "
                        "guardada deste equipamento também será apagada.")
@@ -214,15 +266,17 @@ void MainWindow::on_pushButtonDeleteRecord_clicked()
                         .arg(kept));
     if (box.exec() != QMessageBox::Ok)
         return;
-    const QSet<qlonglong> hiddenKeys = hiddenEquipmentKeys();
+    const QSet<qlonglong> hidden = hiddenKeys();
     if (kept == 0) {
-        model->removeRow(row);
-        model->submitAll();
+        const bool removed = records->removeRow(row);
+        if (!records->submitAll() || !removed)
+            qCWarning(zetuStore) << "cannot remove scanner" << key << records->lastError().text();
     } else if ((outcome = InspectionStore::removeEquipment(key)) == InspectionStore::Busy) {
-        session.tellStoreBusy();
+        emit storeBusy();
     } else if (outcome == InspectionStore::Done) {
-        session.equipmentDeleted(key);
+        emit removedWithInspections(key);
     }
-    model->select();
-    showEquipmentRows(hiddenKeys);
+    if (!records->select())
+        qCWarning(zetuStore) << "cannot read the list of scanners:" << records->lastError().text();
+    showRows(hidden);
 }

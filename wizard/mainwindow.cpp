@@ -5,11 +5,13 @@
 #include "history/inputvalues.h"
 #include "registry/equipmentfields.h"
 #include "wizard/decimalkeyfilter.h"
+#include "wizard/equipmentlist.h"
+#include "wizard/imagesteps.h"
+#include "wizard/reportassembly.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QDir>
 #include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -31,8 +33,6 @@ bool isInput(const QWidget *widget)
 // Settings and view choices of the window, not values of the inspection.
 const QStringList notKept = {QStringLiteral("comboBox"), QStringLiteral("comboBoxImage")};
 
-const QString uniformityKey = QStringLiteral("uniformity");
-
 } // namespace
 
 MainWindow::MainWindow(int languageIndex, QWidget *parent)
@@ -41,6 +41,8 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     , report(nullptr)
 {
     ui->setupUi(this);
+    images = new ImageSteps(ui, this);
+    connect(images, &ImageSteps::changed, &session, &InspectionSession::inputChanged);
 
     dataBase.openDataBase(QStringLiteral("zetu.db"));
 
@@ -55,7 +57,12 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     for (int step = 1; step <= StepCount; ++step)
         stepCounters << QStringLiteral("%1 / 8").arg(step);
 
-    setUpEquipmentModel();
+    equipment = new EquipmentList(dataBase, ui->tableView, this);
+    connect(equipment, &EquipmentList::storeBusy, &session, &InspectionSession::tellStoreBusy);
+    connect(equipment, &EquipmentList::recordChanged, &session,
+            &InspectionSession::equipmentEdited);
+    connect(equipment, &EquipmentList::removedWithInspections, &session,
+            &InspectionSession::equipmentDeleted);
 
     // The report button sits on the last page; it starts disabled, as it is on
     // every step until step 8 has been completed.
@@ -79,11 +86,6 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     ui->calendarWidget->setSelectedDate(ui->calendarWidget->selectedDate());
     ui->textEdit->viewport()->setAutoFillBackground(false);
     ui->textEdit_2->viewport()->setAutoFillBackground(false);
-    ui->labelUniform->hide();
-    ui->labelEquipPartImg->installEventFilter(this);
-    ui->labelUniformImg->installEventFilter(this);
-    uniformImage = nullptr;
-    lastDir = QDir::homePath();
     session.start(dataBase.writability() != DataBase::Unusable);
     InputValues::watch(
         this, &session, [this] { session.inputChanged(); }, notKept);
@@ -102,7 +104,6 @@ MainWindow::~MainWindow()
 {
     dataBase.closeDataBase();
     delete ui;
-    releaseImages();
 }
 
 void MainWindow::showStep(int index)
@@ -177,15 +178,8 @@ bool MainWindow::enterMovesOn(QObject *watched, QEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize) {
-        if (watched == ui->tableView->viewport()) {
-            fitEquipmentColumns();
-            listBusy->resize(ui->tableView->viewport()->size());
-        } else if (watched == ui->labelEquipPartImg || watched == ui->labelUniformImg)
-            showPhotographs();
-    } else if (enterMovesOn(watched, event)) {
+    if (enterMovesOn(watched, event))
         return true;
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -225,6 +219,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
+// What the inspection session reads from the window and sets in it.
 int MainWindow::currentStep() const
 {
     return ui->stackedWidget->currentIndex();
@@ -232,29 +227,31 @@ int MainWindow::currentStep() const
 
 int MainWindow::selectedEquipmentKey() const
 {
-    const QModelIndex current = ui->tableView->selectionModel()->currentIndex();
-    if (!current.isValid() || !ui->tableView->selectionModel()->hasSelection())
-        return -1;
-    return model->data(model->index(current.row(), model->fieldIndex(EquipmentFields::key)))
-        .toInt();
+    return equipment->selectedKey();
 }
 
 QStringList MainWindow::selectedEquipmentRecord() const
 {
-    return equipmentRecordAt(ui->tableView->currentIndex().row());
+    return equipment->currentRecord();
 }
 
+// With no row of the scanner (it has gone), none is chosen.
 bool MainWindow::selectEquipment(int equipmentKey)
 {
-    for (int row = 0; row < model->rowCount(); ++row) {
-        if (model->data(model->index(row, model->fieldIndex(EquipmentFields::key))).toInt() ==
-            equipmentKey) {
-            ui->tableView->setCurrentIndex(model->index(row, 1));
-            return true;
-        }
-    }
+    if (equipment->select(equipmentKey))
+        return true;
     ui->tableView->selectionModel()->clear();
     return false;
+}
+
+bool MainWindow::equipmentListPending() const
+{
+    return equipment->pending();
+}
+
+bool MainWindow::refreshEquipmentList()
+{
+    return equipment->refresh();
 }
 
 QJsonObject MainWindow::inputValues() const
@@ -271,12 +268,7 @@ QStringList MainWindow::setInputValues(const QJsonObject &values)
 
 QJsonObject MainWindow::photographPaths() const
 {
-    QJsonObject paths;
-    for (auto path = partImagePaths.constBegin(); path != partImagePaths.constEnd(); ++path)
-        paths.insert(QString::number(path.key()), path.value());
-    if (!uniformImagePath.isEmpty())
-        paths.insert(uniformityKey, uniformImagePath);
-    return paths;
+    return images->photographs().paths();
 }
 
 // Each refused file is named once, with its reason.
@@ -284,15 +276,15 @@ QStringList MainWindow::setPhotographs(const QJsonObject &paths)
 {
     QStringList refused;
     QString refusal;
-    for (int part = 0; part < 6; ++part) {
+    for (int part = 0; part < Photographs::partCount; ++part) {
         const QString path = paths.value(QString::number(part)).toString();
-        if (!path.isEmpty() && !setPartImage(part, path, &refusal))
+        if (!path.isEmpty() && !images->setPart(part, path, &refusal))
             refused << refusal;
     }
     ui->comboBoxImage->setCurrentIndex(0);
-    on_comboBoxImage_currentIndexChanged(0);
-    const QString uniformity = paths.value(uniformityKey).toString();
-    if (!uniformity.isEmpty() && !setUniformImage(uniformity, &refusal))
+    images->show();
+    const QString uniformity = paths.value(Photographs::uniformityKey).toString();
+    if (!uniformity.isEmpty() && !images->setUniformity(uniformity, &refusal))
         refused << refusal;
     refused.removeDuplicates();
     return refused;
@@ -300,10 +292,92 @@ QStringList MainWindow::setPhotographs(const QJsonObject &paths)
 
 void MainWindow::clearPhotographs()
 {
-    releaseImages();
-    partImagePaths.clear();
-    uniformImagePath.clear();
+    images->clear();
     ui->comboBoxImage->setCurrentIndex(0);
     ui->labelEquipPartImg->setPixmap(QPixmap());
     ui->labelUniformImg->setPixmap(QPixmap());
+}
+
+// The equipment list of step 1.
+void MainWindow::on_pushButtonNewRecord_clicked()
+{
+    equipment->addRecord();
+}
+
+void MainWindow::on_pushButtonEdit_clicked()
+{
+    equipment->editCurrent();
+}
+
+void MainWindow::on_pushButtonDeleteRecord_clicked()
+{
+    equipment->removeCurrent(session.isReady());
+}
+
+// The pictures of steps 2 and 3; the six part buttons' slots are bound by name, and a
+// test fails when one of them no longer finds its button.
+void MainWindow::on_pushButton3CaboForca_clicked()
+{
+    images->choosePart(ui->pushButton3CaboForca);
+}
+
+void MainWindow::on_pushButtonMonitor_clicked()
+{
+    images->choosePart(ui->pushButtonMonitor);
+}
+
+void MainWindow::on_pushButton3Controles_clicked()
+{
+    images->choosePart(ui->pushButton3Controles);
+}
+
+void MainWindow::on_pushButton3Botoes_clicked()
+{
+    images->choosePart(ui->pushButton3Botoes);
+}
+
+void MainWindow::on_pushButton3Filtro_clicked()
+{
+    images->choosePart(ui->pushButton3Filtro);
+}
+
+void MainWindow::on_pushButton3Trasdutores_clicked()
+{
+    images->choosePart(ui->pushButton3Trasdutores);
+}
+
+void MainWindow::on_comboBoxImage_currentIndexChanged(int)
+{
+    images->show();
+}
+
+void MainWindow::on_pushButtonPartImgClear_clicked()
+{
+    images->clearSelectedPart();
+}
+
+void MainWindow::on_pushButtonLoadUniImg_clicked()
+{
+    images->chooseUniformity();
+}
+
+void MainWindow::on_pushButtonUniformImgClear_clicked()
+{
+    images->clearUniformity();
+}
+
+void MainWindow::on_comboBox4ImgUnifor_currentIndexChanged(int index)
+{
+    images->ratingChanged(index);
+}
+
+void MainWindow::on_plainTextEdit4_textChanged()
+{
+    images->trimExplanation();
+}
+
+void MainWindow::on_pushButtonReport_clicked()
+{
+    ReportAssembly(*ui, equipment->currentRecord(), images->photographs(), report).fill();
+    report.exec();
 }

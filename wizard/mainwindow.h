@@ -4,20 +4,16 @@
 #include "core/evaluator.h"
 #include "core/judgement.h"
 #include "registry/database.h"
-#include "registry/insertequip.h"
 #include "report/reportform.h"
 #include "wizard/inspectionsession.h"
 
-#include <QHash>
 #include <QMainWindow>
-#include <QSet>
 #include <QStringList>
 #include <QVector>
 
+class EquipmentList;
+class ImageSteps;
 class QDoubleSpinBox;
-class QLabel;
-class QPixmap;
-class QSqlTableModel;
 
 namespace Ui {
 class MainWindow;
@@ -26,10 +22,11 @@ class MainWindow;
 // Selects the text of each box that holds 0 and tells whether none of the three does.
 bool spinBoxesFilled(QDoubleSpinBox *a, QDoubleSpinBox *b, QDoubleSpinBox *c);
 
-// The eight-step inspection wizard. Its slots are split into files by concern:
-// navigation and language here, the equipment list, the images, the mass rows,
-// the step validation and the report assembly in files of their own. The inspection
-// it holds is kept in zetu.db by its InspectionSession.
+// The eight-step inspection wizard. Navigation and language are its own; the slots of
+// the equipment list, the images and the report hand on to the classes that do the
+// work (EquipmentList, ImageSteps, ReportAssembly); the inspection it holds is kept in
+// zetu.db by its InspectionSession; the mass rows and the step validation are in files
+// of their own.
 class MainWindow : public QMainWindow, private InspectionSession::Wizard
 {
     Q_OBJECT
@@ -96,24 +93,8 @@ private:
     // The message that keeps step `index` from being left, null when it may be left.
     QString stepProblem(int index) override;
 
-    // equipment list
-    void setUpEquipmentModel();
-    void fitEquipmentColumns();
-    QSet<qlonglong> hiddenEquipmentKeys() const;
-    void showEquipmentRows(const QSet<qlonglong> &hiddenKeys);
-    void runEquipmentDialog(InsertEquip::Mode mode);
     // Re-reads the list; false, with the list saying so, while zetu.db is busy.
     bool refreshEquipmentList() override;
-    QStringList equipmentRecordAt(int row) const;
-
-    // images
-    void loadPartImage(int partIndex);
-    void releaseImages();
-    // Set a photograph from its file; false and nothing changed when it gives none.
-    // With `refusal`, the reason is told there instead of in a message box.
-    bool setPartImage(int partIndex, const QString &path, QString *refusal = nullptr);
-    bool setUniformImage(const QString &path, QString *refusal = nullptr);
-    void showPhotographs();
 
     // what the inspection session reads and sets
     QWidget *dialogParent() override { return this; }
@@ -121,7 +102,7 @@ private:
     int selectedEquipmentKey() const override;
     QStringList selectedEquipmentRecord() const override;
     bool selectEquipment(int equipmentKey) override;
-    bool equipmentListPending() const override { return listPending; }
+    bool equipmentListPending() const override;
     QJsonObject inputValues() const override;
     QStringList setInputValues(const QJsonObject &values) override;
     QJsonObject photographPaths() const override;
@@ -131,34 +112,16 @@ private:
     // mass rows
     void updateMassRows();
 
-    // report assembly
-    void fillReport();
-    void fillReportHeader();
-    void fillDeadZoneResolution(const QVector<Result> &results);
-    void fillPhysicalInspection(const QVector<Result> &results);
-    void fillInspectionImages();
-    void fillUniformity();
-    void fillVerticalMeasurements(const QVector<Result> &results);
-    void fillHorizontalMeasurements(const QVector<Result> &results);
-    void fillMasses(const QVector<Result> &results);
-    void fillDateResponsible();
-
     Ui::MainWindow *ui;
     DataBase dataBase;
     ReportForm report;
     Evaluator evaluator;
-    QSqlTableModel *model = nullptr;
-    QHash<int, QPixmap *> partImages;
-    QPixmap *uniformImage = nullptr;
+    EquipmentList *equipment = nullptr; // the list of step 1
+    ImageSteps *images = nullptr;       // the pictures of steps 2 and 3
     QStringList stepTitles;
     QStringList stepCounters;
-    QString lastDir;
-    QHash<int, QString> partImagePaths; // file of each part photograph shown
-    QString uniformImagePath;
 
-    bool listPending = false; // the list could not be read yet: zetu.db busy
     InspectionSession session{*this};
-    QLabel *listBusy = nullptr; // over the list while it cannot be read
 };
 
 #endif // MAINWINDOW_H

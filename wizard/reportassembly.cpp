@@ -1,16 +1,12 @@
-// The report button: copies every value of the wizard onto the report, judges each
-// checkable result and opens the report. The results come from the judgement of the
-// wizard's values as they would be stored; the sections write disjoint cells.
+#include "wizard/reportassembly.h"
 
 #include "core/dateformats.h"
-#include "core/judgement.h"
 #include "history/inputvalues.h"
-#include "registry/equipmentfields.h"
+#include "report/reportform.h"
 #include "ui_mainwindow.h"
-#include "wizard/mainwindow.h"
+#include "wizard/imagesteps.h"
 
 #include <QComboBox>
-#include <QSqlTableModel>
 
 namespace {
 
@@ -21,16 +17,19 @@ bool passed(const Result &result)
 
 } // namespace
 
-void MainWindow::on_pushButtonReport_clicked()
+ReportAssembly::ReportAssembly(const Ui::MainWindow &ui, const QStringList &scanner,
+                               const Photographs &photographs, ReportForm &report)
+    : ui(ui)
+    , scanner(scanner)
+    , photographs(photographs)
+    , report(report)
 {
-    fillReport();
-    report.exec();
 }
 
-void MainWindow::fillReport()
+void ReportAssembly::fill()
 {
-    const QVector<Result> results = judge(InputValues::collect(this));
-    fillReportHeader();
+    const QVector<Result> results = judge(InputValues::collect(ui.centralWidget));
+    fillHeader();
     fillDeadZoneResolution(results);
     fillPhysicalInspection(results);
     fillUniformity();
@@ -40,22 +39,17 @@ void MainWindow::fillReport()
     fillDateResponsible();
 }
 
-// The current record of the equipment list; without one every header cell is empty.
-void MainWindow::fillReportHeader()
+void ReportAssembly::fillHeader()
 {
-    const int row = ui->tableView->selectionModel()->currentIndex().row();
-    auto field = [this, row](const QString &name) {
-        return model->data(model->index(row, model->fieldIndex(name)), Qt::DisplayRole).toString();
-    };
-    report.setManufacturer(field(EquipmentFields::manufacturer));
-    report.setModel(field(EquipmentFields::model));
-    report.setInstitution(field(EquipmentFields::institution));
-    report.setPlace(field(EquipmentFields::place));
-    report.setEquipmentId(field(EquipmentFields::id));
+    report.setInstitution(scanner.value(0));
+    report.setPlace(scanner.value(1));
+    report.setEquipmentId(scanner.value(2));
+    report.setModel(scanner.value(3));
+    report.setManufacturer(scanner.value(4));
 }
 
 // The mark on page 1 and the choice as its box shows it on page 3.
-void MainWindow::fillDeadZoneResolution(const QVector<Result> &results)
+void ReportAssembly::fillDeadZoneResolution(const QVector<Result> &results)
 {
     for (const Result &result : results) {
         const JudgedResult &judged = *result.judged;
@@ -64,14 +58,14 @@ void MainWindow::fillDeadZoneResolution(const QVector<Result> &results)
             : judged.rule == Rule::AxialResolution   ? &ReportForm::setAxialResolution
             : judged.rule == Rule::LateralResolution ? &ReportForm::setLateralResolution
                                                      : nullptr;
-        const QComboBox *box = findChild<QComboBox *>(judged.inputs.first());
+        const QComboBox *box = ui.centralWidget->findChild<QComboBox *>(judged.inputs.first());
         if (setter && box)
             (report.*setter)(passed(result), box->currentText(), int(judged.attenuation));
     }
 }
 
 // The part numbers of the ratings are the report's own, not the photographs' indices.
-void MainWindow::fillPhysicalInspection(const QVector<Result> &results)
+void ReportAssembly::fillPhysicalInspection(const QVector<Result> &results)
 {
     for (const Result &result : results) {
         if (result.judged->rule == Rule::Rating)
@@ -82,30 +76,22 @@ void MainWindow::fillPhysicalInspection(const QVector<Result> &results)
 
 // Every picture cell is written at every assembly: a photograph cleared in the wizard
 // gives the placeholder back instead of lingering on the report.
-void MainWindow::fillInspectionImages()
+void ReportAssembly::fillInspectionImages()
 {
-    auto photograph = [this](int partIndex) {
-        const QPixmap *picture = partImages.value(partIndex);
-        return picture ? *picture : QPixmap();
-    };
-    report.setButtonsImage(photograph(3));
-    report.setCableImage(photograph(0));
-    report.setControlsImage(photograph(2));
-    report.setFilterImage(photograph(4));
-    report.setMonitorImage(photograph(1));
-    report.setTransducerImage(photograph(5));
-    report.setUniformityImage(uniformImage ? *uniformImage : QPixmap());
+    for (const PhotographButton &photograph : photographButtons(&ui))
+        (report.*photograph.reportCell)(photographs.part(photograph.part));
+    report.setUniformityImage(photographs.uniformity());
 }
 
-void MainWindow::fillUniformity()
+void ReportAssembly::fillUniformity()
 {
     // The frequency as the box shows it, with the window's decimal comma.
-    report.setUniformity(ui->comboBox4ImgUnifor->currentText(),
-                         ui->plainTextEdit4->document()->toPlainText(),
-                         ui->lineEdit4Transdutor->text(), ui->doubleSpinBox4Freq->text());
+    report.setUniformity(ui.comboBox4ImgUnifor->currentText(),
+                         ui.plainTextEdit4->document()->toPlainText(),
+                         ui.lineEdit4Transdutor->text(), ui.doubleSpinBox4Freq->text());
 }
 
-void MainWindow::fillVerticalMeasurements(const QVector<Result> &results)
+void ReportAssembly::fillVerticalMeasurements(const QVector<Result> &results)
 {
     for (const Result &result : results) {
         if (result.judged->rule != Rule::VerticalMean)
@@ -115,13 +101,13 @@ void MainWindow::fillVerticalMeasurements(const QVector<Result> &results)
         report.setVerticalMean(passed(result), result.value, column);
         report.setVerticalDistances(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], column);
     }
-    report.setFocalZone(ui->doubleSpinBox5_05_ZF->value(), 0);
-    report.setFocalZone(ui->doubleSpinBox5_07_ZF->value(), 1);
-    report.setMaxPenetration(ui->doubleSpinBox5_05_MPV->value(), 0);
-    report.setMaxPenetration(ui->doubleSpinBox5_07_MPV->value(), 1);
+    report.setFocalZone(ui.doubleSpinBox5_05_ZF->value(), 0);
+    report.setFocalZone(ui.doubleSpinBox5_07_ZF->value(), 1);
+    report.setMaxPenetration(ui.doubleSpinBox5_05_MPV->value(), 0);
+    report.setMaxPenetration(ui.doubleSpinBox5_07_MPV->value(), 1);
 }
 
-void MainWindow::fillHorizontalMeasurements(const QVector<Result> &results)
+void ReportAssembly::fillHorizontalMeasurements(const QVector<Result> &results)
 {
     for (const Result &result : results) {
         const JudgedResult &judged = *result.judged;
@@ -136,7 +122,7 @@ void MainWindow::fillHorizontalMeasurements(const QVector<Result> &results)
 
 // A depth whose check box is off was not measured: it is not judged, its marks stay
 // empty, and page 3 prints its numbers next to its unchecked box.
-void MainWindow::fillMasses(const QVector<Result> &results)
+void ReportAssembly::fillMasses(const QVector<Result> &results)
 {
     struct Mass
     {
@@ -174,8 +160,8 @@ void MainWindow::fillMasses(const QVector<Result> &results)
     }
 }
 
-void MainWindow::fillDateResponsible()
+void ReportAssembly::fillDateResponsible()
 {
-    report.setDate(ui->calendarWidget->selectedDate().toString(DateFormats::shown));
-    report.setResponsible(ui->lineTecResp->text());
+    report.setDate(ui.calendarWidget->selectedDate().toString(DateFormats::shown));
+    report.setResponsible(ui.lineTecResp->text());
 }
