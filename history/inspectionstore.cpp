@@ -519,20 +519,27 @@ StoredInspection fromJson(const QJsonObject &object)
 
 } // namespace
 
-QVector<StoredInspection> InspectionStore::readRecovery(const QString &fileName)
+QVector<StoredInspection> InspectionStore::readRecovery(const QString &fileName, bool *readable)
 {
     QVector<StoredInspection> kept;
     QFile file(fileName);
+    if (readable)
+        *readable = true;
     if (!file.exists())
         return kept;
     if (!file.open(QIODevice::ReadOnly)) {
         qCWarning(zetuStore) << "cannot read" << fileName << file.errorString();
+        if (readable)
+            *readable = false;
         return kept;
     }
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
-    if (!document.isArray())
+    if (!document.isArray()) {
         qCWarning(zetuStore) << fileName << "is not a list of inspections:" << error.errorString();
+        if (readable)
+            *readable = false;
+    }
     for (const QJsonValue entry : document.array())
         kept.append(fromJson(entry.toObject()));
     return kept;
@@ -559,7 +566,22 @@ bool InspectionStore::replaceRecovery(const QString &fileName,
     return false;
 }
 
+// A file that cannot be read as a list of inspections may still hold values someone can
+// mend: it is set aside under a name of its own, never overwritten.
 bool InspectionStore::keepForRecovery(const QString &fileName, const StoredInspection &inspection)
 {
-    return replaceRecovery(fileName, readRecovery(fileName) << inspection);
+    bool readable = true;
+    QVector<StoredInspection> kept = readRecovery(fileName, &readable);
+    if (!readable) {
+        QFile unreadable(fileName);
+        const QString aside =
+            fileName + QStringLiteral(".unreadable-") +
+            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+        if (!unreadable.rename(aside)) {
+            qCWarning(zetuStore) << "cannot set aside" << fileName << unreadable.errorString();
+            return false;
+        }
+        qCWarning(zetuStore) << "set aside" << fileName << "as" << aside;
+    }
+    return replaceRecovery(fileName, kept << inspection);
 }

@@ -61,7 +61,8 @@ QString equipmentId(int equipmentKey);
 // Values that could not be written before the program closed, kept in a file beside
 // zetu.db until the next start writes them: appended to what the file holds.
 bool keepForRecovery(const QString &fileName, const StoredInspection &inspection);
-QVector<StoredInspection> readRecovery(const QString &fileName);
+// What the file holds; `readable` false when it exists but is no list of inspections.
+QVector<StoredInspection> readRecovery(const QString &fileName, bool *readable = nullptr);
 // Rewrites the file with what is still to be written; removes it when nothing is.
 bool replaceRecovery(const QString &fileName, const QVector<StoredInspection> &left);
 

@@ -371,7 +371,7 @@ private slots:
         QCOMPARE(text(back.value(0)) + "|" + text(back.value(1)), text({}) + "|" + expected);
 
         for (const char *message : {"^cannot read \"d\"", "is not a list", "^cannot write",
-                                    "^cannot remove \"d\" \".+\""})
+                                    "^cannot remove \"d\" \".+\"", "is not a list", "^set aside"})
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(message));
         QVERIFY(QDir().mkdir("d") && file.open(QIODevice::WriteOnly) && file.write("{") == 1);
         file.close();
@@ -379,6 +379,11 @@ private slots:
                 InspectionStore::readRecovery("r").isEmpty());
         QVERIFY(!InspectionStore::replaceRecovery("d/x/r", back) &&
                 !InspectionStore::replaceRecovery("d", {}));
+        // a recovery file that cannot be read is set aside, never overwritten
+        QVERIFY(InspectionStore::keepForRecovery("r", kept) &&
+                InspectionStore::readRecovery("r").size() == 1);
+        QFile aside(QDir().entryList({"r.unreadable-*"}).value(0));
+        QVERIFY(aside.open(QIODevice::ReadOnly) && aside.readAll() == "{");
         QVERIFY(InspectionStore::replaceRecovery("r", {}) && !file.exists());
     }
 
