@@ -58,6 +58,9 @@ EquipmentList::EquipmentList(DataBase &dataBase, QTableView *view, QWidget *wind
     // what still does not fit is elided and shown whole in a tool tip.
     view->setItemDelegate(new ElidedToolTipDelegate(view));
     view->setTextElideMode(Qt::ElideRight);
+    // Scrolled by pixels: by columns, the hidden key column counts as one that does not
+    // fit, and a list whose columns fill it exactly would show a scroll bar.
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     view->viewport()->installEventFilter(this);
     const auto fit = [this] { fitColumns(); };
     connect(records, &QAbstractItemModel::modelReset, this, fit);
