@@ -99,6 +99,8 @@ private slots:
             row("area", {high, double(depth)}, true);
             row("area", {high + 0.001, double(depth)}, false);
             row("area", {0, double(depth)}, false);
+            for (double factor : {Evaluator::areaLowFactor, Evaluator::areaHighFactor})
+                row("area", {factor * Evaluator::nominalArea(depth), double(depth)}, false);
         }
         for (int depth : {0, 5, -1})
             row("area", {3.14, double(depth)}, false);

@@ -363,6 +363,13 @@ private slots:
         QCOMPARE(text(InspectionStore::forEquipment(2).value(0)), expected);
         QCOMPARE(text(InspectionStore::forEquipment(2).value(1)),
                  "1 2   Bia 0  {} Hospital Central,Radiologia,US-02,Voluson,GE 0 true");
+        // a corrected record takes its inspections along, and back
+        const QStringList was = QString("Hospital Central,Radiologia,US-02,Voluson,GE").split(',');
+        const QStringList now = QStringList(was).replaceInStrings("US-02", "US-2B");
+        QVERIFY(InspectionStore::renameEquipment(2, was, now) == InspectionStore::Done &&
+                InspectionStore::forEquipment(2).isEmpty() &&
+                InspectionStore::renameEquipment(2, now, was) == InspectionStore::Done);
+        QCOMPARE(InspectionStore::forEquipment(2).size(), 2);
         QFile file("r");
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[{}]") == 4);
         file.close();

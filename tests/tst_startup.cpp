@@ -52,14 +52,15 @@ const QString longName = "Hospital Universitário Professor Doutor Antônio de O
 const QString north = "Clínica Norte|Sala 2|C-9|Voluson|GE";
 
 // A slot bound by name whose widget was renamed or removed: Qt only warns. The
-// warnings of start-up and settings, to be had exactly where something failed.
+// warnings of start-up, settings and zetu.db, to be had exactly where something failed.
 QStringList unboundSlots, setupWarnings;
 QtMessageHandler previousHandler = nullptr;
 void watchBinding(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (text.startsWith("QMetaObject::connectSlotsByName: No matching signal"))
         unboundSlots << text;
-    if (type == QtWarningMsg && QByteArray(context.category) == "zetu.setup")
+    const QByteArray category = context.category;
+    if (type == QtWarningMsg && (category == "zetu.setup" || category == "zetu.store"))
         setupWarnings << text;
     previousHandler(type, context, text);
 }
