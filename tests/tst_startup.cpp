@@ -190,6 +190,8 @@ private slots:
         row("cancel", "NewRecord Cancel", north);
         row("escape in a field", "Edit escape", north);
         row("another, delete", "DeleteRecord Ok", "", "Tem certeza que deseja remover o registro?");
+        row("locked by another program", "NewRecord Add", north,
+            "Não foi possível salvar o registro em zetu.db.");
     }
     void records()
     {
@@ -207,6 +209,12 @@ private slots:
         if (QString(QTest::currentDataTag()).startsWith("another"))
             WizardFill::seedEquipment({{"Clínica Sul", "Sala 1", "S-1", "M", "F"}});
         QStringList expected = stored();
+        QSqlDatabase other; // another program holding the write lock
+        if (QString(QTest::currentDataTag()).startsWith("locked")) {
+            other = QSqlDatabase::addDatabase("QSQLITE", "other");
+            other.setDatabaseName("zetu.db");
+            QVERIFY(other.open() && other.exec("BEGIN IMMEDIATE").isActive());
+        }
 
         DialogDriver driver;
         bool stayed = false;
@@ -228,6 +236,7 @@ private slots:
         view->selectRow(0);
         window.findChild<QPushButton *>("pushButton" + button)->click();
         QVERIFY(driver.waitDone());
+        other.close();
         QCOMPARE(driver.seen().last().text, message);
         QCOMPARE(stayed, !message.isEmpty() && !fields.isEmpty());
         if (fields.isEmpty())
