@@ -188,6 +188,7 @@ private slots:
             QVERIFY2(driver.seen().last().text.contains(name),
                      qPrintable(driver.seen().last().text));
         QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), damage.isEmpty() ? 0 : 1);
+        QCOMPARE(child<QTableView>("tableView")->currentIndex().row(), 0); // US-01 chosen again
         QCOMPARE(child<QWidget>("s5AA2")->isEnabled(),
                  child<QCheckBox>("checkBox2cm")->isChecked());
         QCOMPARE(child<QLabel>("labelUniformImg")->pixmap(Qt::ReturnByValue).isNull(),
@@ -510,6 +511,8 @@ private slots:
             child<QComboBox>("comboBox3cabo")->setCurrentIndex(4);
         QCOMPARE(window->focusWidget(), child<QWidget>("comboBox3cabo"));
         QCOMPARE(child<QComboBox>("comboBox3cabo")->currentIndex(), carried ? 4 : 0);
+        for (int part : {1, 0}) // the photograph shown anew, as the part is chosen again
+            child<QComboBox>("comboBoxImage")->setCurrentIndex(part);
         QCOMPARE(child<QLabel>("labelEquipPartImg")->pixmap(Qt::ReturnByValue).isNull(), !carried);
         QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString("Maria Souza"));
         click("pushButtonPrevious");
