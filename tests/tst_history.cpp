@@ -328,6 +328,23 @@ private slots:
                  rows);
     }
 
+    // A corrected scanner record takes the draft of that scanner along.
+    void editedScanner()
+    {
+        open();
+        child<QTableView>("tableView")->selectRow(1);
+        click("pushButtonNext"); // US-02's draft
+        click("pushButtonPrevious");
+        DialogDriver driver;
+        driver.then([&](QWidget *dialog) {
+            dialog->findChildren<QLineEdit *>().at(2)->setText("US-2B");
+            click("pushButtonAdd", dialog);
+        });
+        click("pushButtonEdit");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(InspectionStore::forEquipment(2).value(0).scanner.value(2), QString("US-2B"));
+    }
+
     // Every field comes back from zetu.db, revised by each write, and from the recovery
     // file, which appends, reads a missing field as its start value and goes when empty.
     // Failures are logged with their reason.
