@@ -343,6 +343,8 @@ private slots:
         for (const QString &name : kept)
             QVERIFY(QFile(wd->file(name)).open(QIODevice::WriteOnly));
         const PartFileGuard writing(wd->file(".r.pdf.held.part"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("being written: \"No such file"));
+        const PartFileGuard nowhere(wd->file("gone/.r.pdf.x.part")); // logged with its reason
         QFile::link(wd->file("r.pdf.q.part"), wd->file(".r.pdf.link.part")); // not a file
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("link.part\" not opened"));
         QTest::mouseClick(child("pushButtonReport"), Qt::LeftButton);

@@ -79,6 +79,11 @@ public:
 private:
     void poll()
     {
+        // a dialog closed and shown again (a window's own report) is a new appearance
+        handled.erase(
+            std::remove_if(handled.begin(), handled.end(),
+                           [](const QPointer<QWidget> &w) { return !w || !w->isVisible(); }),
+            handled.end());
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible() || handled.contains(modal))
             return;
