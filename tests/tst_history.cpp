@@ -655,15 +655,23 @@ private slots:
         open();
         DialogDriver driver;
         driver.press(QMessageBox::Ok).press(QMessageBox::Ok);
+        if (!sql.isEmpty()) // a scanner is removed alone: the inspections are not this version's
+            driver.press(QMessageBox::Ok);
         window->resumeAtStart();
         WizardFill::makeStepsValid(window.data());
         click("pushButtonNext");
         click(sql.isEmpty() ? "pushButtonPrevious" : "pushButtonHistory");
+        click("pushButtonDeleteRecord");
         window->close();
         QCOMPARE(column(schema), before);
         QVERIFY(driver.waitDone());
         QVERIFY(driver.seen().first().text.contains(notice));
-        QCOMPARE(driver.seen().size(), 2); // then the history (a folder: no scanner listed)
+        // then the history (a folder: no scanner listed) and the removal's plain question
+        QCOMPARE(driver.seen().size(), sql.isEmpty() ? 2 : 3);
+        QVERIFY(sql.isEmpty() ||
+                driver.seen().last().text == "Tem certeza que deseja remover o registro?");
+        QCOMPARE(column("SELECT ID FROM usequip"),
+                 sql.isEmpty() ? QStringList() : QStringList("US-02"));
     }
 
     // Series: result * 2 + column. Points: value, mark (+ pass, - fail, . not judged), limits.
