@@ -2,24 +2,14 @@
 
 #include "core/evaluator.h"
 
-#include <QJsonValue>
+#include <QCoreApplication>
 
 #include <cmath>
 #include <limits>
 
-const QString Judgement::frequencyInput = QStringLiteral("doubleSpinBox4Freq");
-
 namespace {
 
 const double none = std::numeric_limits<double>::quiet_NaN();
-
-QStringList names(const QString &pattern, const QStringList &pairs)
-{
-    QStringList list;
-    for (const QString &pair : pairs)
-        list << pattern.arg(pair);
-    return list;
-}
 
 JudgedResult row(Rule rule, const QStringList &inputs, Attenuation attenuation = Attenuation::Db05)
 {
@@ -56,53 +46,30 @@ QVector<JudgedResult> buildTable()
         }
     }
 
-    // The 0.5 dB pair 2-3 is doubleSpinBox5_05_30.
-    table << row(Rule::VerticalMean,
-                 names(QStringLiteral("doubleSpinBox5_05_%1"),
-                       {"12", "30", "34", "45", "56", "67", "78", "89", "910"}),
-                 Attenuation::Db05);
-    table << row(Rule::VerticalMean,
-                 names(QStringLiteral("doubleSpinBox5_07_%1"),
-                       {"12", "23", "34", "45", "56", "67", "78", "89", "910"}),
-                 Attenuation::Db07);
-    for (int set = 0; set < 2; ++set) {
-        for (Attenuation attenuation : {Attenuation::Db05, Attenuation::Db07}) {
-            JudgedResult mean = row(Rule::HorizontalMean,
-                                    names(QStringLiteral("doubleSpinBox6_%1cm_%2_%3")
-                                              .arg(set == 0 ? "3" : "9",
-                                                   attenuation == Attenuation::Db05 ? "05" : "07"),
-                                          {"12", "23", "34"}),
-                                    attenuation);
-            mean.set = set;
+    // The means and mass targets read the measuring fields, in their order: a mass
+    // target's height, width and area follow one another.
+    const QVector<MeasuringField> &fields = Inspection::measuringFields();
+    for (int i = 0; i < fields.size(); ++i) {
+        const MeasuringField &field = fields[i];
+        const bool firstPair = field.pair.startsWith(QLatin1String("1-"));
+        if (field.kind == MeasuringField::Vertical && firstPair) {
+            QStringList inputs;
+            for (int pair = 0; pair < 9; ++pair)
+                inputs << fields[i + pair].name;
+            table << row(Rule::VerticalMean, inputs, field.attenuation);
+        } else if (field.kind == MeasuringField::Horizontal && firstPair) {
+            JudgedResult mean =
+                row(Rule::HorizontalMean, {field.name, fields[i + 1].name, fields[i + 2].name},
+                    field.attenuation);
+            mean.set = field.cm == 3 ? 0 : 1;
             table << mean;
-        }
-    }
-
-    // Mass targets: the boxes are s<5|7><A|H><A|L|Ar><2|4|6|8> (0.5 or 0.7 dB, anechoic
-    // or hyperechoic, height, width or area, depth in cm); the depth check boxes carry a
-    // suffix per group.
-    const struct
-    {
-        MassType type;
-        Attenuation attenuation;
-        const char *boxes;
-        const char *checkBoxSuffix;
-    } groups[] = {{MassType::Anechoic, Attenuation::Db05, "s5A", ""},
-                  {MassType::Anechoic, Attenuation::Db07, "s7A", "_1"},
-                  {MassType::Hyperechoic, Attenuation::Db05, "s5H", "_3"},
-                  {MassType::Hyperechoic, Attenuation::Db07, "s7H", "_4"}};
-    for (const auto &group : groups) {
-        for (int depth = 0; depth < 4; ++depth) {
-            const QString cm = QString::number(2 * (depth + 1));
-            const QString boxes = QLatin1String(group.boxes);
-            JudgedResult mass = row(Rule::AspectRatio,
-                                    {boxes + QLatin1Char('A') + cm, boxes + QLatin1Char('L') + cm,
-                                     boxes + QLatin1String("Ar") + cm},
-                                    group.attenuation);
-            mass.depth = depth;
-            mass.massType = group.type;
-            mass.depthCheckBox =
-                QStringLiteral("checkBox%1cm%2").arg(cm, QLatin1String(group.checkBoxSuffix));
+        } else if (field.kind == MeasuringField::Height) {
+            JudgedResult mass =
+                row(Rule::AspectRatio, {field.name, fields[i + 1].name, fields[i + 2].name},
+                    field.attenuation);
+            mass.depth = field.cm / 2 - 1;
+            mass.massType = field.massType;
+            mass.depthCheckBox = field.depthCheckBox;
             table << mass;
             mass.rule = Rule::Area;
             table << mass;
@@ -111,36 +78,26 @@ QVector<JudgedResult> buildTable()
     return table;
 }
 
-double numberOf(const QJsonObject &values, const QString &name)
-{
-    const QJsonValue value = values.value(name);
-    return value.isDouble() ? value.toDouble() : none;
-}
-
-double orZero(double value)
-{
-    return std::isnan(value) ? 0 : value;
-}
-
-Result judgeOne(const JudgedResult &judged, const QJsonObject &values, double frequency)
+Result judgeOne(const JudgedResult &judged, const Inspection &inspection, double frequency)
 {
     static const Evaluator evaluator;
     Result result;
     result.judged = &judged;
     result.lower = none;
     result.upper = none;
-    QVector<double> inputs;
+    bool measured = judged.depthCheckBox.isEmpty() || inspection.isChecked(judged.depthCheckBox);
     for (const QString &name : judged.inputs) {
-        result.inputs << numberOf(values, name);
-        inputs << orZero(result.inputs.last());
+        result.inputs << inspection.number(name);
+        measured = measured && !std::isnan(result.inputs.last());
     }
+    const QVector<double> &inputs = result.inputs;
     bool pass = false;
     // A stored index that is not whole is no choice of the form and fails, as the
     // unrated choice 0 does.
     const double index = inputs.first();
     const int whole = index == std::floor(index) ? int(index) : 0;
     auto choice = [&](int limit, bool ok) {
-        result.value = index;
+        result.value = whole;
         result.lower = 1;
         result.upper = limit;
         pass = ok;
@@ -183,8 +140,6 @@ Result judgeOne(const JudgedResult &judged, const QJsonObject &values, double fr
         result.upper = Evaluator::areaHighFactor * Evaluator::nominalArea(judged.depth + 1);
         break;
     }
-    const bool measured =
-        judged.depthCheckBox.isEmpty() || values.value(judged.depthCheckBox).toBool();
     result.verdict = !measured ? Result::NotJudged : pass ? Result::Pass : Result::Fail;
     return result;
 }
@@ -197,12 +152,13 @@ const QVector<JudgedResult> &Judgement::results()
     return table;
 }
 
-QVector<Result> judge(const QJsonObject &values)
+QVector<Result> judge(const Inspection &inspection)
 {
-    const double frequency = orZero(numberOf(values, Judgement::frequencyInput));
+    const double stored = inspection.number(Field::frequency);
+    const double frequency = std::isnan(stored) ? 0 : stored;
     QVector<Result> results;
     for (const JudgedResult &judged : Judgement::results())
-        results << judgeOne(judged, values, frequency);
+        results << judgeOne(judged, inspection, frequency);
     return results;
 }
 
@@ -212,4 +168,77 @@ int failedCount(const QVector<Result> &results)
     for (const Result &result : results)
         failed += result.verdict == Result::Fail ? 1 : 0;
     return failed;
+}
+
+int judgedCount(const QVector<Result> &results)
+{
+    int judged = 0;
+    for (const Result &result : results)
+        judged += result.verdict != Result::NotJudged ? 1 : 0;
+    return judged;
+}
+
+namespace {
+
+QString decimal(const QLocale &locale, double value, int decimals)
+{
+    return locale.toString(value, 'f', decimals);
+}
+
+} // namespace
+
+QString limitText(const JudgedResult &judged, double frequency, const QLocale &locale)
+{
+    switch (judged.rule) {
+    case Rule::Rating: {
+        const QStringList words = Inspection::choiceTexts(judged.inputs.first());
+        return QCoreApplication::translate("Judgement", "aprovado: %1, %2 ou %3")
+            .arg(words.value(1), words.value(2), words.value(3));
+    }
+    case Rule::DeadZone:
+    case Rule::AxialResolution:
+    case Rule::LateralResolution: {
+        const int limit = judged.rule == Rule::DeadZone ? Evaluator::deadZoneLimit(frequency)
+                          : judged.rule == Rule::AxialResolution
+                              ? Evaluator::axialResolutionLimit(frequency)
+                              : Evaluator::lateralResolutionLimit(frequency);
+        return QCoreApplication::translate("Judgement", "aprovado até %1 (a %2 MHz)")
+            .arg(Inspection::choiceTexts(judged.inputs.first()).value(limit),
+                 decimal(locale, frequency, 1));
+    }
+    case Rule::VerticalMean:
+        return QCoreApplication::translate("Judgement", "média entre %1 e %2 mm")
+            .arg(decimal(locale, Evaluator::verticalMeanLow, 3),
+                 decimal(locale, Evaluator::verticalMeanHigh, 3));
+    case Rule::HorizontalMean:
+        return QCoreApplication::translate("Judgement", "média entre %1 e %2 mm")
+            .arg(decimal(locale, Evaluator::horizontalMeanLow, 2),
+                 decimal(locale, Evaluator::horizontalMeanHigh, 2));
+    case Rule::AspectRatio:
+        return QCoreApplication::translate("Judgement", "altura/largura entre %1 e %2")
+            .arg(decimal(locale, Evaluator::aspectRatioLow, 2),
+                 decimal(locale, Evaluator::aspectRatioHigh, 2));
+    case Rule::Area: {
+        const double nominal = Evaluator::nominalArea(judged.depth + 1);
+        return QCoreApplication::translate("Judgement", "área entre %1 e %2 mm²")
+            .arg(decimal(locale, Evaluator::areaLowFactor * nominal, 2),
+                 decimal(locale, Evaluator::areaHighFactor * nominal, 2));
+    }
+    }
+    return QString();
+}
+
+QString massLimitText(int cm, const QLocale &locale)
+{
+    const int depth = cm / 2;
+    const double nominal = Evaluator::nominalArea(depth);
+    JudgedResult ratio;
+    ratio.rule = Rule::AspectRatio;
+    JudgedResult area;
+    area.rule = Rule::Area;
+    area.depth = depth - 1;
+    return QCoreApplication::translate("Judgement",
+                                       "alvo de %1 mm, área nominal %2 mm²; aprovado: %3, %4")
+        .arg(decimal(locale, 2 * std::sqrt(nominal / std::acos(-1.0)), 0),
+             decimal(locale, nominal, 2), limitText(ratio, 0, locale), limitText(area, 0, locale));
 }

@@ -1,7 +1,8 @@
 #ifndef JUDGEMENT_H
 #define JUDGEMENT_H
 
-#include <QJsonObject>
+#include "core/inspection.h"
+
 #include <QStringList>
 #include <QVector>
 
@@ -10,9 +11,6 @@
 // at which attenuation and depth, and which check box switches a depth off. The
 // report's marks, the history's count of failed results and the trend's points all
 // come from judge().
-
-enum class Attenuation { Db05 = 0, Db07 = 1 }; // the report's columns "0.5 dB", "0.7 dB"
-enum class MassType { Hyperechoic = 0, Anechoic = 1 };
 
 enum class Rule {
     Rating,            // one rating of step 2: 1 to 3 pass
@@ -39,8 +37,6 @@ struct JudgedResult
 
 namespace Judgement {
 
-// The input holding the transducer's frequency in MHz, which the choices depend on.
-extern const QString frequencyInput;
 // The six ratings, the six choices, the two vertical and four horizontal means, then
 // the aspect ratio and area of each of the sixteen mass targets (anechoic 0.5 dB,
 // anechoic 0.7 dB, hyperechoic 0.5 dB, hyperechoic 0.7 dB, four depths each).
@@ -57,7 +53,7 @@ struct Result
     // What is judged: the index of a rating or choice, a mean, a ratio or an area.
     double value = 0;
     // The inputs' values in the order of JudgedResult::inputs; NaN for one that is
-    // missing or not a number (judged as 0).
+    // missing or not a number.
     QVector<double> inputs;
     // The limits in force; NaN where there is none. A rating or choice passes from
     // `lower` up to and including `upper`; any other value strictly between them.
@@ -65,12 +61,18 @@ struct Result
     double upper;
 };
 
-// Judges an inspection's values, one result per row of Judgement::results(), in that
-// order. A missing value counts as 0; a mass target whose depth check box is off is
-// not judged.
-QVector<Result> judge(const QJsonObject &values);
+// Judges an inspection, one result per row of Judgement::results(), in that order. A
+// result with an input that holds no value (not measured) is not judged, nor is a
+// mass target whose depth check box is off.
+QVector<Result> judge(const Inspection &inspection);
 
-// How many results fail.
+// How many results fail, and how many are judged.
 int failedCount(const QVector<Result> &results);
+int judgedCount(const QVector<Result> &results);
+
+// What passes, in words of the installed catalogue: "média entre 9,985 e 10,015 mm".
+QString limitText(const JudgedResult &judged, double frequency, const QLocale &locale);
+// A mass target at `cm`: its nominal size and area, and what passes.
+QString massLimitText(int cm, const QLocale &locale);
 
 #endif // JUDGEMENT_H

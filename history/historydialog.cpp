@@ -31,6 +31,15 @@ QString dateText(const StoredInspection &inspection)
     return inspectionDate(inspection).toString(DateFormats::shown);
 }
 
+// "3 de 44": the failed results of those judged.
+QString failedText(const StoredInspection &inspection)
+{
+    if (inspection.unreadable)
+        return QStringLiteral("?");
+    const QVector<Result> results = judge(Inspection(inspection.values));
+    return HistoryDialog::tr("%1 de %2").arg(failedCount(results)).arg(judgedCount(results));
+}
+
 } // namespace
 
 // A reported inspection whose report was signed names its signer.
@@ -85,14 +94,10 @@ void HistoryDialog::fill()
     table->setRowCount(inspections.size());
     for (int row = 0; row < inspections.size(); ++row) {
         const StoredInspection &inspection = inspections.at(row);
-        const QString cells[] = {dateText(inspection),
-                                 inspection.changed.toString(DateFormats::shownWithTime),
-                                 inspection.technician,
-                                 stateText(inspection),
-                                 inspection.unreadable
-                                     ? QStringLiteral("?")
-                                     : QString::number(failedCount(judge(inspection.values))),
-                                 inspection.pdfPath};
+        const QString cells[] = {
+            dateText(inspection),   inspection.changed.toString(DateFormats::shownWithTime),
+            inspection.technician,  stateText(inspection),
+            failedText(inspection), inspection.pdfPath};
         for (int column = 0; column < PdfColumn + 1; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
             if (column == FailedColumn)
@@ -130,18 +135,30 @@ StoredInspection HistoryDialog::chosen() const
 
 void HistoryDialog::updateButtons()
 {
-    const bool selected = !ui->tableWidget->selectionModel()->selectedRows().isEmpty();
+    const bool selected = selectedRow() >= 0;
     ui->pushButtonOpen->setEnabled(selected);
+    ui->pushButtonReport->setEnabled(selected);
     ui->pushButtonDelete->setEnabled(selected);
+}
+
+int HistoryDialog::selectedRow() const
+{
+    const QModelIndexList rows = ui->tableWidget->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
 }
 
 void HistoryDialog::on_pushButtonOpen_clicked()
 {
-    const QModelIndexList rows = ui->tableWidget->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return;
-    chosenRow = rows.first().row();
-    accept();
+    chosenRow = selectedRow();
+    if (chosenRow >= 0)
+        accept();
+}
+
+void HistoryDialog::on_pushButtonReport_clicked()
+{
+    const int row = selectedRow();
+    if (row >= 0 && !inspections.at(row).unreadable)
+        emit reportRequested(inspections.at(row));
 }
 
 void HistoryDialog::on_tableWidget_cellDoubleClicked(int row, int)
@@ -152,10 +169,9 @@ void HistoryDialog::on_tableWidget_cellDoubleClicked(int row, int)
 
 void HistoryDialog::on_pushButtonDelete_clicked()
 {
-    const QModelIndexList rows = ui->tableWidget->selectionModel()->selectedRows();
-    if (rows.isEmpty())
+    const int row = selectedRow();
+    if (row < 0)
         return;
-    const int row = rows.first().row();
     const StoredInspection &inspection = inspections.at(row);
     const QString when = dateText(inspection);
     if (QMessageBox::question(

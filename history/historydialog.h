@@ -12,8 +12,9 @@ class HistoryDialog;
 
 // The stored inspections of one scanner, newest first by the inspection's date: the
 // date, when it was last changed, technician, state (with the signer of a signed
-// report), how many results failed and the report's file. Open accepts the dialog
-// with the chosen inspection; Delete removes one from zetu.db after a confirmation.
+// report), how many of its judged results failed and the report's file. Open accepts
+// the dialog with the chosen inspection; Report asks for the chosen one's report;
+// Delete removes one from zetu.db after a confirmation.
 class HistoryDialog : public QDialog
 {
     Q_OBJECT
@@ -30,9 +31,14 @@ public:
     void showBusy(const QString &text);
     void setInspections(const QVector<StoredInspection> &inspections);
 
+signals:
+    // The report of a stored inspection, as its values hold it, is asked for.
+    void reportRequested(const StoredInspection &inspection);
+
 private slots:
     void on_pushButtonOpen_clicked();
     void on_pushButtonDelete_clicked();
+    void on_pushButtonReport_clicked();
     void on_tableWidget_cellDoubleClicked(int row, int column);
     void updateButtons();
 
@@ -46,6 +52,7 @@ private:
         PdfColumn
     };
     void fill();
+    int selectedRow() const;
     static QString stateText(const StoredInspection &inspection);
 
     Ui::HistoryDialog *ui;

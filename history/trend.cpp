@@ -120,8 +120,8 @@ TrendSeries &seriesOf(TrendData &data, TrendResult result, int column)
 
 QDate inspectionDate(const StoredInspection &inspection)
 {
-    const QDate chosen = QDate::fromString(
-        inspection.values.value(QStringLiteral("calendarWidget")).toString(), Qt::ISODate);
+    const QDate chosen =
+        QDate::fromString(inspection.values.value(Field::date).toString(), Qt::ISODate);
     return chosen.isValid() ? chosen : inspection.changed.date();
 }
 
@@ -150,7 +150,7 @@ TrendData trendData(const QVector<StoredInspection> &inspections, bool includeDr
 
     for (const StoredInspection *inspection : dated) {
         Reader reader(inspection->values);
-        const QJsonValue calendar = inspection->values.value(QStringLiteral("calendarWidget"));
+        const QJsonValue calendar = inspection->values.value(Field::date);
         if (!calendar.isUndefined() &&
             !QDate::fromString(calendar.toString(), Qt::ISODate).isValid())
             reader.faulty = true;
@@ -163,9 +163,8 @@ TrendData trendData(const QVector<StoredInspection> &inspections, bool includeDr
         base.upper = none;
 
         double frequency = 0;
-        const bool knownFrequency =
-            reader.number(Judgement::frequencyInput, frequencyRange, &frequency);
-        for (const Result &judged : judge(inspection->values)) {
+        const bool knownFrequency = reader.number(Field::frequency, frequencyRange, &frequency);
+        for (const Result &judged : judge(Inspection(inspection->values))) {
             const JudgedResult &row = *judged.judged;
             const Charted *chart = chartedOf(row.rule);
             if (!chart)

@@ -1,6 +1,8 @@
 #ifndef REPORTFORM_H
 #define REPORTFORM_H
 
+#include "core/judgement.h"
+
 #include <QDialog>
 #include <QJsonObject>
 #include <QPixmap>
@@ -35,13 +37,14 @@ public:
 
     // Dead zone and resolution. column: 0 for 0.5 dB, 1 for 0.7 dB; any other value
     // writes nothing, as in every setter that takes a column.
-    void setDeadZone(bool pass, const QString &text, int column);
-    void setAxialResolution(bool pass, const QString &text, int column);
-    void setLateralResolution(bool pass, const QString &text, int column);
+    // A verdict NotJudged empties the mark, as in every setter that takes one.
+    void setDeadZone(Result::Verdict verdict, const QString &text, int column);
+    void setAxialResolution(Result::Verdict verdict, const QString &text, int column);
+    void setLateralResolution(Result::Verdict verdict, const QString &text, int column);
 
     // Physical inspection. part: 0 power cables, 1 controls, 2 dust filter, 3 monitor,
     // 4 buttons, 5 transducers; rating: 0 (unrated) to 5.
-    void setInspectionRating(int part, int rating);
+    void setInspectionRating(int part, int rating, Result::Verdict verdict);
 
     // Photographs. A null picture puts the placeholder back into the cell.
     void setCableImage(const QPixmap &picture);
@@ -60,25 +63,28 @@ public:
     // Vertical and horizontal distances. set: 0 for the set at 3 cm, 1 for 9 cm.
     void setVerticalDistances(double d12, double d23, double d34, double d45, double d56,
                               double d67, double d78, double d89, double d910, int column);
-    void setVerticalMean(bool pass, double mean, int column);
+    // A number that is NaN (not measured) prints as an empty cell, in every setter.
+    void setVerticalMean(Result::Verdict verdict, double mean, int column);
     void setFocalZone(double value, int column);
     void setMaxPenetration(double value, int column);
     void setHorizontalDistances(double d12, double d23, double d34, int column, int set);
-    void setHorizontalMean(bool pass, double mean, int column, int set);
+    void setHorizontalMean(Result::Verdict verdict, double mean, int column, int set);
 
     // Mass targets. depthColumn: 0 to 3 for 2, 4, 6, 8 cm; massType: 1 anechoic,
     // 0 hyperechoic. The values come as heights, widths and areas at 2, 4, 6, 8 cm,
     // then the four depth check boxes.
-    void setMassMarks05(bool ratioPass, bool areaPass, int depthColumn, int massType);
-    void setMassMarks07(bool ratioPass, bool areaPass, int depthColumn, int massType);
-    // Empties both marks of a depth that was not measured; column as above.
-    void clearMassMarks(int column, int depthColumn, int massType);
+    void setMassMarks05(Result::Verdict ratio, Result::Verdict area, int depthColumn, int massType);
+    void setMassMarks07(Result::Verdict ratio, Result::Verdict area, int depthColumn, int massType);
     void setMassValues05(double h2, double h4, double h6, double h8, double w2, double w4,
                          double w6, double w8, double a2, double a4, double a6, double a8, bool c2,
                          bool c4, bool c6, bool c8, int massType);
     void setMassValues07(double h2, double h4, double h6, double h8, double w2, double w4,
                          double w6, double w8, double a2, double a4, double a6, double a8, bool c2,
                          bool c4, bool c6, bool c8, int massType);
+
+    // The limits each judged table is judged by, under the table; `frequency` sets the
+    // limits of the dead zone and the resolutions.
+    void setLimits(const QVector<Result> &results, double frequency);
 
 signals:
     // After a save that succeeded, with the name of the file written.
@@ -107,10 +113,10 @@ private:
     // The line beside the buttons that says where the last save went.
     void showSavedPath(const QString &fileName);
     void elideSavedPath();
-    void setMark(bool pass, QLabel *markCell, const QString &text, QLabel *textCell);
+    void setMark(Result::Verdict verdict, QLabel *markCell, const QString &text, QLabel *textCell);
     void setScaledPixmap(QLabel *cell, const QPixmap &picture);
-    void putMassMarks(int attenuation, const QPixmap &ratioMark, const QPixmap &areaMark,
-                      int depthColumn, int massType);
+    void putMassMarks(int attenuation, Result::Verdict ratio, Result::Verdict area, int depthColumn,
+                      int massType);
     void setMassValues(int attenuation, const double (&values)[12], const bool (&checked)[4],
                        int massType);
 

@@ -1,7 +1,6 @@
 // The setters through which the main window fills the report: texts, numbers, pass
 // and fail marks and photographs, each into the cells of its row.
 
-#include "core/evaluator.h"
 #include "report/reportform.h"
 #include "ui_reportform.h"
 
@@ -9,12 +8,16 @@
 #include <QLabel>
 #include <QLocale>
 
+#include <cmath>
+
 namespace {
 
 // Every number on the report: six significant digits, in the report's language and
 // without group separators (which in Portuguese would read as decimal points).
 QString number(const QWidget *report, double value)
 {
+    if (std::isnan(value))
+        return QString();
     QLocale locale = report->locale();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(value, 'g', 6);
@@ -27,9 +30,13 @@ bool validColumn(int column)
 
 } // namespace
 
-void ReportForm::setMark(bool pass, QLabel *markCell, const QString &text, QLabel *textCell)
+void ReportForm::setMark(Result::Verdict verdict, QLabel *markCell, const QString &text,
+                         QLabel *textCell)
 {
-    markCell->setPixmap(pass ? checkmarkPixmap : crossPixmap);
+    if (verdict == Result::NotJudged)
+        markCell->clear();
+    else
+        markCell->setPixmap(verdict == Result::Pass ? checkmarkPixmap : crossPixmap);
     if (textCell)
         textCell->setText(text);
 }
@@ -82,7 +89,7 @@ void ReportForm::setEquipmentId(const QString &text)
         cell->setText(text);
 }
 
-void ReportForm::setDeadZone(bool pass, const QString &text, int column)
+void ReportForm::setDeadZone(Result::Verdict pass, const QString &text, int column)
 {
     if (column == 0)
         setMark(pass, ui->label_15, text, ui->label_132);
@@ -90,7 +97,7 @@ void ReportForm::setDeadZone(bool pass, const QString &text, int column)
         setMark(pass, ui->label_30, text, ui->label_131);
 }
 
-void ReportForm::setAxialResolution(bool pass, const QString &text, int column)
+void ReportForm::setAxialResolution(Result::Verdict pass, const QString &text, int column)
 {
     if (column == 0)
         setMark(pass, ui->label_20, text, ui->label_135);
@@ -98,7 +105,7 @@ void ReportForm::setAxialResolution(bool pass, const QString &text, int column)
         setMark(pass, ui->label_31, text, ui->label_130);
 }
 
-void ReportForm::setLateralResolution(bool pass, const QString &text, int column)
+void ReportForm::setLateralResolution(Result::Verdict pass, const QString &text, int column)
 {
     if (column == 0)
         setMark(pass, ui->label_21, text, ui->label_134);
@@ -106,7 +113,7 @@ void ReportForm::setLateralResolution(bool pass, const QString &text, int column
         setMark(pass, ui->label_32, text, ui->label_138);
 }
 
-void ReportForm::setInspectionRating(int part, int rating)
+void ReportForm::setInspectionRating(int part, int rating, Result::Verdict verdict)
 {
     struct Cells
     {
@@ -123,9 +130,7 @@ void ReportForm::setInspectionRating(int part, int rating)
     };
     if (part < 0 || part > 5 || rating < 0 || rating >= ratingWords.size())
         return;
-    // "Ótimo", "Bom" and "Regular" pass; unrated, "Ruim" and "Péssimo" fail.
-    setMark(Evaluator().ratingOk(rating), cells[part].mark, ratingWords.at(rating),
-            cells[part].word);
+    setMark(verdict, cells[part].mark, ratingWords.at(rating), cells[part].word);
 }
 
 void ReportForm::setCableImage(const QPixmap &picture)
@@ -203,7 +208,7 @@ void ReportForm::setVerticalDistances(double d12, double d23, double d34, double
         cells[column][i]->setText(number(this, values[i]));
 }
 
-void ReportForm::setVerticalMean(bool pass, double mean, int column)
+void ReportForm::setVerticalMean(Result::Verdict pass, double mean, int column)
 {
     if (column == 0)
         setMark(pass, ui->label_115, number(this, mean), ui->label_141);
@@ -243,7 +248,7 @@ void ReportForm::setHorizontalDistances(double d12, double d23, double d34, int 
         cells[set][column][i]->setText(number(this, values[i]));
 }
 
-void ReportForm::setHorizontalMean(bool pass, double mean, int column, int set)
+void ReportForm::setHorizontalMean(Result::Verdict pass, double mean, int column, int set)
 {
     if (!validColumn(column) || !validColumn(set))
         return;
@@ -254,7 +259,7 @@ void ReportForm::setHorizontalMean(bool pass, double mean, int column, int set)
 }
 
 // A null picture empties the cell: the depth was not measured.
-void ReportForm::putMassMarks(int attenuation, const QPixmap &ratioMark, const QPixmap &areaMark,
+void ReportForm::putMassMarks(int attenuation, Result::Verdict ratio, Result::Verdict area,
                               int depthColumn, int massType)
 {
     if (!validColumn(attenuation) || depthColumn < 0 || depthColumn > 3 || !validColumn(massType))
@@ -272,32 +277,20 @@ void ReportForm::putMassMarks(int attenuation, const QPixmap &ratioMark, const Q
         {{ui->label_97, ui->label_98, ui->label_99, ui->label_100},
          {ui->label_54, ui->label_53, ui->label_52, ui->label_51}},
     };
-    QLabel *const cells[2] = {ratioCells[attenuation][massType][depthColumn],
-                              areaCells[attenuation][massType][depthColumn]};
-    const QPixmap *const marks[2] = {&ratioMark, &areaMark};
-    for (int i = 0; i < 2; ++i) {
-        if (marks[i]->isNull())
-            cells[i]->clear();
-        else
-            cells[i]->setPixmap(*marks[i]);
-    }
+    setMark(ratio, ratioCells[attenuation][massType][depthColumn], QString(), nullptr);
+    setMark(area, areaCells[attenuation][massType][depthColumn], QString(), nullptr);
 }
 
-void ReportForm::setMassMarks05(bool ratioPass, bool areaPass, int depthColumn, int massType)
+void ReportForm::setMassMarks05(Result::Verdict ratio, Result::Verdict area, int depthColumn,
+                                int massType)
 {
-    putMassMarks(0, ratioPass ? checkmarkPixmap : crossPixmap,
-                 areaPass ? checkmarkPixmap : crossPixmap, depthColumn, massType);
+    putMassMarks(0, ratio, area, depthColumn, massType);
 }
 
-void ReportForm::setMassMarks07(bool ratioPass, bool areaPass, int depthColumn, int massType)
+void ReportForm::setMassMarks07(Result::Verdict ratio, Result::Verdict area, int depthColumn,
+                                int massType)
 {
-    putMassMarks(1, ratioPass ? checkmarkPixmap : crossPixmap,
-                 areaPass ? checkmarkPixmap : crossPixmap, depthColumn, massType);
-}
-
-void ReportForm::clearMassMarks(int column, int depthColumn, int massType)
-{
-    putMassMarks(column, QPixmap(), QPixmap(), depthColumn, massType);
+    putMassMarks(1, ratio, area, depthColumn, massType);
 }
 
 void ReportForm::setMassValues(int attenuation, const double (&values)[12],
@@ -348,4 +341,10 @@ void ReportForm::setMassValues07(double h2, double h4, double h6, double h8, dou
                                  bool c2, bool c4, bool c6, bool c8, int massType)
 {
     setMassValues(1, {h2, h4, h6, h8, w2, w4, w6, w8, a2, a4, a6, a8}, {c2, c4, c6, c8}, massType);
+}
+
+void ReportForm::setLimits(const QVector<Result> &results, double frequency)
+{
+    Q_UNUSED(results);
+    Q_UNUSED(frequency);
 }

@@ -114,6 +114,14 @@
         <source>Não foi possível apagar a inspeção de zetu.db.</source>
         <translation>The inspection could not be deleted from zetu.db.</translation>
     </message>
+    <message>
+        <source>Relatório</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>%1 de %2</source>
+        <translation>%1 of %2</translation>
+    </message>
 </context>
 <context>
     <name>ImageSteps</name>
@@ -175,6 +183,49 @@
     <message>
         <source>Não foi possível salvar o registro em zetu.db.</source>
         <translation>The record could not be saved to zetu.db.</translation>
+    </message>
+</context>
+<context>
+    <name>Inspection</name>
+    <message>
+        <source>altura</source>
+        <translation>height</translation>
+    </message>
+    <message>
+        <source>largura</source>
+        <translation>width</translation>
+    </message>
+    <message>
+        <source>área</source>
+        <translation>area</translation>
+    </message>
+    <message>
+        <source>distância vertical %1 a %2 dB</source>
+        <translation>vertical distance %1 at %2 dB</translation>
+    </message>
+    <message>
+        <source>distância horizontal %1 a %2 cm, %3 dB</source>
+        <translation>horizontal distance %1 at %2 cm, %3 dB</translation>
+    </message>
+    <message>
+        <source>zona focal a %1 dB</source>
+        <translation>focal zone at %1 dB</translation>
+    </message>
+    <message>
+        <source>penetração máxima a %1 dB</source>
+        <translation>maximum penetration at %1 dB</translation>
+    </message>
+    <message>
+        <source>anecoica</source>
+        <translation>anechoic</translation>
+    </message>
+    <message>
+        <source>hiperecoica</source>
+        <translation>hyperechoic</translation>
+    </message>
+    <message>
+        <source>%1 da massa %2 a %3 cm, %4 dB</source>
+        <translation>%1 of the %2 mass at %3 cm, %4 dB</translation>
     </message>
 </context>
 <context>
@@ -256,6 +307,33 @@
     <message>
         <source>O assistente tem valores que não estão em nenhum relatório salvo. Abrir a inspeção de %1 no lugar deles? Eles continuam no histórico como rascunho.</source>
         <translation>The wizard holds values that are in no saved report. Open the inspection of %1 in their place? They stay in the history as a draft.</translation>
+    </message>
+</context>
+<context>
+    <name>Judgement</name>
+    <message>
+        <source>aprovado: %1, %2 ou %3</source>
+        <translation>passes: %1, %2 or %3</translation>
+    </message>
+    <message>
+        <source>aprovado até %1 (a %2 MHz)</source>
+        <translation>passes up to %1 (at %2 MHz)</translation>
+    </message>
+    <message>
+        <source>média entre %1 e %2 mm</source>
+        <translation>mean between %1 and %2 mm</translation>
+    </message>
+    <message>
+        <source>altura/largura entre %1 e %2</source>
+        <translation>height/width between %1 and %2</translation>
+    </message>
+    <message>
+        <source>área entre %1 e %2 mm²</source>
+        <translation>area between %1 and %2 mm²</translation>
+    </message>
+    <message>
+        <source>alvo de %1 mm, área nominal %2 mm²; aprovado: %3, %4</source>
+        <translation>%1 mm target, nominal area %2 mm²; passes: %3, %4</translation>
     </message>
 </context>
 <context>
@@ -670,14 +748,6 @@ explicando a inomogeneidade</source>
         <translation>Fill the transducer field</translation>
     </message>
     <message>
-        <source>Massa(s) </source>
-        <translation>Masse(s) </translation>
-    </message>
-    <message>
-        <source> não preenchida(s)</source>
-        <translation> not filled(s)</translation>
-    </message>
-    <message>
         <source>Prencha o nome do responsável técnico</source>
         <translation>Fill the specialist person name</translation>
     </message>
@@ -728,6 +798,17 @@ explicando a inomogeneidade</source>
     <message>
         <source>Nova inspeção</source>
         <translation>New inspection</translation>
+    </message>
+    <message>
+        <source>Digite o valor medido de %1.</source>
+        <translation>Type the measured value of the %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Faltam %n valores nesta etapa.</source>
+        <translation>
+            <numerusform>%n value is missing on this step.</numerusform>
+            <numerusform>%n values are missing on this step.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -131,7 +131,7 @@ namespace {
 // Values every result passes with: all depths measured.
 QJsonObject passingValues()
 {
-    QJsonObject values{{Judgement::frequencyInput, 3.5}};
+    QJsonObject values{{Field::frequency, 3.5}};
     for (const JudgedResult &judged : Judgement::results()) {
         const bool mass = judged.rule == Rule::AspectRatio || judged.rule == Rule::Area;
         for (const QString &name : judged.inputs)
@@ -187,6 +187,21 @@ private slots:
             << QList<int>{48, 49};
         QTest::newRow("anechoic 0.7 dB 4 cm unmeasured")
             << QJsonObject{{"checkBox4cm_1", false}} << QList<int>() << QList<int>{28, 29};
+        // a value never entered is judged nowhere, whatever the others hold
+        QTest::newRow("vertical 0.7 pair 9-10 not measured")
+            << QJsonObject{{"doubleSpinBox5_07_910", QJsonValue::Null},
+                           {"doubleSpinBox5_07_12", 20}}
+            << QList<int>() << QList<int>{13};
+        QTest::newRow("horizontal 3 cm 0.5 not measured, 0.7 failing")
+            << QJsonObject{{"doubleSpinBox6_3cm_05_23", QJsonValue::Null},
+                           {"doubleSpinBox6_3cm_07_23", 11.0}}
+            << QList<int>{15} << QList<int>{14};
+        QTest::newRow("mass width not measured")
+            << QJsonObject{{"s5HL6", QJsonValue::Null}} << QList<int>() << QList<int>{38, 39};
+        QTest::newRow("rating and choice not stored")
+            << QJsonObject{{"comboBox3cabo", QJsonValue::Null},
+                           {"comboBox2_05db_RL", QJsonValue::Null}}
+            << QList<int>() << QList<int>{0, 10};
     }
     void judge()
     {
@@ -196,7 +211,10 @@ private slots:
         QJsonObject values = passingValues();
         for (auto change = changes.begin(); change != changes.end(); ++change)
             values[change.key()] = change.value();
-        const QVector<Result> results = ::judge(values);
+        for (auto change = changes.begin(); change != changes.end(); ++change)
+            if (change->isNull())
+                values.remove(change.key());
+        const QVector<Result> results = ::judge(Inspection(values));
         QCOMPARE(results.size(), 50);
         QList<int> gotFailed, gotUnjudged;
         for (int row = 0; row < results.size(); ++row) {
@@ -212,12 +230,12 @@ private slots:
         QCOMPARE(results[18].value, values["s5AA2"].toDouble() / values["s5AL2"].toDouble());
     }
 
-    // Nothing stored: the ratings, choices and means fail as zeros; no depth is checked,
-    // so no mass target is judged. Every input is judged by one result only.
+    // Nothing stored: nothing is judged. Every input is judged by one result only.
     void emptyAndTable()
     {
-        const QVector<Result> results = ::judge(QJsonObject());
-        QCOMPARE(failedCount(results), 18);
+        const QVector<Result> results = ::judge(Inspection());
+        QCOMPARE(failedCount(results) + judgedCount(results), 0);
+        QCOMPARE(judgedCount(::judge(Inspection(passingValues()))), 50);
         QSet<QString> inputs;
         int count = 0;
         for (const JudgedResult &judged : Judgement::results()) {

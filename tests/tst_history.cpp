@@ -482,7 +482,7 @@ private slots:
         open();
         WizardFill::selectEquipment(window.data());
         child<QLineEdit>("lineTecResp")->setText("Ana");
-        click("pushButtonNext"); // today's draft: only the six mean distances pass
+        click("pushButtonNext"); // today's draft: nothing measured, the twelve choices fail
         const QString who[] = {"Bruno", "Carla", "Davi"}; // Davi inspects the other scanner
         const QDate today = QDate::currentDate();
         const QJsonObject values[] = {{},
@@ -527,10 +527,10 @@ private slots:
         QVERIFY(driver.waitDone());
         QCOMPARE(driver.seen().last().text, QString("Selecione um valor para cada campo"));
         const auto day = [today](int i) { return today.addDays(1 - i).toString("dd/MM/yyyy"); };
-        // Stored values without depth check boxes measure no mass target: none is judged.
-        QCOMPARE(seen, QStringList({day(0), "Carla", "Assinado por Carla Dias", "17", "Carla",
-                                    day(1), "Ana", "Rascunho", "44", "", day(2), "Bruno",
-                                    "Relatório salvo", "18", "Bruno"}));
+        // A value not stored was not measured: only the results of stored ones are judged.
+        QCOMPARE(seen, QStringList({day(0), "Carla", "Assinado por Carla Dias", "0 de 1", "Carla",
+                                    day(1), "Ana", "Rascunho", "12 de 12", "", day(2), "Bruno",
+                                    "Relatório salvo", "0 de 0", "Bruno"}));
         QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString()); // not stored: start value
         QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 1);
         QCOMPARE(child<QDoubleSpinBox>("s5AAr2")->value(), 3.2);

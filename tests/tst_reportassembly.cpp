@@ -4,11 +4,11 @@
 #include "app/language.h"
 #include "core/judgement.h"
 #include "dialogdriver.h"
-#include "history/inputvalues.h"
 #include "report/pagepainter.h"
 #include "report/partfile.h"
 #include "report/pdfinfo.h"
 #include "report/reportform.h"
+#include "wizard/inspectionfields.h"
 #include "wizard/mainwindow.h"
 #include "wizardfill.h"
 #include "workdir.h"
@@ -134,10 +134,11 @@ private slots:
             pairs[n]->setValue(9 + n * n * 0.001),
                 typed << QString::number(pairs[n]->value()).replace('.', ',');
         ReportForm form; // a depth or column past the last writes no other cell
-        form.setMassMarks05(true, true, 0, 1);
+        form.setMassMarks05(Result::Pass, Result::Pass, 0, 1);
         const QImage kept =
             form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage();
-        form.setMassMarks05(false, false, 4, 0), form.clearMassMarks(2, 0, 1);
+        form.setMassMarks05(Result::Fail, Result::Fail, 4, 0),
+            form.setMassMarks07(Result::NotJudged, Result::NotJudged, 0, 2);
         QCOMPARE(form.findChild<QLabel *>("label_62")->pixmap(Qt::ReturnByValue).toImage(), kept);
         auto texts = [&form] {
             QStringList all;
@@ -147,8 +148,8 @@ private slots:
         };
         const QStringList before = texts();
         form.setHorizontalDistances(1, 2, 3, 2, 0); // so do a column, part or rating past the last
-        form.setInspectionRating(6, 1), form.setInspectionRating(-1, 1),
-            form.setInspectionRating(0, 6);
+        form.setInspectionRating(6, 1, Result::Pass), form.setInspectionRating(-1, 1, Result::Pass),
+            form.setInspectionRating(0, 6, Result::Pass);
         QCOMPARE(texts(), before);
         form.setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil)); // six digits, no groups
         for (int column : {0, 1, 2})
@@ -232,7 +233,7 @@ private slots:
             }
             // the history's count of failed results is the report's count of crosses
             QCOMPARE(int(std::count(mark.begin(), mark.end(), "-")),
-                     failedCount(judge(InputValues::collect(window.data()))));
+                     failedCount(judge(InspectionFields(window.data()).read())));
         }
     }
     void cleanup()

@@ -42,7 +42,7 @@ private slots:
                            QString("Faixa escura ").repeated(10).left(120),
                            text("Convexo multifrequencial 2-5 MHz de abertura larga "), "12,5");
         for (int part = 0; part < 6; ++part)
-            form.setInspectionRating(part, 5);
+            form.setInspectionRating(part, 5, Result::Fail);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCoreApplication::removeTranslator(&translator);

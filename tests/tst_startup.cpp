@@ -155,7 +155,7 @@ private slots:
         QProcess lupdate;
         lupdate.setWorkingDirectory(ZETU_SOURCE_DIR);
         lupdate.start(ZETU_LUPDATE,
-                      {"-silent", "-I", ".", "-no-obsolete", "-locations", "none", "app",
+                      {"-silent", "-I", ".", "-no-obsolete", "-locations", "none", "app", "core",
                        "registry", "wizard", "report", "history", "-ts", scanned});
         QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
         QSet<QString> program;

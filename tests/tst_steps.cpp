@@ -2,7 +2,7 @@
 // through the real window and dialogs.
 
 #include "dialogdriver.h"
-#include "history/inputvalues.h"
+#include "wizard/inspectionfields.h"
 #include "wizard/mainwindow.h"
 #include "wizard/photograph.h"
 #include "wizardfill.h"
@@ -68,18 +68,28 @@ class TestSteps : public QObject
         return names;
     }
 
-    // Changes a valid wizard by inputs' values in JSON; "equipment" clears the list's
-    // selection, "none" zeroes every mass box and unchecks every row.
+    // Changes a valid wizard by inputs' values in JSON, null for a value not measured;
+    // "equipment" clears the list's selection, "none" unchecks every mass row and empties
+    // its boxes, "blank" empties every measuring box of a step.
     void apply(const QString &changes)
     {
-        QJsonObject values = QJsonDocument::fromJson(changes.toUtf8()).object();
-        if (values.take("equipment").toBool())
+        const InspectionFields fields(window.data());
+        Inspection values = fields.read();
+        QJsonObject read = QJsonDocument::fromJson(changes.toUtf8()).object();
+        if (read.take("equipment").toBool())
             child<QTableView>("tableView")->clearSelection();
-        if (values.take("none").toBool())
-            for (QWidget *box :
-                 window->findChildren<QWidget *>(QRegularExpression("^(s[57][AH]|checkBox)")))
-                values[box->objectName()] = box->inherits("QCheckBox") ? QJsonValue(false) : 0;
-        QCOMPARE(InputValues::apply(window.data(), values), QStringList());
+        const bool none = read.take("none").toBool();
+        const int blank = read.take("blank").toInt(-1);
+        for (const MeasuringField &field : Inspection::measuringFields()) {
+            const bool mass = !field.depthCheckBox.isEmpty();
+            if (field.step == blank || (none && mass))
+                values.remove(field.name);
+            if (none && mass)
+                values.set(field.depthCheckBox, false);
+        }
+        for (auto change = read.begin(); change != read.end(); ++change)
+            change->isNull() ? values.remove(change.key()) : values.set(change.key(), *change);
+        QCOMPARE(fields.write(values), QStringList());
     }
 
 private slots:
@@ -105,16 +115,18 @@ private slots:
         QTest::addColumn<int>("step");
         QTest::addColumn<QString>("changes");
         QTest::addColumn<QString>("message"); // empty: the step is left
-        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QString>("focused"); // the box that takes the focus, its tab shown
+        QTest::addColumn<QString>("typed");   // typed into that box: then the step is left
         auto row = [](const QString &tag, int step, const char *changes, const QString &message,
-                      const QStringList &selected = {}) {
-            QTest::newRow(qPrintable(tag)) << step << QString(changes) << message << selected;
+                      const QString &focused = {}, const QString &typed = {}) {
+            QTest::newRow(qPrintable(tag))
+                << step << QString(changes) << message << focused << typed;
         };
         const QString choice = "Selecione um valor para cada campo";
         const QString rating = "Selecione um valor para a uniformidade";
         const QString transducer = "Preencha o campo transdutor";
         const QString explain = "Preencha o campo de texto\nexplicando a inomogeneidade";
-        const QString masses = "Massa(s) %1 não preenchida(s)";
+        const QString measure = "Digite o valor medido de %1.";
 
         row("1 no selection", 0, R"({"equipment": true})", "Selecione um equipamento");
         row("2 without the last rating", 1, R"({"comboBox3Transtud": 0})", choice);
@@ -126,15 +138,30 @@ private slots:
         row("3 blanks count as text", 2,
             R"({"comboBox4ImgUnifor": 2, "plainTextEdit4": " ", "lineEdit4Transdutor": " "})", "");
         row("4 without the last choice", 3, R"({"comboBox2_07db_RL": 0})", choice);
-        // every checked row is examined, and only checked rows
-        row("7 all unchecked, all zero", 6, R"({"none": true})", "");
-        row("7 anechoic width zero", 6, R"({"s5AL4": 0})", masses.arg("Anecóicas"), {"s5AL4"});
-        row("7 anechoic width zero, unchecked", 6, R"({"s5AL4": 0, "checkBox4cm": false})", "");
-        row("7 hyperechoic area zero", 6, R"({"s7HAr6": 0})", masses.arg("Hiperecóicas"),
-            {"s7HAr6"});
-        row("7 one per tab, every zero selected", 6,
-            R"({"s7AAr8": 0, "s5HA2": 0, "s5HL2": 0, "s7HA8": 0, "checkBox8cm_4": false})",
-            masses.arg("Anecóicas e Hiperecóicas"), {"s7AAr8", "s5HA2", "s5HL2"});
+        // untouched boxes are not measured; the old start value typed on purpose is
+        row("5 untouched", 4, R"({"blank": 4})",
+            measure.arg("distância vertical 1-2 a 0,5 dB") + " Faltam 22 valores nesta etapa.",
+            "doubleSpinBox5_05_12", "10,000");
+        row("5 one box of the hidden tab", 4, R"({"doubleSpinBox5_07_ZF": null})",
+            measure.arg("zona focal a 0,7 dB"), "doubleSpinBox5_07_ZF", "1,00");
+        row("6 untouched", 5, R"({"blank": 5})",
+            measure.arg("distância horizontal 1-2 a 3 cm, 0,5 dB") + " Faltam 12 valores nesta "
+                                                                     "etapa.",
+            "doubleSpinBox6_3cm_05_12");
+        row("6 the last box", 5, R"({"doubleSpinBox6_9cm_07_34": null})",
+            measure.arg("distância horizontal 3-4 a 9 cm, 0,7 dB"), "doubleSpinBox6_9cm_07_34",
+            "10,000");
+        // every checked row is examined, and only checked rows; a 0 measures nothing
+        row("7 all unchecked, none measured", 6, R"({"none": true})", "");
+        row("7 anechoic width", 6, R"({"s5AL4": null})",
+            measure.arg("largura da massa anecoica a 4 cm, 0,5 dB"), "s5AL4", "4,2");
+        row("7 anechoic width, unchecked", 6, R"({"s5AL4": null, "checkBox4cm": false})", "");
+        row("7 hyperechoic area zero", 6, R"({"s7HAr6": 0})",
+            measure.arg("área da massa hiperecoica a 6 cm, 0,7 dB"), "s7HAr6");
+        row("7 one per tab, the first named", 6,
+            R"({"s7AAr8": null, "s5HA2": null, "s7HA8": null, "checkBox8cm_4": false})",
+            measure.arg("área da massa anecoica a 8 cm, 0,7 dB") + " Faltam 2 valores nesta etapa.",
+            "s7AAr8");
         row("8 one blank", 7, R"({"lineTecResp": " "})", "");
         row("8 empty", 7, R"({"lineTecResp": ""})", "Prencha o nome do responsável técnico");
     }
@@ -143,7 +170,8 @@ private slots:
         QFETCH(int, step);
         QFETCH(QString, changes);
         QFETCH(QString, message);
-        QFETCH(QStringList, selected);
+        QFETCH(QString, focused);
+        QFETCH(QString, typed);
         apply(changes);
         child<QStackedWidget>("stackedWidget")->setCurrentIndex(step);
 
@@ -167,10 +195,24 @@ private slots:
             QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
             QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), step);
         }
-        // the zero boxes of checked rows, and no other box, have their text selected
-        for (QDoubleSpinBox *box : window->findChildren<QDoubleSpinBox *>()) {
-            const QString text = box->findChild<QLineEdit *>()->selectedText();
-            QCOMPARE(text, selected.contains(box->objectName()) ? QStringLiteral("0,000") : "");
+        if (!focused.isEmpty()) {
+            auto *box = child<QDoubleSpinBox>(focused);
+            QCOMPARE(window->focusWidget(), box);
+            QVERIFY(box->isVisible());
+            QCOMPARE(box->text().trimmed(), QString());
+        }
+        if (!typed.isEmpty()) { // typed, the value is measured; the step is left when it was the
+                                // last
+            QTest::keyClicks(window->focusWidget(), typed);
+            QCOMPARE(InspectionFields(window.data()).read().number(focused),
+                     QLocale(QLocale::Portuguese, QLocale::Brazil).toDouble(typed));
+            driver.clear();
+            driver.press(QMessageBox::Ok);
+            QTest::mouseClick(child<QPushButton>("pushButtonNext"), Qt::LeftButton);
+            QCOMPARE(driver.waitDone(300), message.contains("Faltam"));
+            QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(),
+                     step + !message.contains("Faltam"));
+            return;
         }
         // Kept on step 8, the same values come back on the first step that fails, which
         // says why; step 8's own check waits for Concluir.

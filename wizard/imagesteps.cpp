@@ -49,12 +49,8 @@ bool refusedAtEnd(QChar c)
 QVector<PhotographButton> photographButtons(const Ui::MainWindow *ui)
 {
     return {
-        {ui->pushButton3CaboForca, 0, &ReportForm::setCableImage},
-        {ui->pushButtonMonitor, 1, &ReportForm::setMonitorImage},
-        {ui->pushButton3Controles, 2, &ReportForm::setControlsImage},
-        {ui->pushButton3Botoes, 3, &ReportForm::setButtonsImage},
-        {ui->pushButton3Filtro, 4, &ReportForm::setFilterImage},
-        {ui->pushButton3Trasdutores, 5, &ReportForm::setTransducerImage},
+        {ui->pushButton3CaboForca, 0}, {ui->pushButtonMonitor, 1}, {ui->pushButton3Controles, 2},
+        {ui->pushButton3Botoes, 3},    {ui->pushButton3Filtro, 4}, {ui->pushButton3Trasdutores, 5},
     };
 }
 

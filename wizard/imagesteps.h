@@ -1,7 +1,6 @@
 #ifndef IMAGESTEPS_H
 #define IMAGESTEPS_H
 
-#include "report/reportform.h"
 #include "wizard/photographs.h"
 
 #include <QObject>
@@ -14,12 +13,11 @@ class MainWindow;
 }
 
 // The six photograph buttons of step 2, each with the part index of its photograph,
-// which is also its entry in the selector comboBoxImage, and the report's cell for it.
+// which is also its entry in the selector comboBoxImage.
 struct PhotographButton
 {
     QPushButton *button;
     int part;
-    void (ReportForm::*reportCell)(const QPixmap &picture);
 };
 
 QVector<PhotographButton> photographButtons(const Ui::MainWindow *ui);

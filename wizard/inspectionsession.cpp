@@ -1,11 +1,15 @@
 #include "wizard/inspectionsession.h"
 
 #include "core/dateformats.h"
+#include "core/inspection.h"
 #include "core/logging.h"
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
 #include "history/trend.h"
 #include "history/trenddialog.h"
+#include "report/reportform.h"
+#include "wizard/photographs.h"
+#include "wizard/reportassembly.h"
 
 #include <QMessageBox>
 #include <QScopedValueRollback>
@@ -26,8 +30,8 @@ const int exposeWait = 1000;
 // The signature of the saved report, kept while the inspection stays as reported.
 const QString signatureKey = QStringLiteral("signature");
 
-// Inputs a new inspection takes over from the one before: the same technician, the same day.
-const QStringList carriedOver = {QStringLiteral("lineTecResp"), QStringLiteral("calendarWidget")};
+// Inputs a new inspection takes over from the one before: the same technician.
+const QStringList carriedOver = {Field::technician};
 
 } // namespace
 
@@ -322,13 +326,15 @@ void InspectionSession::tellStoreBusy()
                                 "novo em instantes."));
 }
 
-// Puts every input but those in `kept` at its start value and drops the photographs.
+// Puts every input but those in `kept` at its start value, the date at today, and drops
+// the photographs.
 void InspectionSession::clearInputs(const QStringList &kept)
 {
-    QJsonObject values = startValues;
+    Inspection values(startValues);
+    values.setDate(QDate::currentDate());
     for (const QString &name : kept)
         values.remove(name);
-    wizard.setInputValues(values);
+    wizard.setInputValues(values.values());
     wizard.clearPhotographs();
 }
 
@@ -361,7 +367,7 @@ void InspectionSession::newInspection()
 }
 
 // Keeps the inspection held and starts one of scanner `key` from the start values, but
-// the technician and the date; without photographs. Where nothing is kept, values in
+// the technician, dated today; without photographs. Where nothing is kept, values in
 // no saved report are dropped only after a question.
 bool InspectionSession::startNewInspection(int key)
 {
@@ -473,6 +479,8 @@ void InspectionSession::showHistory()
     InspectionStore::Outcome outcome;
     HistoryDialog dialog(InspectionStore::forEquipment(key, &outcome),
                          wizard.selectedEquipmentRecord().value(2), wizard.dialogParent());
+    connect(&dialog, &HistoryDialog::reportRequested, this,
+            [&dialog](const StoredInspection &stored) { showStoredReport(stored, &dialog); });
     // While zetu.db is busy the dialog says so, and fills in once it can be read.
     QTimer refill;
     if (outcome == InspectionStore::Busy) {
@@ -509,6 +517,20 @@ void InspectionSession::showHistory()
     if (!heldDeleted)
         setInspectionAside();
     loadInspection(chosen);
+}
+
+// The report of a stored inspection as its values hold it, beside the wizard's own: the
+// scanner as it was recorded with it, the photographs read from their files again.
+void InspectionSession::showStoredReport(const StoredInspection &stored, QWidget *parent)
+{
+    const Inspection inspection(stored.values);
+    const QStringList scanner = stored.scanner.isEmpty()
+                                    ? InspectionStore::equipmentRecord(stored.equipmentKey)
+                                    : stored.scanner;
+    ReportForm report(parent);
+    report.setLocale(parent->locale());
+    ReportAssembly(inspection, scanner, Photographs::read(inspection.photographs()), report).fill();
+    report.exec();
 }
 
 void InspectionSession::showTrend()

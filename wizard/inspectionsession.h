@@ -91,6 +91,8 @@ public:
     bool isReady() const { return storeReady; }
     // The registry's record of scanner `key` was edited from `before` to `after`.
     void equipmentEdited(int key, const QStringList &before, const QStringList &after);
+    // Shows the report of a stored inspection, built from its values alone.
+    static void showStoredReport(const StoredInspection &stored, QWidget *parent);
     // Scanner `key` was deleted with its inspections.
     void equipmentDeleted(int key);
     void tellStoreBusy();

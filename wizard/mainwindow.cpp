@@ -2,11 +2,11 @@
 #include "ui_mainwindow.h"
 
 #include "app/language.h"
-#include "history/inputvalues.h"
 #include "registry/equipmentfields.h"
 #include "wizard/decimalkeyfilter.h"
 #include "wizard/equipmentlist.h"
 #include "wizard/imagesteps.h"
+#include "wizard/inspectionfields.h"
 #include "wizard/reportassembly.h"
 
 #include <QAbstractItemView>
@@ -41,6 +41,7 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     , report(nullptr)
 {
     ui->setupUi(this);
+    fields.reset(new InspectionFields(this, notKept));
     images = new ImageSteps(ui, this);
     connect(images, &ImageSteps::changed, &session, &InspectionSession::inputChanged);
 
@@ -87,8 +88,8 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     ui->textEdit->viewport()->setAutoFillBackground(false);
     ui->textEdit_2->viewport()->setAutoFillBackground(false);
     session.start(dataBase.writability() != DataBase::Unusable);
-    InputValues::watch(
-        this, &session, [this] { session.inputChanged(); }, notKept);
+    fields->watch(&session, [this] { session.inputChanged(); });
+    fields->showLimits(this, locale());
     connect(&report, &ReportForm::reportSaved, &session,
             [this](const QString &fileName) { session.reportSaved(fileName); });
     connect(&report, &ReportForm::reportSigned, &session, &InspectionSession::reportSaved);
@@ -256,12 +257,12 @@ bool MainWindow::refreshEquipmentList()
 
 QJsonObject MainWindow::inputValues() const
 {
-    return InputValues::collect(this, notKept);
+    return fields->read().values();
 }
 
 QStringList MainWindow::setInputValues(const QJsonObject &values)
 {
-    const QStringList problems = InputValues::apply(this, values, notKept);
+    const QStringList problems = fields->write(Inspection(values));
     updateMassRows();
     return problems;
 }
@@ -378,6 +379,7 @@ void MainWindow::on_plainTextEdit4_textChanged()
 
 void MainWindow::on_pushButtonReport_clicked()
 {
-    ReportAssembly(*ui, equipment->currentRecord(), images->photographs(), report).fill();
+    ReportAssembly(fields->read(), equipment->currentRecord(), images->photographs(), report)
+        .fill();
     report.exec();
 }

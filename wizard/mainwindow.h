@@ -1,26 +1,22 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "core/evaluator.h"
-#include "core/judgement.h"
 #include "registry/database.h"
 #include "report/reportform.h"
 #include "wizard/inspectionsession.h"
 
 #include <QMainWindow>
+#include <QScopedPointer>
 #include <QStringList>
-#include <QVector>
 
 class EquipmentList;
 class ImageSteps;
-class QDoubleSpinBox;
+class InspectionFields;
+struct MeasuringField;
 
 namespace Ui {
 class MainWindow;
 }
-
-// Selects the text of each box that holds 0 and tells whether none of the three does.
-bool spinBoxesFilled(QDoubleSpinBox *a, QDoubleSpinBox *b, QDoubleSpinBox *c);
 
 // The eight-step inspection wizard. Navigation and language are its own; the slots of
 // the equipment list, the images and the report hand on to the classes that do the
@@ -90,8 +86,10 @@ private:
     void focusFirstInput();
     void watchEnterKeys();
     bool enterMovesOn(QObject *watched, QEvent *event);
-    // The message that keeps step `index` from being left, null when it may be left.
-    QString stepProblem(int index) override;
+    // The message that keeps step `index` from being left, null when it may be left;
+    // `unmeasured`, when given, is set to the measuring field the step lacks first.
+    QString stepProblem(int index) override { return stepProblem(index, nullptr); }
+    QString stepProblem(int index, const MeasuringField **unmeasured);
 
     // Re-reads the list; false, with the list saying so, while zetu.db is busy.
     bool refreshEquipmentList() override;
@@ -113,9 +111,9 @@ private:
     void updateMassRows();
 
     Ui::MainWindow *ui;
+    QScopedPointer<InspectionFields> fields; // the inputs of the inspection
     DataBase dataBase;
     ReportForm report;
-    Evaluator evaluator;
     EquipmentList *equipment = nullptr; // the list of step 1
     ImageSteps *images = nullptr;       // the pictures of steps 2 and 3
     QStringList stepTitles;

@@ -1,4 +1,5 @@
 #include "wizard/photographs.h"
+#include "wizard/photograph.h"
 
 const QString Photographs::uniformityKey = QStringLiteral("uniformity");
 
@@ -59,4 +60,18 @@ QJsonObject Photographs::paths() const
     if (!uniformPath.isEmpty())
         paths.insert(uniformityKey, uniformPath);
     return paths;
+}
+
+Photographs Photographs::read(const QJsonObject &paths)
+{
+    Photographs read;
+    auto picture = [&paths](const QString &key) {
+        const QString path = paths.value(key).toString();
+        return path.isEmpty() ? QPixmap() : QPixmap::fromImage(readPhotograph(path));
+    };
+    for (int index = 0; index < partCount; ++index)
+        read.setPart(index, picture(QString::number(index)),
+                     paths.value(QString::number(index)).toString());
+    read.setUniformity(picture(uniformityKey), paths.value(uniformityKey).toString());
+    return read;
 }

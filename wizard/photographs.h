@@ -30,6 +30,9 @@ public:
     void clearUniformity();
 
     void clear();
+    // The pictures of the files named by key, as paths() gives them; a file that gives
+    // no picture leaves its cell empty.
+    static Photographs read(const QJsonObject &paths);
     // The files of the pictures held, by key; a picture not taken has no key.
     QJsonObject paths() const;
 

@@ -1,25 +1,14 @@
 #include "wizard/reportassembly.h"
 
 #include "core/dateformats.h"
-#include "history/inputvalues.h"
 #include "report/reportform.h"
-#include "ui_mainwindow.h"
-#include "wizard/imagesteps.h"
+#include "wizard/photographs.h"
 
-#include <QComboBox>
+#include <cmath>
 
-namespace {
-
-bool passed(const Result &result)
-{
-    return result.verdict == Result::Pass;
-}
-
-} // namespace
-
-ReportAssembly::ReportAssembly(const Ui::MainWindow &ui, const QStringList &scanner,
+ReportAssembly::ReportAssembly(const Inspection &inspection, const QStringList &scanner,
                                const Photographs &photographs, ReportForm &report)
-    : ui(ui)
+    : inspection(inspection)
     , scanner(scanner)
     , photographs(photographs)
     , report(report)
@@ -28,7 +17,7 @@ ReportAssembly::ReportAssembly(const Ui::MainWindow &ui, const QStringList &scan
 
 void ReportAssembly::fill()
 {
-    const QVector<Result> results = judge(InputValues::collect(ui.centralWidget));
+    const QVector<Result> results = judge(inspection);
     fillHeader();
     fillDeadZoneResolution(results);
     fillPhysicalInspection(results);
@@ -37,6 +26,7 @@ void ReportAssembly::fill()
     fillHorizontalMeasurements(results);
     fillMasses(results);
     fillDateResponsible();
+    report.setLimits(results, inspection.number(Field::frequency));
 }
 
 void ReportAssembly::fillHeader()
@@ -53,14 +43,15 @@ void ReportAssembly::fillDeadZoneResolution(const QVector<Result> &results)
 {
     for (const Result &result : results) {
         const JudgedResult &judged = *result.judged;
-        void (ReportForm::*setter)(bool, const QString &, int) =
+        void (ReportForm::*setter)(Result::Verdict, const QString &, int) =
             judged.rule == Rule::DeadZone            ? &ReportForm::setDeadZone
             : judged.rule == Rule::AxialResolution   ? &ReportForm::setAxialResolution
             : judged.rule == Rule::LateralResolution ? &ReportForm::setLateralResolution
                                                      : nullptr;
-        const QComboBox *box = ui.centralWidget->findChild<QComboBox *>(judged.inputs.first());
-        if (setter && box)
-            (report.*setter)(passed(result), box->currentText(), int(judged.attenuation));
+        const QString field = judged.inputs.first();
+        const QString choice = Inspection::choiceTexts(field).value(int(result.value));
+        if (setter)
+            (report.*setter)(result.verdict, choice, int(judged.attenuation));
     }
 }
 
@@ -69,7 +60,7 @@ void ReportAssembly::fillPhysicalInspection(const QVector<Result> &results)
 {
     for (const Result &result : results) {
         if (result.judged->rule == Rule::Rating)
-            report.setInspectionRating(result.judged->part, int(result.value));
+            report.setInspectionRating(result.judged->part, int(result.value), result.verdict);
     }
     fillInspectionImages();
 }
@@ -78,17 +69,25 @@ void ReportAssembly::fillPhysicalInspection(const QVector<Result> &results)
 // gives the placeholder back instead of lingering on the report.
 void ReportAssembly::fillInspectionImages()
 {
-    for (const PhotographButton &photograph : photographButtons(&ui))
-        (report.*photograph.reportCell)(photographs.part(photograph.part));
+    // by part index
+    void (ReportForm::*const cells[Photographs::partCount])(const QPixmap &) = {
+        &ReportForm::setCableImage,    &ReportForm::setMonitorImage,
+        &ReportForm::setControlsImage, &ReportForm::setButtonsImage,
+        &ReportForm::setFilterImage,   &ReportForm::setTransducerImage};
+    for (int part = 0; part < Photographs::partCount; ++part)
+        (report.*cells[part])(photographs.part(part));
     report.setUniformityImage(photographs.uniformity());
 }
 
 void ReportAssembly::fillUniformity()
 {
-    // The frequency as the box shows it, with the window's decimal comma.
-    report.setUniformity(ui.comboBox4ImgUnifor->currentText(),
-                         ui.plainTextEdit4->document()->toPlainText(),
-                         ui.lineEdit4Transdutor->text(), ui.doubleSpinBox4Freq->text());
+    const double rating = inspection.choice(Field::uniformity);
+    const double frequency = inspection.number(Field::frequency);
+    // The frequency as the wizard shows it, in the report's language.
+    report.setUniformity(Inspection::choiceTexts(Field::uniformity).value(int(rating)),
+                         inspection.text(Field::explanation), inspection.text(Field::transducer),
+                         std::isnan(frequency) ? QString()
+                                               : report.locale().toString(frequency, 'f', 1));
 }
 
 void ReportAssembly::fillVerticalMeasurements(const QVector<Result> &results)
@@ -98,13 +97,14 @@ void ReportAssembly::fillVerticalMeasurements(const QVector<Result> &results)
             continue;
         const int column = int(result.judged->attenuation);
         const QVector<double> &v = result.inputs;
-        report.setVerticalMean(passed(result), result.value, column);
+        report.setVerticalMean(result.verdict, result.value, column);
         report.setVerticalDistances(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], column);
     }
-    report.setFocalZone(ui.doubleSpinBox5_05_ZF->value(), 0);
-    report.setFocalZone(ui.doubleSpinBox5_07_ZF->value(), 1);
-    report.setMaxPenetration(ui.doubleSpinBox5_05_MPV->value(), 0);
-    report.setMaxPenetration(ui.doubleSpinBox5_07_MPV->value(), 1);
+    for (Attenuation attenuation : {Attenuation::Db05, Attenuation::Db07}) {
+        report.setFocalZone(inspection.number(Field::focalZone(attenuation)), int(attenuation));
+        report.setMaxPenetration(inspection.number(Field::maxPenetration(attenuation)),
+                                 int(attenuation));
+    }
 }
 
 void ReportAssembly::fillHorizontalMeasurements(const QVector<Result> &results)
@@ -115,7 +115,7 @@ void ReportAssembly::fillHorizontalMeasurements(const QVector<Result> &results)
             continue;
         const int column = int(judged.attenuation);
         const QVector<double> &v = result.inputs;
-        report.setHorizontalMean(passed(result), result.value, column, judged.set);
+        report.setHorizontalMean(result.verdict, result.value, column, judged.set);
         report.setHorizontalDistances(v[0], v[1], v[2], column, judged.set);
     }
 }
@@ -137,15 +137,10 @@ void ReportAssembly::fillMasses(const QVector<Result> &results)
         if (judged.rule != Rule::AspectRatio)
             continue;
         const int type = int(judged.massType), column = int(judged.attenuation);
-        const bool measured = ratio.verdict != Result::NotJudged;
         masses[type][column][judged.depth] = {ratio.inputs[0], ratio.inputs[1], ratio.inputs[2],
-                                              measured};
-        if (!measured)
-            report.clearMassMarks(column, judged.depth, type);
-        else if (column == 0)
-            report.setMassMarks05(passed(ratio), passed(area), judged.depth, type);
-        else
-            report.setMassMarks07(passed(ratio), passed(area), judged.depth, type);
+                                              inspection.isChecked(judged.depthCheckBox)};
+        auto marks = column == 0 ? &ReportForm::setMassMarks05 : &ReportForm::setMassMarks07;
+        (report.*marks)(ratio.verdict, area.verdict, judged.depth, type);
     }
     for (int type = 0; type < 2; ++type) {
         for (int column = 0; column < 2; ++column) {
@@ -162,6 +157,6 @@ void ReportAssembly::fillMasses(const QVector<Result> &results)
 
 void ReportAssembly::fillDateResponsible()
 {
-    report.setDate(ui.calendarWidget->selectedDate().toString(DateFormats::shown));
-    report.setResponsible(ui.lineTecResp->text());
+    report.setDate(inspection.date().toString(DateFormats::shown));
+    report.setResponsible(inspection.technician());
 }

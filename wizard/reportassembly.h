@@ -9,19 +9,14 @@
 class Photographs;
 class ReportForm;
 
-namespace Ui {
-class MainWindow;
-}
-
-// Copies every value of the wizard onto the report and judges each checkable result.
-// The results come from the judgement of the wizard's values as they would be stored;
-// the sections write disjoint cells.
+// Writes an inspection onto the report: every value, and each result with the mark of
+// its judgement; a result not judged gets none. The sections write disjoint cells.
 class ReportAssembly
 {
 public:
     // `scanner`: the record of the scanner inspected (Institution, Place, ID, Model,
     // Manufacturer), empty fields with none.
-    ReportAssembly(const Ui::MainWindow &ui, const QStringList &scanner,
+    ReportAssembly(const Inspection &inspection, const QStringList &scanner,
                    const Photographs &photographs, ReportForm &report);
 
     void fill();
@@ -37,7 +32,7 @@ private:
     void fillMasses(const QVector<Result> &results);
     void fillDateResponsible();
 
-    const Ui::MainWindow &ui;
+    const Inspection &inspection;
     const QStringList scanner;
     const Photographs &photographs;
     ReportForm &report;

@@ -1,12 +1,9 @@
 // The check that guards Next: each step's inputs must be complete.
 
 #include "ui_mainwindow.h"
+#include "wizard/inspectionfields.h"
 #include "wizard/mainwindow.h"
-#include "wizard/massrows.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QItemSelectionModel>
 #include <QMessageBox>
 
@@ -21,36 +18,32 @@ void showError(QWidget *parent, const QString &message)
     box.exec();
 }
 
-bool allChosen(std::initializer_list<const QComboBox *> boxes)
+bool allChosen(const Inspection &inspection, std::initializer_list<const char *> fields)
 {
-    for (const QComboBox *box : boxes)
-        if (box->currentIndex() == 0)
+    for (const char *field : fields) {
+        if (inspection.choice(QLatin1String(field)) <= 0)
             return false;
+    }
     return true;
 }
 
 } // namespace
 
-bool spinBoxesFilled(QDoubleSpinBox *a, QDoubleSpinBox *b, QDoubleSpinBox *c)
-{
-    // the zero boxes get their text selected, so typing replaces it
-    for (QDoubleSpinBox *box : {a, b, c})
-        if (box->value() == 0)
-            box->selectAll();
-    return a->value() != 0 && b->value() != 0 && c->value() != 0;
-}
-
 bool MainWindow::validateStep(int index)
 {
-    const QString message = stepProblem(index);
+    const MeasuringField *unmeasured = nullptr;
+    const QString message = stepProblem(index, &unmeasured);
     if (message.isNull())
         return true;
     showError(this, message);
+    if (unmeasured)
+        fields->reveal(unmeasured->name);
     return false;
 }
 
-QString MainWindow::stepProblem(int index)
+QString MainWindow::stepProblem(int index, const MeasuringField **unmeasured)
 {
+    const Inspection inspection = fields->read();
     QString message;
     switch (index) {
     case EquipmentStep: {
@@ -60,45 +53,45 @@ QString MainWindow::stepProblem(int index)
         break;
     }
     case PhysicalStep:
-        if (!allChosen({ui->comboBox3cabo, ui->comboBox3botoes, ui->comboBox3Controles,
-                        ui->comboBox3FiltPoeira, ui->comboBox3Monitor, ui->comboBox3Transtud}))
+        if (!allChosen(inspection,
+                       {"comboBox3cabo", "comboBox3botoes", "comboBox3Controles",
+                        "comboBox3FiltPoeira", "comboBox3Monitor", "comboBox3Transtud"}))
             message = tr("Selecione um valor para cada campo");
         break;
     case UniformityStep: {
-        const int rating = ui->comboBox4ImgUnifor->currentIndex();
-        if (rating == 0)
+        const double rating = inspection.choice(Field::uniformity);
+        if (rating <= 0)
             message = tr("Selecione um valor para a uniformidade");
-        else if (rating > 1 && ui->plainTextEdit4->toPlainText().isEmpty())
+        else if (rating > 1 && inspection.text(Field::explanation).isEmpty())
             message = tr("Preencha o campo de texto\nexplicando a inomogeneidade");
-        else if (ui->lineEdit4Transdutor->text().isEmpty())
+        else if (inspection.text(Field::transducer).isEmpty())
             message = tr("Preencha o campo transdutor");
         break;
     }
     case DeadZoneStep:
-        if (!allChosen({ui->comboBox2_05db_RA, ui->comboBox2_05db_RL, ui->comboBox2_05db_ZM,
-                        ui->comboBox2_07db_RA, ui->comboBox2_07db_RL, ui->comboBox2_07db_ZM}))
+        if (!allChosen(inspection, {"comboBox2_05db_RA", "comboBox2_05db_RL", "comboBox2_05db_ZM",
+                                    "comboBox2_07db_RA", "comboBox2_07db_RL", "comboBox2_07db_ZM"}))
             message = tr("Selecione um valor para cada campo");
         break;
+    case VerticalStep:
+    case HorizontalStep:
     case MassStep: {
-        // every row is examined, so every zero box of a checked row is selected
-        bool anechoicComplete = true;
-        bool hyperechoicComplete = true;
-        for (const MassRowWidgets &row : massRowWidgets(ui)) {
-            if (row.depth->isChecked() && !spinBoxesFilled(row.height, row.width, row.area))
-                (row.type == MassType::Anechoic ? anechoicComplete : hyperechoicComplete) = false;
-        }
-        if (!anechoicComplete || !hyperechoicComplete)
-            message =
-                tr("Massa(s) ") + (anechoicComplete ? QString() : tr("Anecóicas")) +
-                (!anechoicComplete && !hyperechoicComplete ? QStringLiteral(" e ") : QString()) +
-                (hyperechoicComplete ? QString() : tr("Hiperecóicas")) + tr(" não preenchida(s)");
+        const QVector<const MeasuringField *> missing = inspection.unmeasured(index);
+        if (missing.isEmpty())
+            break;
+        message = tr("Digite o valor medido de %1.").arg(missing.first()->describe(locale()));
+        if (missing.size() > 1)
+            message +=
+                QLatin1Char(' ') + tr("Faltam %n valores nesta etapa.", nullptr, missing.size());
+        if (unmeasured)
+            *unmeasured = missing.first();
         break;
     }
     case ResponsibleStep:
-        if (ui->lineTecResp->text().isEmpty())
+        if (inspection.technician().isEmpty())
             message = tr("Prencha o nome do responsável técnico");
         break;
-    default: // the measurement steps always pass
+    default:
         break;
     }
     return message;

@@ -1,7 +1,7 @@
 #ifndef WIZARDFILL_H
 #define WIZARDFILL_H
 
-#include "history/inputvalues.h"
+#include "wizard/inspectionfields.h"
 
 #include <QtSql>
 #include <QtWidgets>
@@ -55,13 +55,15 @@ inline void selectEquipment(QWidget *window)
 inline void makeStepsValid(QWidget *window)
 {
     selectEquipment(window);
-    QJsonObject values{{"comboBox4ImgUnifor", 1},
-                       {"lineEdit4Transdutor", "Convexo"},
-                       {"lineTecResp", "Maria Souza"}};
-    for (QWidget *input : window->findChildren<QWidget *>(QRegularExpression(
-             QStringLiteral("^(comboBox3|comboBox2_0|s[57][AH](A|L|Ar)[2468]$)"))))
-        values[input->objectName()] = input->inherits("QComboBox") ? 1 : 3.0;
-    InputValues::apply(window, values);
+    Inspection values(QJsonObject{{"comboBox4ImgUnifor", 1},
+                                  {"lineEdit4Transdutor", "Convexo"},
+                                  {"lineTecResp", "Maria Souza"}});
+    for (QWidget *input :
+         window->findChildren<QComboBox *>(QRegularExpression(QStringLiteral("^comboBox(3|2_0)"))))
+        values.set(input->objectName(), 1);
+    for (const MeasuringField &field : Inspection::measuringFields())
+        values.set(field.name, field.kind <= MeasuringField::MaxPenetration ? 10.0 : 3.0);
+    InspectionFields(window).write(values);
 }
 
 } // namespace WizardFill
