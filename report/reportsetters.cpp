@@ -1,6 +1,7 @@
 // The setters through which the main window fills the report: texts, numbers, pass
 // and fail marks and photographs, each into the cells of its row.
 
+#include "core/evaluator.h"
 #include "report/reportform.h"
 #include "ui_reportform.h"
 
@@ -343,8 +344,39 @@ void ReportForm::setMassValues07(double h2, double h4, double h6, double h8, dou
     setMassValues(1, {h2, h4, h6, h8, w2, w4, w6, w8, a2, a4, a6, a8}, {c2, c4, c6, c8}, massType);
 }
 
+// The limits in force for this inspection, on page 2 under the uniformity image.
 void ReportForm::setLimits(const QVector<Result> &results, double frequency)
 {
-    Q_UNUSED(results);
-    Q_UNUSED(frequency);
+    const QLocale locale = this->locale();
+    auto choice = [&](Rule rule) {
+        for (const Result &result : results) {
+            if (result.judged->rule == rule)
+                return Inspection::choiceTexts(result.judged->inputs.first())
+                    .value(int(result.upper));
+        }
+        return QString();
+    };
+    auto decimal = [&locale](double value, int decimals) {
+        return locale.toString(value, 'f', decimals);
+    };
+    QStringList ratings = Inspection::choiceTexts(QStringLiteral("comboBox3cabo")).mid(1, 3);
+    QStringList areas;
+    for (int depth = 1; depth <= 4; ++depth)
+        areas << decimal(Evaluator::nominalArea(depth), 2);
+    const QStringList lines = {
+        tr("Critérios: zona morta até %1, axial até %2, lateral até %3 (%4 MHz); física: %5, %6 "
+           "ou %7;")
+            .arg(choice(Rule::DeadZone), choice(Rule::AxialResolution),
+                 choice(Rule::LateralResolution), decimal(frequency, 1), ratings.value(0),
+                 ratings.value(1), ratings.value(2)),
+        tr("média vertical %1–%2 mm, horizontal %3–%4 mm; massas: altura/largura %5–%6,")
+            .arg(decimal(Evaluator::verticalMeanLow, 3), decimal(Evaluator::verticalMeanHigh, 3),
+                 decimal(Evaluator::horizontalMeanLow, 2),
+                 decimal(Evaluator::horizontalMeanHigh, 2), decimal(Evaluator::aspectRatioLow, 2),
+                 decimal(Evaluator::aspectRatioHigh, 2)),
+        tr("área %1–%2 × nominal (%3 mm² a 2, 4, 6 e 8 cm); limites excluídos.")
+            .arg(locale.toString(Evaluator::areaLowFactor),
+                 locale.toString(Evaluator::areaHighFactor), areas.join(QStringLiteral("; "))),
+    };
+    ui->labelLimits->setText(lines.join(QLatin1Char(' ')));
 }

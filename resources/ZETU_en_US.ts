@@ -1240,6 +1240,18 @@ p, li { white-space: pre-wrap; }
         <source>Não foi possível gravar o relatório assinado %1.</source>
         <translation>The signed report %1 could not be written.</translation>
     </message>
+    <message>
+        <source>Critérios: zona morta até %1, axial até %2, lateral até %3 (%4 MHz); física: %5, %6 ou %7;</source>
+        <translation>Criteria: dead zone up to %1, axial up to %2, lateral up to %3 (%4 MHz); physical: %5, %6 or %7;</translation>
+    </message>
+    <message>
+        <source>média vertical %1–%2 mm, horizontal %3–%4 mm; massas: altura/largura %5–%6,</source>
+        <translation>vertical mean %1–%2 mm, horizontal %3–%4 mm; masses: height/width %5–%6,</translation>
+    </message>
+    <message>
+        <source>área %1–%2 × nominal (%3 mm² a 2, 4, 6 e 8 cm); limites excluídos.</source>
+        <translation>area %1–%2 × nominal (%3 mm² at 2, 4, 6 and 8 cm); limits excluded.</translation>
+    </message>
 </context>
 <context>
     <name>TrendDialog</name>

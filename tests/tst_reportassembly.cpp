@@ -361,7 +361,8 @@ private slots:
         const QStringList pageTexts =
             run("pdftotext", {path, "-"}).remove(QRegularExpression("[^\\S\\f]")).split('\f');
         for (int i = 0; i < 3; ++i) { // word by word: a value may wrap in its cell
-            for (const QString &word : texts[i].join(' ').split(' ', Qt::SkipEmptyParts))
+            for (const QString &word :
+                 texts[i].join(' ').split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
                 QVERIFY2(pageTexts.value(i).contains(word), qPrintable(word));
         }
         const QStringList fonts = run("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);

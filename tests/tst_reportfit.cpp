@@ -3,6 +3,7 @@
 // its whole text inside its contents rectangle, value cells at 7 pt or more.
 
 #include "app/language.h"
+#include "core/judgement.h"
 #include "report/reportcell.h"
 #include "report/reportform.h"
 
@@ -43,6 +44,7 @@ private slots:
                            text("Convexo multifrequencial 2-5 MHz de abertura larga "), "12,5");
         for (int part = 0; part < 6; ++part)
             form.setInspectionRating(part, 5, Result::Fail);
+        form.setLimits(judge(Inspection(QJsonObject{{"comboBox3cabo", 1}})), 12.5);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCoreApplication::removeTranslator(&translator);

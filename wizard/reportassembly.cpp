@@ -26,7 +26,8 @@ void ReportAssembly::fill()
     fillHorizontalMeasurements(results);
     fillMasses(results);
     fillDateResponsible();
-    report.setLimits(results, inspection.number(Field::frequency));
+    const double frequency = inspection.number(Field::frequency); // judged as 0 when none
+    report.setLimits(results, std::isnan(frequency) ? 0 : frequency);
 }
 
 void ReportAssembly::fillHeader()
