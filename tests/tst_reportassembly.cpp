@@ -9,6 +9,7 @@
 #include "report/pdfinfo.h"
 #include "report/reportform.h"
 #include "wizard/inspectionfields.h"
+#include "wizard/inspectionsession.h"
 #include "wizard/mainwindow.h"
 #include "wizardfill.h"
 #include "workdir.h"
@@ -41,27 +42,33 @@ class TestReportAssembly : public QObject
         return window->findChild<T *>(name);
     }
 
-    // Presses the report button, reads the modal report and cancels it.
-    void assemble()
+    // Reads the modal report shown and cancels it.
+    void readReport(QWidget *report)
     {
         const QImage pass =
             QImage(":/icons/checkmark@4x.png").convertToFormat(QImage::Format_ARGB32);
         const QImage fail = QImage(":/icons/cross@4x.png").convertToFormat(QImage::Format_ARGB32);
+        for (QLabel *label : report->findChildren<QLabel *>()) {
+            const QImage image = label->pixmap(Qt::ReturnByValue).toImage();
+            text[label->objectName()] = label->text();
+            colour[label->objectName()] =
+                image.isNull() ? QColor() : image.pixelColor(image.rect().center());
+            const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+            mark[label->objectName()] = argb == pass ? "+" : argb == fail ? "-" : "";
+        }
+        for (QCheckBox *box : report->findChildren<QCheckBox *>())
+            text[box->objectName()] = box->isChecked() ? "on" : "off";
+        report->findChild<QPushButton *>("pushButtonCancel")->click();
+    }
+    // Presses the report button, or shows a stored inspection's report without the wizard.
+    void assemble(const StoredInspection *stored = nullptr)
+    {
         DialogDriver driver;
-        driver.then([&](QWidget *report) {
-            for (QLabel *label : report->findChildren<QLabel *>()) {
-                const QImage image = label->pixmap(Qt::ReturnByValue).toImage();
-                text[label->objectName()] = label->text();
-                colour[label->objectName()] =
-                    image.isNull() ? QColor() : image.pixelColor(image.rect().center());
-                const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-                mark[label->objectName()] = argb == pass ? "+" : argb == fail ? "-" : "";
-            }
-            for (QCheckBox *box : report->findChildren<QCheckBox *>())
-                text[box->objectName()] = box->isChecked() ? "on" : "off";
-            report->findChild<QPushButton *>("pushButtonCancel")->click();
-        });
-        QTest::mouseClick(child("pushButtonReport"), Qt::LeftButton);
+        driver.then([&](QWidget *report) { readReport(report); });
+        if (stored)
+            InspectionSession::showStoredReport(*stored, window.data());
+        else
+            QTest::mouseClick(child("pushButtonReport"), Qt::LeftButton);
         QVERIFY(driver.waitDone());
     }
 
@@ -235,6 +242,35 @@ private slots:
             QCOMPARE(int(std::count(mark.begin(), mark.end(), "-")),
                      failedCount(judge(InspectionFields(window.data()).read())));
         }
+    }
+    // A stored inspection's report, built from its values alone, equals the wizard's
+    // value for value and mark for mark, a result not measured unmarked in both; a stored
+    // rating that is no choice fails there as in the history's count. A new inspection is
+    // dated today and keeps its technician.
+    void storedReportAsTheWizards()
+    {
+        child<QCalendarWidget>("calendarWidget")->setSelectedDate(QDate(2024, 3, 7));
+        auto *distance = child<QDoubleSpinBox>("doubleSpinBox5_07_45");
+        distance->setValue(distance->minimum());
+        assemble();
+        const QMap<QString, QString> wizardText = text, wizardMark = mark;
+        QCOMPARE(wizardMark["label_117"] + wizardText["label_140"] + wizardText["label_169"], "");
+        StoredInspection stored;
+        stored.values = InspectionFields(window.data()).read().values();
+        stored.scanner = QStringList{"Hospital Central", "Radiologia", "US-01", "Logiq", "GE"};
+        text.clear(), mark.clear();
+        assemble(&stored);
+        QCOMPARE(text, wizardText);
+        QCOMPARE(mark, wizardMark);
+        stored.values["comboBox3cabo"] = 2.5;
+        assemble(&stored);
+        QCOMPARE(mark["labelCaboDeForca_2"], "-");
+        QCOMPARE(int(std::count(mark.begin(), mark.end(), "-")),
+                 failedCount(judge(Inspection(stored.values))));
+        child<QPushButton>("pushButtonNewInspection")->click();
+        QCOMPARE(child<QCalendarWidget>("calendarWidget")->selectedDate(), QDate::currentDate());
+        QCOMPARE(child<QLineEdit>("lineTecResp")->text(), "Maria Souza");
+        QVERIFY(!InspectionFields(window.data()).read().isMeasured("doubleSpinBox5_05_12"));
     }
     void cleanup()
     {
