@@ -135,9 +135,11 @@ StoredInspection HistoryDialog::chosen() const
 
 void HistoryDialog::updateButtons()
 {
-    const bool selected = selectedRow() >= 0;
+    const int row = selectedRow();
+    const bool selected = row >= 0;
     ui->pushButtonOpen->setEnabled(selected);
-    ui->pushButtonReport->setEnabled(selected);
+    // a row whose values cannot be read has no report to show
+    ui->pushButtonReport->setEnabled(selected && !inspections.at(row).unreadable);
     ui->pushButtonDelete->setEnabled(selected);
 }
 
@@ -157,7 +159,7 @@ void HistoryDialog::on_pushButtonOpen_clicked()
 void HistoryDialog::on_pushButtonReport_clicked()
 {
     const int row = selectedRow();
-    if (row >= 0 && !inspections.at(row).unreadable)
+    if (row >= 0)
         emit reportRequested(inspections.at(row));
 }
 
