@@ -46,6 +46,7 @@ void InspectionSession::start(bool usable)
     owner = InspectionStore::ownToken();
     storeUsable = usable;
     startValues = wizard.inputValues();
+    startValues.remove(Field::date); // each inspection starts on its own day
     draftTimer.setSingleShot(true);
     draftTimer.setInterval(draftInterval);
     connect(&draftTimer, &QTimer::timeout, this, &InspectionSession::keepInspection);
