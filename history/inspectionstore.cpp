@@ -71,15 +71,15 @@ const QString belongs = QStringLiteral(
     "IFNULL(u.Model, '') = inspection.Model AND "
     "IFNULL(u.Manufacturer, '') = inspection.Manufacturer)))");
 
-// Values over the limit are left unread: parsing them would hold the window.
+// Values over the limit are cut there and left unread: parsing them would hold the
+// window. (Their length is not asked for: counting it reads them through once more.)
 const QString columns =
     QStringLiteral("ID_key, CASE WHEN ") + belongs +
     QStringLiteral(" THEN Equipment ELSE -1 END, Started, Changed, Technician, State, Report, "
-                   "CASE WHEN length(Inputs) > %1 THEN NULL ELSE Inputs END, Revision, "
-                   "Institution, Place, ID, Model, Manufacturer, Owner, Heartbeat, "
-                   "length(Inputs)")
-        .arg(InspectionStore::valuesLimit);
-enum { OwnerField = 14, HeartbeatField, SizeField };
+                   "substr(Inputs, 1, %1), Revision, Institution, Place, ID, Model, "
+                   "Manufacturer, Owner, Heartbeat")
+        .arg(InspectionStore::valuesLimit + 1);
+enum { OwnerField = 14, HeartbeatField };
 
 // What a write sets, in the order of the bound values.
 const QStringList written = {
@@ -148,11 +148,12 @@ StoredInspection fromRow(const QSqlQuery &query)
                            ? StoredInspection::Reported
                            : StoredInspection::Draft;
     inspection.pdfPath = query.value(6).toString();
-    const QJsonDocument document = QJsonDocument::fromJson(query.value(7).toByteArray());
+    const QString values = query.value(7).toString();
+    inspection.tooLong = values.size() > InspectionStore::valuesLimit;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(inspection.tooLong ? QByteArray() : values.toUtf8());
     inspection.values = document.object();
     inspection.unreadable = !document.isObject();
-    if (query.value(SizeField).toLongLong() > InspectionStore::valuesLimit)
-        inspection.unreadSize = query.value(SizeField).toLongLong();
     inspection.revision = query.value(8).toLongLong();
     if (!query.value(11).isNull()) {
         for (int field = 9; field < 14; ++field)
@@ -289,6 +290,11 @@ InspectionStore::FileState InspectionStore::checkFile(QString *reason)
 {
     const QSqlDatabase db =
         QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+    if (DataBase::isForeignFile(db.databaseName())) {
+        *reason = QStringLiteral("no SQLite header");
+        qCWarning(zetuStore) << "zetu.db cannot be written:" << *reason;
+        return FileState::Damaged;
+    }
     if (!db.isOpen())
         return fileState(db.lastError(), reason);
     // A lock held by another program is not waited for: Busy says enough, and the file
@@ -819,10 +825,8 @@ InspectionStore::Outcome InspectionStore::importRecovery(const QString &fileName
 QString InspectionStore::personalRecoveryFile()
 {
     static const QString name =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-            .filePath(
-                QStringLiteral("zetu-%1-%2.recovery")
-                    .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")),
-                         ownToken().left(8)));
-    return name;
+        QStringLiteral("zetu-%1-%2.recovery")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")),
+                 ownToken().left(8));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(name);
 }

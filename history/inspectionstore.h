@@ -20,9 +20,9 @@ namespace InspectionStore {
 enum Outcome { Done, Busy, Failed };
 
 const int staleClaimSeconds = 300;
-// Stored values longer than this (in characters) are not read into lists: such a row
-// is unreadable, with its size in StoredInspection::unreadSize.
-const int valuesLimit = 1 << 20;
+// Stored values longer than this (in characters) are not read: such a row is
+// unreadable and StoredInspection::tooLong.
+const int valuesLimit = 1000000;
 
 // What a real write finds in the open zetu.db, rolled back at once: the file locked by
 // another program (Busy: try later), the file or its folder refused by the file system

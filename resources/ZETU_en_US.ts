@@ -286,8 +286,8 @@
         <translation>The values of the inspection could not be kept in %1 and are lost when the program is closed.</translation>
     </message>
     <message>
-        <source>todos os valores (%1 MB, mais do que o limite de %2 MB)</source>
-        <translation>all the values (%1 MB, more than the limit of %2 MB)</translation>
+        <source>todos os valores (mais do que o limite de %1 MB)</source>
+        <translation>all the values (more than the limit of %1 MB)</translation>
     </message>
     <message>
         <source>A inspeção de %1 está aberta em outra cópia do programa e não foi aberta aqui. Feche-a na outra cópia e tente de novo; se aquela cópia parou sem fechar, a inspeção fica livre %2 minutos depois.</source>

@@ -471,10 +471,9 @@ void InspectionSession::loadInspection(const StoredInspection &stored)
     restoring = true;
     draftTimer.stop();
     QStringList problems;
-    if (stored.unreadSize > 0)
-        problems << tr("todos os valores (%1 MB, mais do que o limite de %2 MB)")
-                        .arg(QString::number((stored.unreadSize + (1 << 19)) >> 20),
-                             QString::number(InspectionStore::valuesLimit >> 20));
+    if (stored.tooLong)
+        problems << tr("todos os valores (mais do que o limite de %1 MB)")
+                        .arg(InspectionStore::valuesLimit / 1000000);
     else if (stored.unreadable)
         problems << tr("todos os valores (dados ilegíveis)");
     clearInputs();
