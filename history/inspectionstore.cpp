@@ -273,7 +273,7 @@ namespace {
 // are the file's own damage.
 InspectionStore::FileState fileState(const QSqlError &error, QString *reason)
 {
-    *reason = error.text();
+    *reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     qCWarning(zetuStore) << "zetu.db cannot be written:" << *reason;
     const int code = error.nativeErrorCode().toInt() & 0xff;
     return isPassingStoreError(error) ? InspectionStore::FileState::Busy
@@ -499,12 +499,14 @@ bool InspectionStore::latestDraft(StoredInspection *draft, const QString &owner,
             *draft = fromRow(query);
     }
     query.finish();
-    // taken in the transaction that chose it, so that no other copy chooses it too
-    const bool taken = !found || (run(query,
-                                      QStringLiteral("UPDATE inspection SET ") + renewal +
-                                          QStringLiteral(" WHERE ID_key = ?"),
-                                      {owner, QDateTime::currentSecsSinceEpoch(), draft->id}) &&
-                                  transaction.commit());
+    // taken in the transaction that chose it, so that no other copy chooses it too; one
+    // that cannot be read is never written (nor rewritten whole, however long it is)
+    const bool taken = !found || draft->unreadable ||
+                       (run(query,
+                            QStringLiteral("UPDATE inspection SET ") + renewal +
+                                QStringLiteral(" WHERE ID_key = ?"),
+                            {owner, QDateTime::currentSecsSinceEpoch(), draft->id}) &&
+                        transaction.commit());
     if (outcome)
         *outcome = read && taken ? Done : failed(query, "cannot read the latest draft:");
     return read && taken && found;
@@ -537,8 +539,8 @@ void InspectionStore::release(qint64 id, const QString &owner)
     QSqlQuery query;
     if (!run(query,
              QStringLiteral("UPDATE inspection SET Owner = NULL, Heartbeat = NULL "
-                            "WHERE ID_key = ? AND Owner = ?"),
-             {id, owner}))
+                            "WHERE (ID_key = ? OR ? < 0) AND Owner = ?"),
+             {id, id, owner}))
         failed(query, "cannot let go of the inspection:");
 }
 

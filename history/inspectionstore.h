@@ -57,7 +57,7 @@ bool latestDraft(StoredInspection *draft, const QString &owner, Outcome *outcome
 // Renews (or takes, when free or stale) the claim of `owner` on a row: Failed when
 // another running copy holds it. A row that is not there is Done.
 Outcome claim(qint64 id, const QString &owner);
-// Lets go of the claim of `owner` on a row.
+// Lets go of the claim of `owner` on a row, or on every row when `id` is -1.
 void release(qint64 id, const QString &owner);
 // How long a heartbeat must be seen unchanged before its claim is free.
 void setStaleClaimTime(int milliseconds);

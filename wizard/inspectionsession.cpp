@@ -263,6 +263,8 @@ void InspectionSession::close()
     }
     if (!storeUsable && changedSinceReport)
         keepElsewhere(inspection);
+    if (storeReady && storeUsable) // what was opened and set aside is free for other copies
+        InspectionStore::release(-1, owner);
     heldBack.clear();
     writePending = false;
 }
@@ -582,7 +584,8 @@ void InspectionSession::showHistory()
     if (!opened || chosen.id < 0 || chosen.id == inspection.id)
         return;
     const QString date = inspectionDate(chosen).toString(DateFormats::shown);
-    if (storeReady && InspectionStore::claim(chosen.id, owner) == InspectionStore::Failed) {
+    if (storeReady && !chosen.unreadable && // never written: its values become a new row
+        InspectionStore::claim(chosen.id, owner) == InspectionStore::Failed) {
         QMessageBox::information(
             wizard.dialogParent(), tr("Abrir inspeção"),
             tr("A inspeção de %1 está aberta em outra cópia do programa e não foi aberta aqui. "
