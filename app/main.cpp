@@ -1,6 +1,7 @@
 #include "app/datafolder.h"
 #include "app/highdpi.h"
 #include "app/language.h"
+#include "app/signalwatch.h"
 #include "wizard/mainwindow.h"
 
 #include <QApplication>
@@ -11,6 +12,12 @@ int main(int argc, char *argv[])
 {
     enableHighDpiScaling();
     QApplication application(argc, argv);
+    // A logout or shutdown closes every window as the user would, then ends.
+    SignalWatch signalWatch;
+    QObject::connect(&signalWatch, &SignalWatch::received, &application, [] {
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
+    });
     QGuiApplication::setDesktopFileName(QStringLiteral("br.zetu.ZETU")); // its menu entry
     enterDataFolder(QCoreApplication::arguments());
     const QString language = readLanguageSetting();

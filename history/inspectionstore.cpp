@@ -1,20 +1,32 @@
 #include "history/inspectionstore.h"
 
 #include "core/logging.h"
+#include "registry/database.h"
 #include "registry/storeerror.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QUuid>
 #include <QVariant>
 #include <limits>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -59,11 +71,14 @@ const QString belongs = QStringLiteral(
     "IFNULL(u.Model, '') = inspection.Model AND "
     "IFNULL(u.Manufacturer, '') = inspection.Manufacturer)))");
 
+// Values over the limit are cut there and left unread: parsing them would hold the
+// window. (Their length is not asked for: counting it reads them through once more.)
 const QString columns =
     QStringLiteral("ID_key, CASE WHEN ") + belongs +
     QStringLiteral(" THEN Equipment ELSE -1 END, Started, Changed, Technician, State, Report, "
-                   "Inputs, Revision, Institution, Place, ID, Model, Manufacturer, Owner, "
-                   "Heartbeat");
+                   "substr(Inputs, 1, %1), Revision, Institution, Place, ID, Model, "
+                   "Manufacturer, Owner, Heartbeat")
+        .arg(InspectionStore::valuesLimit + 1);
 enum { OwnerField = 14, HeartbeatField };
 
 // What a write sets, in the order of the bound values.
@@ -133,7 +148,10 @@ StoredInspection fromRow(const QSqlQuery &query)
                            ? StoredInspection::Reported
                            : StoredInspection::Draft;
     inspection.pdfPath = query.value(6).toString();
-    const QJsonDocument document = QJsonDocument::fromJson(query.value(7).toByteArray());
+    const QString values = query.value(7).toString();
+    inspection.tooLong = values.size() > InspectionStore::valuesLimit;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(inspection.tooLong ? QByteArray() : values.toUtf8());
     inspection.values = document.object();
     inspection.unreadable = !document.isObject();
     inspection.revision = query.value(8).toLongLong();
@@ -249,6 +267,63 @@ InspectionStore::Outcome InspectionStore::prepare(bool *foreign)
     return Done;
 }
 
+namespace {
+
+// The state a failed statement shows of the file: SQLITE_CORRUPT and SQLITE_NOTADB
+// are the file's own damage.
+InspectionStore::FileState fileState(const QSqlError &error, QString *reason)
+{
+    *reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    qCWarning(zetuStore) << "zetu.db cannot be written:" << *reason;
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return isPassingStoreError(error) ? InspectionStore::FileState::Busy
+           : code == 11 || code == 26 ? InspectionStore::FileState::Damaged
+                                      : InspectionStore::FileState::ReadOnly;
+}
+
+} // namespace
+
+// The schema is read (a damaged file or no database fails there), the file system is
+// asked about the file and its folder (where the journal goes), and then something is
+// really written: a file that only takes the write lock passes the first two.
+InspectionStore::FileState InspectionStore::checkFile(QString *reason)
+{
+    const QSqlDatabase db =
+        QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+    if (DataBase::isForeignFile(db.databaseName())) {
+        *reason = QStringLiteral("no SQLite header");
+        qCWarning(zetuStore) << "zetu.db cannot be written:" << *reason;
+        return FileState::Damaged;
+    }
+    if (!db.isOpen())
+        return fileState(db.lastError(), reason);
+    // A lock held by another program is not waited for: Busy says enough, and the file
+    // is looked at again when a write fails for good.
+    QSqlQuery wait;
+    wait.exec(QStringLiteral("PRAGMA busy_timeout = 0"));
+    const auto restore = qScopeGuard([&wait] {
+        wait.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(DataBase::busyTimeoutMs));
+    });
+    Transaction transaction;
+    if (!transaction.query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+        return fileState(transaction.query.lastError(), reason);
+    transaction.query.finish();
+#ifdef Q_OS_UNIX
+    const QFileInfo file(db.databaseName());
+    for (const QString &path : {file.absoluteFilePath(), file.absolutePath()}) {
+        if (::access(QFile::encodeName(path).constData(), W_OK) != 0) {
+            *reason = qt_error_string(errno);
+            qCWarning(zetuStore) << path << "cannot be written:" << *reason;
+            return FileState::ReadOnly;
+        }
+    }
+#endif
+    if (!transaction.begin() ||
+        !transaction.query.exec(QStringLiteral("CREATE TABLE zetu_write_check (x)")))
+        return fileState(transaction.query.lastError(), reason);
+    return FileState::Writable; // and rolled back
+}
+
 InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, const QString &owner,
                                                bool *copied)
 {
@@ -279,7 +354,10 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
     const qint64 revision = insert ? 0 : inspection.revision + 1;
     QStringList assignments, marks;
     for (const QString &column : written) {
-        assignments << column + QStringLiteral(" = ?");
+        // a renewed heartbeat always differs from the one before
+        assignments << (column == QLatin1String("Heartbeat")
+                            ? QStringLiteral("Heartbeat = MAX(?, IFNULL(Heartbeat, 0) + 1)")
+                            : column + QStringLiteral(" = ?"));
         marks << QStringLiteral("?");
     }
     const QString sql = insert
@@ -362,6 +440,36 @@ bool holderStopped(const QString &token)
     return true;
 }
 
+// Claims as this copy last saw them, each since when by this copy's own clock.
+struct Sighting
+{
+    QString owner;
+    qint64 heartbeat = 0;
+    QElapsedTimer since;
+};
+QHash<qint64, Sighting> sightings;
+int staleClaimMs = InspectionStore::staleClaimSeconds * 1000;
+
+// Whether the claim read on row `id` leaves it free for `owner`: unclaimed, its own,
+// its copy stopped on this computer, or its heartbeat seen unchanged for long enough.
+bool claimFree(qint64 id, const QString &holder, qint64 heartbeat, const QString &owner)
+{
+    if (holder.isEmpty() || holder == owner || holderStopped(holder))
+        return true;
+    Sighting &seen = sightings[id];
+    if (!seen.since.isValid() || seen.owner != holder || seen.heartbeat != heartbeat) {
+        seen.owner = holder;
+        seen.heartbeat = heartbeat;
+        seen.since.start();
+        return false;
+    }
+    return seen.since.hasExpired(staleClaimMs);
+}
+
+// Sets the claim of an owner (the first value) with a heartbeat (the second) that
+// always differs from the one before, whatever the clocks.
+const QString renewal = QStringLiteral("Owner = ?, Heartbeat = MAX(?, IFNULL(Heartbeat, 0) + 1)");
+
 } // namespace
 
 QString InspectionStore::ownToken()
@@ -373,40 +481,72 @@ QString InspectionStore::ownToken()
     return token;
 }
 
-bool InspectionStore::latestDraft(StoredInspection *draft, Outcome *outcome)
+bool InspectionStore::latestDraft(StoredInspection *draft, const QString &owner, Outcome *outcome)
 {
-    QSqlQuery query;
+    Transaction transaction;
+    QSqlQuery &query = transaction.query;
+    bool found = false;
     const bool read =
+        transaction.begin() &&
         run(query,
             QStringLiteral("SELECT ") + columns +
                 QStringLiteral(" FROM inspection WHERE State = ? AND (ID IS NOT NULL OR ") +
                 belongs + QStringLiteral(") ORDER BY Changed DESC, ID_key DESC"),
             {int(StoredInspection::Draft)});
-    if (outcome)
-        *outcome = read ? Done : failed(query, "cannot read the latest draft:");
-    const qint64 stale = QDateTime::currentSecsSinceEpoch() - staleClaimSeconds;
-    while (read && query.next()) {
-        const QString holder = query.value(OwnerField).toString();
-        if (holder.isEmpty() || holder == ownToken() ||
-            query.value(HeartbeatField).toLongLong() < stale || holderStopped(holder)) {
+    while (read && !found && query.next()) {
+        if ((found = claimFree(query.value(0).toLongLong(), query.value(OwnerField).toString(),
+                               query.value(HeartbeatField).toLongLong(), owner)))
             *draft = fromRow(query);
-            return true;
-        }
     }
-    return false;
+    query.finish();
+    // taken in the transaction that chose it, so that no other copy chooses it too; one
+    // that cannot be read is never written (nor rewritten whole, however long it is)
+    const bool taken = !found || draft->unreadable ||
+                       (run(query,
+                            QStringLiteral("UPDATE inspection SET ") + renewal +
+                                QStringLiteral(" WHERE ID_key = ?"),
+                            {owner, QDateTime::currentSecsSinceEpoch(), draft->id}) &&
+                        transaction.commit());
+    if (outcome)
+        *outcome = read && taken ? Done : failed(query, "cannot read the latest draft:");
+    return read && taken && found;
 }
 
-bool InspectionStore::claim(qint64 id, const QString &owner)
+InspectionStore::Outcome InspectionStore::claim(qint64 id, const QString &owner)
+{
+    Transaction transaction;
+    QSqlQuery &query = transaction.query;
+    if (!transaction.begin() ||
+        !run(query, QStringLiteral("SELECT Owner, Heartbeat FROM inspection WHERE ID_key = ?"),
+             {id}))
+        return failed(query, "cannot claim the inspection:");
+    if (!query.next()) // gone: written anew by the next write
+        return Done;
+    if (!claimFree(id, query.value(0).toString(), query.value(1).toLongLong(), owner))
+        return Failed;
+    query.finish();
+    if (!run(query,
+             QStringLiteral("UPDATE inspection SET ") + renewal +
+                 QStringLiteral(" WHERE ID_key = ?"),
+             {owner, QDateTime::currentSecsSinceEpoch(), id}) ||
+        !transaction.commit())
+        return failed(query, "cannot claim the inspection:");
+    return Done;
+}
+
+void InspectionStore::release(qint64 id, const QString &owner)
 {
     QSqlQuery query;
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    if (run(query,
-            QStringLiteral("UPDATE inspection SET Owner = ?, Heartbeat = ? WHERE ID_key = ? AND "
-                           "(Owner IS NULL OR Owner = ? OR Heartbeat IS NULL OR Heartbeat < ?)"),
-            {owner, now, id, owner, now - staleClaimSeconds}))
-        return query.numRowsAffected() == 1;
-    failed(query, "cannot claim the inspection:");
-    return false;
+    if (!run(query,
+             QStringLiteral("UPDATE inspection SET Owner = NULL, Heartbeat = NULL "
+                            "WHERE (ID_key = ? OR ? < 0) AND Owner = ?"),
+             {id, id, owner}))
+        failed(query, "cannot let go of the inspection:");
+}
+
+void InspectionStore::setStaleClaimTime(int milliseconds)
+{
+    staleClaimMs = milliseconds;
 }
 
 InspectionStore::Outcome InspectionStore::remove(qint64 id)
@@ -519,16 +659,75 @@ StoredInspection fromJson(const QJsonObject &object)
 
 } // namespace
 
+namespace {
+
+// Opens only a regular file, and never waits: a FIFO of that name is not opened for
+// good, nor a folder or a device.
+bool openRegular(QFile &file, QString *why)
+{
+#ifdef Q_OS_UNIX
+    const int fd =
+        ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status;
+    if (fd == -1 || ::fstat(fd, &status) != 0) {
+        *why = qt_error_string(errno);
+        if (fd != -1)
+            ::close(fd);
+        return false;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(fd);
+        *why = QStringLiteral("not a regular file");
+        return false;
+    }
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+#else
+    if (!QFileInfo(file.fileName()).isFile()) {
+        *why = QStringLiteral("not a regular file");
+        return false;
+    }
+    if (file.open(QIODevice::ReadOnly))
+        return true;
+#endif
+    *why = file.errorString();
+    return false;
+}
+
+// Copies closing together, or starting, take turns on a recovery file. A copy that
+// stopped without letting go (its process gone, or the lock older than a few seconds)
+// does not hold it.
+class RecoveryLock
+{
+public:
+    RecoveryLock(const QString &fileName, int waitMs)
+        : lock(fileName + QStringLiteral(".lock"))
+    {
+        lock.setStaleLockTime(5000);
+        if (!lock.tryLock(waitMs))
+            qCWarning(zetuStore) << "cannot take" << fileName + QStringLiteral(".lock") << "error"
+                                 << lock.error();
+    }
+    bool held() const { return lock.isLocked(); }
+
+private:
+    QLockFile lock;
+};
+
+} // namespace
+
 QVector<StoredInspection> InspectionStore::readRecovery(const QString &fileName, bool *readable)
 {
     QVector<StoredInspection> kept;
     QFile file(fileName);
+    QString why;
     if (readable)
         *readable = true;
-    if (!file.exists())
+    if (!QFileInfo(fileName).exists() && !QFileInfo(fileName).isSymLink())
         return kept;
-    if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(zetuStore) << "cannot read" << fileName << file.errorString();
+    if (!openRegular(file, &why)) {
+        qCWarning(zetuStore) << "cannot read" << fileName << why;
         if (readable)
             *readable = false;
         return kept;
@@ -566,22 +765,70 @@ bool InspectionStore::replaceRecovery(const QString &fileName,
     return false;
 }
 
+QString InspectionStore::setAside(const QString &fileName)
+{
+    const QString aside =
+        fileName + QStringLiteral(".unreadable-") +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
+    QFile unreadable(fileName);
+    if (!unreadable.rename(aside)) {
+        qCWarning(zetuStore) << "cannot set aside" << fileName << unreadable.errorString();
+        return QString();
+    }
+    qCWarning(zetuStore) << "set aside" << fileName << "as" << aside;
+    return aside;
+}
+
 // A file that cannot be read as a list of inspections may still hold values someone can
 // mend: it is set aside under a name of its own, never overwritten.
 bool InspectionStore::keepForRecovery(const QString &fileName, const StoredInspection &inspection)
 {
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
+    const RecoveryLock lock(fileName, 900);
+    if (!lock.held())
+        return false;
     bool readable = true;
     QVector<StoredInspection> kept = readRecovery(fileName, &readable);
-    if (!readable) {
-        QFile unreadable(fileName);
-        const QString aside =
-            fileName + QStringLiteral(".unreadable-") +
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmsszzz"));
-        if (!unreadable.rename(aside)) {
-            qCWarning(zetuStore) << "cannot set aside" << fileName << unreadable.errorString();
-            return false;
-        }
-        qCWarning(zetuStore) << "set aside" << fileName << "as" << aside;
-    }
+    if (!readable && setAside(fileName).isEmpty())
+        return false;
     return replaceRecovery(fileName, kept << inspection);
+}
+
+InspectionStore::Outcome InspectionStore::importRecovery(const QString &fileName, int *written,
+                                                         QString *aside)
+{
+    *written = 0;
+    if (!QFileInfo(fileName).exists() && !QFileInfo(fileName).isSymLink())
+        return Done;
+    const RecoveryLock lock(fileName, 0); // another copy writes or imports it: later
+    if (!lock.held())
+        return Busy;
+    bool readable = true;
+    const QVector<StoredInspection> kept = readRecovery(fileName, &readable);
+    if (!readable) {
+        *aside = setAside(fileName);
+        if (aside->isEmpty()) // left where it is, under its own name
+            *aside = fileName;
+        return Done;
+    }
+    Outcome outcome = Done;
+    for (StoredInspection one : kept) {
+        if ((outcome = save(one)) != Done)
+            break;
+        ++*written;
+    }
+    if (*written > 0 && !replaceRecovery(fileName, kept.mid(*written)))
+        // the next start writes them again, as inspections of their own
+        qCWarning(zetuStore) << *written << "inspections written from" << fileName
+                             << "are still in it";
+    return outcome == Done ? Done : Busy;
+}
+
+QString InspectionStore::personalRecoveryFile()
+{
+    static const QString name =
+        QStringLiteral("zetu-%1-%2.recovery")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")),
+                 ownToken().left(8));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(name);
 }

@@ -10,14 +10,25 @@
 // another program or copy, or a full disk, gives Busy: the caller tries again later.
 //
 // Each row carries a revision, counted up by every write, and a claim: the copy of the
-// program that has the inspection open (its owner token) and when it last said so.
-// A claim not renewed for `staleClaimSeconds` (a copy that crashed) is free again, and
-// at once when its copy ran on this computer and has stopped.
+// program that has the inspection open (its owner token) and a heartbeat that the copy
+// changes at every renewal. No two computers' clocks are compared: a claim is free
+// again once this copy has seen its heartbeat unchanged for `staleClaimSeconds` by its
+// own clock (a copy that crashed), and at once when its copy ran on this computer and
+// has stopped.
 namespace InspectionStore {
 
 enum Outcome { Done, Busy, Failed };
 
 const int staleClaimSeconds = 300;
+// Stored values longer than this (in characters) are not read: such a row is
+// unreadable and StoredInspection::tooLong.
+const int valuesLimit = 1000000;
+
+// What a real write finds in the open zetu.db, rolled back at once: the file locked by
+// another program (Busy: try later), the file or its folder refused by the file system
+// or SQLite, or a file that is damaged or no database. `reason` says why.
+enum class FileState { Writable, Busy, ReadOnly, Damaged };
+FileState checkFile(QString *reason);
 
 // This running copy's owner token. A lock file in the temporary folder holds it while
 // the copy runs, so that other copies on this computer can tell when it has stopped.
@@ -39,12 +50,17 @@ Outcome save(StoredInspection &inspection, const QString &owner = QString(),
              bool *copied = nullptr);
 // The inspections of one scanner, newest first.
 QVector<StoredInspection> forEquipment(int equipmentKey, Outcome *outcome = nullptr);
-// The most recently changed draft that no running copy holds; false if none. Its
-// equipmentKey is -1 when its scanner has gone, its `scanner` names it as it was.
-bool latestDraft(StoredInspection *draft, Outcome *outcome = nullptr);
-// Renews (or takes, when free or stale) the claim of `owner` on a row; false when
-// another running copy holds it or the file is busy.
-bool claim(qint64 id, const QString &owner);
+// The most recently changed draft that no running copy holds, claimed for `owner` in
+// the transaction that chooses it; false if none. Its equipmentKey is -1 when its
+// scanner has gone, its `scanner` names it as it was.
+bool latestDraft(StoredInspection *draft, const QString &owner, Outcome *outcome = nullptr);
+// Renews (or takes, when free or stale) the claim of `owner` on a row: Failed when
+// another running copy holds it. A row that is not there is Done.
+Outcome claim(qint64 id, const QString &owner);
+// Lets go of the claim of `owner` on a row, or on every row when `id` is -1.
+void release(qint64 id, const QString &owner);
+// How long a heartbeat must be seen unchanged before its claim is free.
+void setStaleClaimTime(int milliseconds);
 // Done only when the row was there and is gone.
 Outcome remove(qint64 id);
 // Deletes a scanner from `usequip` with its inspections, in one transaction.
@@ -59,12 +75,25 @@ QStringList equipmentRecord(int equipmentKey);
 QString equipmentId(int equipmentKey);
 
 // Values that could not be written before the program closed, kept in a file beside
-// zetu.db until the next start writes them: appended to what the file holds.
+// zetu.db until the next start writes them: appended to what the file holds. Copies
+// closing together take turns (a lock file "<fileName>.lock"); a file that is not a
+// list of inspections is set aside first. False, logged, when it cannot be written.
 bool keepForRecovery(const QString &fileName, const StoredInspection &inspection);
-// What the file holds; `readable` false when it exists but is no list of inspections.
+// What the file holds; `readable` false when it exists but is no list of inspections
+// or no regular file (a FIFO is never waited on).
 QVector<StoredInspection> readRecovery(const QString &fileName, bool *readable = nullptr);
 // Rewrites the file with what is still to be written; removes it when nothing is.
 bool replaceRecovery(const QString &fileName, const QVector<StoredInspection> &left);
+// Renames a file that cannot be read, so that it is kept, to a name of its own beside
+// it; returns that name, empty when it could not be renamed.
+QString setAside(const QString &fileName);
+// Writes what the file holds into zetu.db and removes what was written: Busy while
+// zetu.db refuses it or another copy has the file. *written counts what went in; a file
+// that cannot be read is set aside under *aside and nothing of it is written.
+Outcome importRecovery(const QString &fileName, int *written, QString *aside);
+// A file of the user's data folder that keeps the values of this copy when zetu.db
+// cannot keep them (read-only, damaged): named once per copy.
+QString personalRecoveryFile();
 
 } // namespace InspectionStore
 

@@ -29,6 +29,7 @@ struct StoredInspection
     QString pdfPath; // the report's file once saved
     QJsonObject values;
     bool unreadable = false; // the stored values were not a JSON object and are lost
+    bool tooLong = false;    // values longer than the store reads, left in zetu.db
     // The scanner's record (Institution, Place, ID, Model, Manufacturer) as it was when
     // the inspection was made: the inspection belongs to the row of `equipmentKey` only
     // while that row still holds this record, so a later scanner that reuses a deleted

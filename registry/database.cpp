@@ -4,6 +4,7 @@
 #include "registry/storeerror.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -28,6 +29,13 @@ void DataBase::openDataBase(const QString &fileName)
     db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
     db.setDatabaseName(fileName);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+    if (isForeignFile(fileName)) { // opened by the list's model at most: read-only then
+        qCWarning(zetuStore) << fileName << "is no SQLite database: never written";
+        db.setConnectOptions(
+            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+        registry = Unusable;
+        return;
+    }
     if (!QFile::exists(fileName)) {
         createTable();
         registry = db.isOpen() ? Ready : Unusable;
@@ -37,6 +45,14 @@ void DataBase::openDataBase(const QString &fileName)
     // is first read: prepareRegistry.
     if (!db.open())
         registry = failure(db.lastError(), "cannot open zetu.db:");
+}
+
+bool DataBase::isForeignFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    QFile file(fileName);
+    return info.isFile() && info.size() > 0 && file.open(QIODevice::ReadOnly) &&
+           file.read(16) != QByteArray("SQLite format 3", 16);
 }
 
 void DataBase::createTable()

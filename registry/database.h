@@ -16,7 +16,11 @@ public:
     DataBase();
     virtual ~DataBase();
 
+    // A file that is not empty but lacks SQLite's header is never written: SQLite would
+    // take a very short one for an empty database and write over it.
     void openDataBase(const QString &fileName);
+    // Whether `fileName` is a regular file with something in it but no SQLite header.
+    static bool isForeignFile(const QString &fileName);
     void createTable();
     // Makes sure table `usequip` is there, creating it in a file that lacks it; Busy
     // while the file is locked (try again later).

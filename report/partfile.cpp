@@ -23,6 +23,21 @@ namespace {
 
 const QString partSuffix = QStringLiteral(".part");
 
+// The chosen name as the partial file carries it: cut, at a whole character, so that
+// the hidden name with its dot, random part and suffix stays within the 255 bytes a
+// file name may have, whatever name the file dialog took.
+QString partStem(const QString &fileName)
+{
+    const int room = 255 - 1 - 1 - 7 - partSuffix.size(); // ".", ".", random, ".part"
+    QString stem = fileName;
+    while (QFile::encodeName(stem).size() > room) {
+        stem.chop(1);
+        if (!stem.isEmpty() && QChar(stem.back()).isHighSurrogate())
+            stem.chop(1);
+    }
+    return stem;
+}
+
 // Removes one leftover unless it is not a regular file after all or another copy of
 // the program holds it while writing.
 bool removeLeftover(const QString &path)
@@ -63,7 +78,7 @@ QString newPartFileName(const QString &fileName)
     QString name;
     do {
         name = QStringLiteral("%1/.%2.%3%4")
-                   .arg(chosen.absolutePath(), chosen.fileName(),
+                   .arg(chosen.absolutePath(), partStem(chosen.fileName()),
                         QString::number(QRandomGenerator::global()->generate(), 36), partSuffix);
     } while (QFileInfo::exists(name));
     return name;
@@ -72,9 +87,10 @@ QString newPartFileName(const QString &fileName)
 bool isPartFileName(const QString &entry, const QString &fileName)
 {
     // The random part: a 32-bit number in base 36, one to seven characters.
-    const QRegularExpression name(QRegularExpression::anchoredPattern(
-        QStringLiteral("\\.%1\\.[0-9a-z]{1,7}%2")
-            .arg(QRegularExpression::escape(fileName), QRegularExpression::escape(partSuffix))));
+    const QRegularExpression name(
+        QRegularExpression::anchoredPattern(QStringLiteral("\\.%1\\.[0-9a-z]{1,7}%2")
+                                                .arg(QRegularExpression::escape(partStem(fileName)),
+                                                     QRegularExpression::escape(partSuffix))));
     return name.match(entry).hasMatch();
 }
 

@@ -4,7 +4,8 @@
 #include <QString>
 
 // A report is written into a hidden file beside the chosen one, ".<name>.<random>.part",
-// and put in the chosen file's place only once it is whole. A save killed half-way
+// and put in the chosen file's place only once it is whole. A name too long for that
+// (the whole may have 255 bytes) is cut short in the partial file's name. A save killed half-way
 // leaves that partial file behind; the next save of the same name removes it.
 
 // A name for the partial file of `fileName` that no file has yet.

@@ -231,14 +231,6 @@
 <context>
     <name>InspectionSession</name>
     <message>
-        <source>O arquivo zetu.db não pode ser gravado. O assistente funciona normalmente, mas nenhuma inspeção será guardada: os valores se perdem ao fechar o programa.</source>
-        <translation>The file zetu.db cannot be written. The wizard works as usual, but no inspection will be kept: the values are lost when the program is closed.</translation>
-    </message>
-    <message>
-        <source>O arquivo zetu.db tem uma tabela &quot;inspection&quot; que não foi criada por esta versão do programa; ela foi deixada como está. O assistente funciona normalmente, mas nenhuma inspeção será guardada: os valores se perdem ao fechar o programa.</source>
-        <translation>The file zetu.db has a table &quot;inspection&quot; that was not made by this version of the program; it has been left as it is. The wizard works normally, but no inspection will be kept: the values are lost when the program is closed.</translation>
-    </message>
-    <message>
         <source>Inspeção recuperada</source>
         <translation>Inspection recovered</translation>
     </message>
@@ -307,6 +299,50 @@
     <message>
         <source>O assistente tem valores que não estão em nenhum relatório salvo. Abrir a inspeção de %1 no lugar deles? Eles continuam no histórico como rascunho.</source>
         <translation>The wizard holds values that are in no saved report. Open the inspection of %1 in their place? They stay in the history as a draft.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 está danificado ou não é um banco de dados (%2). Nada será gravado nele. Restaure uma cópia de segurança de zetu.db e guarde o arquivo danificado, que pode servir para recuperar os dados. Até lá nenhuma inspeção será guardada: ao fechar o programa, os valores digitados ficam em %3.</source>
+        <translation>The file %1 is damaged or is not a database (%2). Nothing will be written to it. Restore a backup copy of zetu.db and keep the damaged file, which may help to recover the data. Until then no inspection will be kept: when the program is closed, the values typed are kept in %3.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 não pode ser gravado (%2). O assistente funciona normalmente, mas nenhuma inspeção será guardada nele: ao fechar o programa, os valores digitados ficam em %3.</source>
+        <translation>The file %1 cannot be written (%2). The wizard works as usual, but no inspection will be kept in it: when the program is closed, the values typed are kept in %3.</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db tem uma tabela &quot;inspection&quot; que não foi criada por esta versão do programa; ela foi deixada como está. O assistente funciona normalmente, mas nenhuma inspeção será guardada nele: ao fechar o programa, os valores digitados ficam em %1.</source>
+        <translation>The file zetu.db has a table &quot;inspection&quot; that was not made by this version of the program; it has been left as it is. The wizard works as usual, but no inspection will be kept in it: when the program is closed, the values typed are kept in %1.</translation>
+    </message>
+    <message>
+        <source>Inspeção não recuperada</source>
+        <translation>Inspection not recovered</translation>
+    </message>
+    <message>
+        <source>O arquivo %1, que guardava valores de inspeções para zetu.db, não pôde ser lido: está danificado ou não é um arquivo comum. Nada dele foi gravado em zetu.db. Ele foi guardado como %2, para uma possível recuperação.</source>
+        <translation>The file %1, which held values of inspections for zetu.db, could not be read: it is damaged or is not a regular file. Nothing of it was written to zetu.db. It has been kept as %2, for a possible recovery.</translation>
+    </message>
+    <message>
+        <source>Inspeção guardada à parte</source>
+        <translation>Inspection kept apart</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db não pôde guardar a inspeção. Os valores dela foram guardados em %1. Quando zetu.db puder ser gravado, copie esse arquivo para a pasta de zetu.db com o nome zetu.db.recovery: o programa os grava em zetu.db ao iniciar.</source>
+        <translation>The file zetu.db could not keep the inspection. Its values have been kept in %1. Once zetu.db can be written, copy that file into the folder of zetu.db under the name zetu.db.recovery: the program writes them into zetu.db when it starts.</translation>
+    </message>
+    <message>
+        <source>Inspeção não guardada</source>
+        <translation>Inspection not kept</translation>
+    </message>
+    <message>
+        <source>Os valores da inspeção não puderam ser guardados em %1 e se perdem ao fechar o programa.</source>
+        <translation>The values of the inspection could not be kept in %1 and are lost when the program is closed.</translation>
+    </message>
+    <message>
+        <source>todos os valores (mais do que o limite de %1 MB)</source>
+        <translation>all the values (more than the limit of %1 MB)</translation>
+    </message>
+    <message>
+        <source>A inspeção de %1 está aberta em outra cópia do programa e não foi aberta aqui. Feche-a na outra cópia e tente de novo; se aquela cópia parou sem fechar, a inspeção fica livre %2 minutos depois.</source>
+        <translation>The inspection of %1 is open in another copy of the program and has not been opened here. Close it in the other copy and try again; if that copy stopped without closing, the inspection is free %2 minutes later.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // Inspections kept in zetu.db: drafts, the history of a scanner, an unwritable file;
 // a scanner's trend: points by date, limits per frequency, bad values left out.
 
+#include "app/signalwatch.h"
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
 #include "history/trenddialog.h"
@@ -13,6 +14,7 @@
 #include <QtCharts>
 #include <QtTest>
 #include <QtWidgets>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
@@ -71,6 +73,7 @@ class TestHistory : public QObject
 
     QScopedPointer<WorkDir> workDir;
     QScopedPointer<MainWindow> window;
+    QString readOnly; // a folder made read-only, as it is mounted or by its permissions
 
     template <typename T = QPushButton> T *child(const char *n, QWidget *in = nullptr)
     {
@@ -103,6 +106,7 @@ private slots:
     void init()
     {
         window.reset(); // the last one goes with the suite, before its folder
+        InspectionStore::setStaleClaimTime(InspectionStore::staleClaimSeconds * 1000);
         QSqlDatabase::database("other", false).close();
         workDir.reset();
         workDir.reset(new WorkDir);
@@ -127,6 +131,8 @@ private slots:
         QTest::newRow("photograph a folder") << "{}" << QStringList{"uma pasta", "UniImg.png"};
         QTest::newRow("photograph huge") << "{}" << QStringList{"30000 × 30000", "UniImg.png"};
         QTest::newRow("unreadable") << "" << QStringList{"ilegíveis"};
+        // 50 MB of values: left unread, at start and in the history, without a stall
+        QTest::newRow("huge values") << "" << QStringList{"limite de 1 MB"};
     }
     void draftComesBack()
     {
@@ -148,8 +154,10 @@ private slots:
         QSqlQuery query(QSqlDatabase::database());
         query.prepare("UPDATE inspection SET Inputs = " + // an empty damage cuts the values
                       QString(damage.isEmpty() ? "'{' || ?" : "json_patch(Inputs, ?)"));
-        query.addBindValue(damage);
         const QByteArray uniform = "pushButtonLoadUniImg.png", tag = QTest::currentDataTag();
+        const QString payload =
+            tag == "huge values" ? "\"n\": \"" + QString(50000000, 'x') + "\"}" : damage;
+        query.addBindValue(payload);
         QVERIFY(query.exec() && query.numRowsAffected() == 1 &&
                 (!photoGone || QFile::remove(uniform)));
         QByteArray jpeg; // whose frame claims 30000 × 30000 pixels
@@ -179,7 +187,7 @@ private slots:
         window->resumeAtStart();
         restored = true;
         unblock.join();
-        QVERIFY(driver.waitDone() && clock.elapsed() < 2000);
+        QVERIFY(driver.waitDone() && clock.elapsed() < (payload.size() > 1000 ? 1000 : 2000));
         QCOMPARE(driver.seen().last().text.count("UniImg.png"), int(photoGone));
         QVERIFY(driver.seen().first().text.startsWith(
             "Continuar a inspeção não concluída de US-01 de " +
@@ -198,26 +206,36 @@ private slots:
         for (const QString &n : before.keys())
             QVERIFY2(damage.isEmpty() || (after[n] == before[n]) != named.contains(n),
                      qPrintable(n));
+        driver.then([](QWidget *history) { history->close(); });
+        clock.start();
+        click("pushButtonHistory");
+        QVERIFY(driver.waitDone() && clock.elapsed() < 1000);
         // closed unchanged: a later version's value stays, an unreadable row is left alone
         window->close();
         const QStringList rows = column("SELECT Inputs FROM inspection ORDER BY ID_key");
         QCOMPARE(rows.size(), 1);
-        QCOMPARE(rows.first() == "{", damage.isEmpty());
+        QCOMPARE(rows.first().size() == payload.size() + 1, damage.isEmpty());
         QCOMPARE(rows.first().contains("\"later\":1"), damage.contains("later"));
     }
 
     // Another copy holds zetu.db at start, then its write lock over two step changes and
-    // the close, or lets it go before. No call waits 500 ms; nothing typed is lost. An
-    // idle window, with more rows than a first read fetches, holds no lock of its own.
+    // the close (or the end on a signal), or lets it go before. No call waits 500 ms;
+    // nothing typed is lost. An idle window, with more rows than a first read fetches,
+    // holds no lock of its own. A recovery file spoilt before the next start (cut, or a
+    // FIFO in its place) is named, set aside and never waited on.
     void busyFile_data()
     {
         QTest::addColumn<bool>("heldAtClose");
-        QTest::newRow("released while open") << false;
-        QTest::newRow("held at close") << true;
+        QTest::addColumn<int>("ending"); // the signal that ends the program, 0: closed
+        QTest::newRow("released while open") << false << 0;
+        QTest::newRow("held at close") << true << 0;
+        QTest::newRow("SIGTERM, recovery file cut") << true << SIGTERM;
+        QTest::newRow("SIGHUP, recovery file a FIFO") << true << SIGHUP;
     }
     void busyFile()
     {
         QFETCH(bool, heldAtClose);
+        QFETCH(int, ending);
         for (const char *reason : {"^cannot read zetu.db: \"database is locked",
                                    "^cannot write the inspection: \"database is locked"})
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(reason));
@@ -249,10 +267,27 @@ private slots:
         }
         child<QLineEdit>("lineTecResp")->setText("Carla");
         clock.start();
-        window->close();
+        {
+            SignalWatch watch;
+            connect(&watch, &SignalWatch::received, window.data(), &QWidget::close);
+            if (ending == 0 || ::raise(ending) != 0)
+                window->close();
+            QTRY_COMPARE_WITH_TIMEOUT(QFile::exists("zetu.db.recovery"), heldAtClose, 400);
+        }
         QVERIFY(clock.elapsed() < 500);
-        QCOMPARE(QFile::exists("zetu.db.recovery"), heldAtClose);
         lock.exec("ROLLBACK");
+        QFile recovery("zetu.db.recovery");
+        QByteArray cut = "fifo"; // the recovery file's bytes as the next start finds them
+        if (ending == SIGTERM && recovery.open(QIODevice::ReadWrite))
+            QVERIFY(recovery.resize(recovery.size() / 2) && !(cut = recovery.readAll()).isEmpty());
+        recovery.close();
+        QVERIFY(ending != SIGHUP || (recovery.remove() && ::mkfifo("zetu.db.recovery", 0600) == 0));
+        std::atomic<bool> started{false}; // a start stuck on the FIFO is let go after 3 s
+        std::thread unblock([&] {
+            for (int i = 0; i < 30 && !started; ++i)
+                QThread::msleep(100);
+            ::close(::open("zetu.db.recovery", O_WRONLY | O_NONBLOCK));
+        });
         open();
         DialogDriver driver;
         if (heldAtClose)
@@ -260,13 +295,22 @@ private slots:
         driver.press(QMessageBox::Yes);
         window->show(); // already on the screen: asked at once
         QVERIFY(QTest::qWaitForWindowExposed(window.data()));
+        clock.start();
         window->resumeWhenExposed();
         QCoreApplication::processEvents();
-        QCOMPARE(driver.seen().size(), heldAtClose ? 2 : 1);
+        started = true;
+        unblock.join();
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(driver.seen().size(), heldAtClose && ending == 0 ? 2 : 1);
         QVERIFY(
             driver.seen().first().text.contains(heldAtClose ? "zetu.db.recovery" : "Continuar"));
-        QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString("Carla"));
+        QCOMPARE(child<QLineEdit>("lineTecResp")->text(), QString(ending ? "" : "Carla"));
         QVERIFY(!QFile::exists("zetu.db.recovery"));
+        QFile aside(QDir()
+                        .entryList({"zetu.db.recovery.unreadable-*"}, QDir::Files | QDir::System)
+                        .value(0));
+        QVERIFY(ending ? driver.seen().first().text.contains(aside.fileName()) : !aside.exists());
+        QVERIFY(ending != SIGTERM || (aside.open(QIODevice::ReadOnly) && aside.readAll() == cut));
     }
 
     // Once zetu.db takes what waited, the window stops trying: a recovery file another
@@ -333,12 +377,13 @@ private slots:
         QTest::addColumn<QStringList>("seen");
         QTest::addColumn<QPoint>("rows"); // in zetu.db, listed under key 2
         const QString resume = "Continuar a inspeção não concluída de US-02";
+        // a live copy whose clock is behind; one an hour ahead, stopped, seen unchanged
         QTest::newRow("claimed") << "UPDATE inspection SET Owner = 'B', Heartbeat = "
-                                    "strftime('%s')"
+                                    "strftime('%s') - 400"
                                  << true << QStringList() << QPoint(1, 1);
-        QTest::newRow("claim stale")
-            << "UPDATE inspection SET Owner = 'B', Heartbeat = 0, ID = NULL" << true
-            << QStringList(resume) << QPoint(1, 1);
+        QTest::newRow("claim stale") << "UPDATE inspection SET Owner = 'B', Heartbeat = "
+                                        "strftime('%s') + 3600, ID = NULL"
+                                     << true << QStringList(resume) << QPoint(1, 1);
         QTest::newRow("changed unseen") << "UPDATE inspection SET Revision = 7" << false
                                         << QStringList{"Outra cópia", resume} << QPoint(2, 2);
         QTest::newRow("key reused") << "DELETE FROM usequip WHERE ID_key = 2; INSERT INTO usequip "
@@ -362,12 +407,23 @@ private slots:
         child<QTableView>("tableView")->selectRow(1);
         click("pushButtonNext");
         DialogDriver driver;
+        QString owner; // of the draft asked about, while the question is open
         for (int i = 0; i < seen.size(); ++i)
-            driver.press(QMessageBox::Ok); // closes a question as No
+            driver.then([&](QWidget *box) {
+                owner = column("SELECT Owner FROM inspection WHERE State = 0").join(',');
+                auto *ok = static_cast<QMessageBox *>(box)->button(QMessageBox::Ok);
+                ok ? ok->click() : QTest::keyClick(box, Qt::Key_Escape); // a question: No
+            });
         if (closedFirst)
             window.reset();
         for (const QString &statement : sql.split(';', Qt::SkipEmptyParts))
             QVERIFY(other().exec(statement));
+        StoredInspection none; // the stopped copy's claim seen once, unchanged since
+        if (QByteArray(QTest::currentDataTag()).contains("stale")) {
+            InspectionStore::setStaleClaimTime(300);
+            QVERIFY(QSqlDatabase::database().isOpen() && !InspectionStore::latestDraft(&none, "C"));
+            QTest::qWait(400);
+        }
         if (!closedFirst)
             click(sql.isEmpty() ? "pushButtonDeleteRecord" : "pushButtonNext");
         if (sql.isEmpty()) {
@@ -386,6 +442,15 @@ private slots:
         QCOMPARE(QPoint(column("SELECT ID_key FROM inspection").size(),
                         InspectionStore::forEquipment(2).size()),
                  rows);
+        QVERIFY(seen.isEmpty() || owner.contains(InspectionStore::ownToken())); // chosen, taken
+        if (!seen.isEmpty())
+            return;
+        child<QTableView>("tableView")->selectRow(1); // held: not opened here
+        driver.then([&](QWidget *history) { click("pushButtonOpen", history); });
+        driver.press(QMessageBox::Ok);
+        click("pushButtonHistory");
+        QVERIFY(driver.waitDone() && driver.seen().last().text.contains("aberta em outra cópia"));
+        QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 0);
     }
 
     // A corrected scanner record takes the draft of that scanner along; its key is 0, as
@@ -456,6 +521,14 @@ private slots:
         QVERIFY(InspectionStore::keepForRecovery("r", kept));
         const QVector<StoredInspection> back = InspectionStore::readRecovery("r");
         QCOMPARE(text(back.value(0)) + "|" + text(back.value(1)), text({}) + "|" + expected);
+        std::thread copy([&] { // two copies closing together: each keeps its values
+            for (int i = 0; i < 20; ++i)
+                InspectionStore::keepForRecovery("two", kept);
+        });
+        for (int i = 0; i < 20; ++i)
+            InspectionStore::keepForRecovery("two", kept);
+        copy.join();
+        QCOMPARE(InspectionStore::readRecovery("two").size(), 40);
 
         for (const char *message : {"^cannot read \"d\"", "is not a list", "^cannot write",
                                     "^cannot remove \"d\" \".+\"", "is not a list", "^set aside"})
@@ -624,38 +697,78 @@ private slots:
                  QStringList("1"));
     }
 
-    // A database that cannot be written (a folder), or whose `inspection` this version did
-    // not make: one notice at start, none later; what is there is left untouched.
+    // A database that cannot be written (a folder; a read-only folder, the earlier
+    // version's table in it), that is no database, or whose `inspection` this version did
+    // not make: one notice at start naming it, none later; the file is left byte for
+    // byte; the values typed are kept at close in the user's data folder, as is said.
     void unusableDatabase_data()
     {
-        QTest::addColumn<QString>("sql"); // empty: zetu.db is a folder
+        QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("notice");
+        QTest::addColumn<QString>("logged");
         QTest::newRow("folder") << ""
-                                << "zetu.db não pode ser gravado";
+                                << "zetu.db não pode ser gravado"
+                                << "^cannot open zetu.db: \".+\"";
+        QTest::newRow("no database") << ""
+                                     << "zetu.db está danificado ou não é um banco"
+                                     << "cannot be written: \"no SQLite header";
+        QTest::newRow("damaged") << ""
+                                 << "zetu.db está danificado ou não é um banco"
+                                 << "cannot be written: \"database disk image is malformed";
+        QTest::newRow("read-only folder")
+            << "CREATE TABLE inspection (ID_key INTEGER primary key, Equipment INTEGER, Started "
+               "VARCHAR(30), Changed VARCHAR(30), Technician VARCHAR(80), State INTEGER, Report "
+               "VARCHAR(260), Inputs TEXT)"
+            << "zetu.db não pode ser gravado ("
+            << "cannot be written: \"(Read-only|Permission)";
         QTest::newRow("view") << "CREATE VIEW inspection AS SELECT 1 AS ID_key"
-                              << "\"inspection\"";
+                              << "\"inspection\""
+                              << "did not make";
         QTest::newRow("other columns")
             << "CREATE TABLE inspection (ID_key INTEGER primary key, Equipment INTEGER, Note TEXT)"
-            << "\"inspection\"";
+            << "\"inspection\""
+            << "did not make";
         QTest::newRow("later version") << "PRAGMA user_version = 3"
-                                       << "\"inspection\"";
+                                       << "\"inspection\""
+                                       << "did not make";
     }
     void unusableDatabase()
     {
         QFETCH(QString, sql);
         QFETCH(QString, notice);
-        QVERIFY(sql.isEmpty() ? QFile::remove("zetu.db") && QDir().mkdir("zetu.db")
-                              : other().exec(sql));
-        const QString schema = "SELECT sql || ':' || (SELECT user_version FROM "
-                               "pragma_user_version) FROM sqlite_master";
-        const QStringList before = column(schema);
-        QTest::ignoreMessage(
-            QtWarningMsg,
-            QRegularExpression(sql.isEmpty() ? "^cannot open zetu.db: \".+\"" : "did not make"));
+        QFETCH(QString, logged);
+        const QByteArray tag = QTest::currentDataTag();
+        QVERIFY(sql.isEmpty() || other().exec(sql));
+        QSqlDatabase::database("other", false).close();
+        QFile file("zetu.db");
+        QVERIFY(tag != "folder" || (file.remove() && QDir().mkdir("zetu.db")));
+        QVERIFY(tag != "no database" || (file.open(QIODevice::WriteOnly) && file.write("z") == 1));
+        QVERIFY(tag != "damaged" || (file.open(QIODevice::ReadWrite) && file.seek(100) &&
+                                     file.write(QByteArray(3996, 'z')) == 3996));
+        file.close();
+        if (tag == "read-only folder") {
+            QVERIFY(QDir().mkdir("ro") && file.rename("ro/zetu.db") && QDir::setCurrent("ro"));
+            readOnly = QDir::currentPath();
+            QVERIFY(geteuid()
+                        ? QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner)
+                        : !QProcess::execute("mount", {"--bind", readOnly, readOnly}) &&
+                              !QProcess::execute("mount", {"-o", "remount,bind,ro", readOnly}));
+        }
+        const auto contents = [&] { // where a scanner may be removed: the schema
+            QFile db("zetu.db");
+            const QByteArray bytes = db.open(QIODevice::ReadOnly) ? db.readAll() : QByteArray();
+            return bytes.startsWith("SQLite") && readOnly.isEmpty()
+                       ? column("SELECT sql || (SELECT user_version FROM pragma_user_version) "
+                                "FROM sqlite_master")
+                             .join('\n')
+                             .toUtf8()
+                       : bytes;
+        };
+        const QByteArray before = contents();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(logged));
         open();
         DialogDriver driver;
-        driver.press(QMessageBox::Ok).press(QMessageBox::Ok);
-        if (!sql.isEmpty()) // a scanner is removed alone: the inspections are not this version's
+        for (int i = 0; i < 5; ++i) // a scanner is removed alone: no inspections kept
             driver.press(QMessageBox::Ok);
         window->resumeAtStart();
         WizardFill::makeStepsValid(window.data());
@@ -663,15 +776,31 @@ private slots:
         click(sql.isEmpty() ? "pushButtonPrevious" : "pushButtonHistory");
         click("pushButtonDeleteRecord");
         window->close();
-        QCOMPARE(column(schema), before);
-        QVERIFY(driver.waitDone());
-        QVERIFY(driver.seen().first().text.contains(notice));
-        // then the history (a folder: no scanner listed) and the removal's plain question
-        QCOMPARE(driver.seen().size(), sql.isEmpty() ? 2 : 3);
-        QVERIFY(sql.isEmpty() ||
-                driver.seen().last().text == "Tem certeza que deseja remover o registro?");
-        QCOMPARE(column("SELECT ID FROM usequip"),
-                 sql.isEmpty() ? QStringList() : QStringList("US-02"));
+        QCOMPARE(contents(), before);
+        QStringList texts;
+        for (const SeenDialog &seen : driver.seen())
+            texts << seen.text;
+        // the history says it again where it cannot be read
+        QVERIFY2(texts.first().contains(notice) &&
+                     texts.filter(notice).size() == 1 + notice.startsWith('"'),
+                 qPrintable(texts.join('|')));
+        QVERIFY(sql.isEmpty() || texts.contains("Tem certeza que deseja remover o registro?"));
+        const QString kept = InspectionStore::personalRecoveryFile();
+        QVERIFY(texts.first().contains(kept) && texts.last().contains(kept));
+        QCOMPARE(InspectionStore::readRecovery(kept).value(0).technician, QString("Maria Souza"));
+        if (!sql.isEmpty() && readOnly.isEmpty())
+            QCOMPARE(column("SELECT ID FROM usequip"), QStringList("US-02"));
+    }
+    void cleanup()
+    {
+        if (readOnly.isEmpty())
+            return;
+        window.reset(); // lets go of the file
+        QDir::setCurrent(workDir->path());
+        if (geteuid() == 0)
+            QProcess::execute("umount", {"-l", readOnly});
+        QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        readOnly.clear();
     }
 
     // Series: result * 2 + column. Points: value, mark (+ pass, - fail, . not judged), limits.

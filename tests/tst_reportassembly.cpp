@@ -489,6 +489,9 @@ private slots:
         QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden), QStringList("r.pdf"));
         QVERIFY(earlier.open(QIODevice::ReadOnly));
         QCOMPARE(earlier.readAll(), QByteArray(20000, 'e'));
+        // the longest name a folder takes (255 bytes; its partial file's is cut short)
+        const QString longest = wd->file("a" + QString(125, QChar(0xe9)) + ".pdf");
+        QVERIFY(saveAs(form, longest, false).size() == 1 && QFileInfo(longest).size() > 0);
     }
 };
 

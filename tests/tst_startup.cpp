@@ -11,6 +11,7 @@
 #include <QtSql>
 #include <QtTest>
 #include <QtWidgets>
+#include <csignal>
 
 namespace {
 
@@ -267,6 +268,30 @@ private slots:
         QCoreApplication::sendEvent(view->viewport(), &help);
         if (expected.last().startsWith(longName))
             QCOMPARE(QToolTip::text(), longName);
+    }
+
+    // SIGTERM (a logout) and SIGHUP (a closed terminal) end the program as a close does:
+    // it exits by itself and its lock file in the temporary folder goes.
+    void signalEndsAsClose_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void signalEndsAsClose()
+    {
+        QFETCH(int, number);
+        WorkDir workDir;
+        QProcess zetu;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", workDir.path());
+        zetu.setProcessEnvironment(environment);
+        zetu.start(ZETU_EXECUTABLE, QStringList());
+        const auto locks = [] { return QDir().entryList({"zetu-*.lock"}, QDir::Files); };
+        QTRY_VERIFY_WITH_TIMEOUT(!locks().isEmpty(), 10000);
+        ::kill(zetu.processId(), number);
+        QVERIFY(zetu.waitForFinished(5000) && zetu.exitStatus() == QProcess::NormalExit);
+        QCOMPARE(locks(), QStringList());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "wizard/inspectionsession.h"
 
+#include "app/signalwatch.h"
 #include "core/dateformats.h"
 #include "core/inspection.h"
 #include "core/logging.h"
@@ -11,6 +12,8 @@
 #include "wizard/photographs.h"
 #include "wizard/reportassembly.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QScopedValueRollback>
 #include <QWindow>
@@ -33,6 +36,29 @@ const QString signatureKey = QStringLiteral("signature");
 // Inputs a new inspection takes over from the one before: the same technician.
 const QStringList carriedOver = {Field::technician};
 
+QString nativePath(const QString &fileName)
+{
+    return QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
+}
+
+// Why zetu.db keeps nothing, and where the values go instead.
+QString unusableNotice(InspectionStore::FileState state, const QString &reason)
+{
+    const QString kept = nativePath(InspectionStore::personalRecoveryFile());
+    if (state == InspectionStore::FileState::Damaged)
+        return InspectionSession::tr(
+                   "O arquivo %1 está danificado ou não é um banco de dados (%2). Nada será "
+                   "gravado nele. Restaure uma cópia de segurança de zetu.db e guarde o arquivo "
+                   "danificado, que pode servir para recuperar os dados. Até lá nenhuma inspeção "
+                   "será guardada: ao fechar o programa, os valores digitados ficam em %3.")
+            .arg(nativePath(QStringLiteral("zetu.db")), reason, kept);
+    return InspectionSession::tr(
+               "O arquivo %1 não pode ser gravado (%2). O assistente funciona normalmente, mas "
+               "nenhuma inspeção será guardada nele: ao fechar o programa, os valores digitados "
+               "ficam em %3.")
+        .arg(nativePath(QStringLiteral("zetu.db")), reason, kept);
+}
+
 } // namespace
 
 InspectionSession::InspectionSession(Wizard &wizard, QObject *parent)
@@ -44,7 +70,14 @@ InspectionSession::InspectionSession(Wizard &wizard, QObject *parent)
 void InspectionSession::start(bool usable)
 {
     owner = InspectionStore::ownToken();
-    storeUsable = usable;
+    QString reason;
+    InspectionStore::FileState state = InspectionStore::checkFile(&reason);
+    if (!usable && state != InspectionStore::FileState::Damaged)
+        state = InspectionStore::FileState::ReadOnly;
+    storeUsable =
+        state == InspectionStore::FileState::Writable || state == InspectionStore::FileState::Busy;
+    if (!storeUsable)
+        storeNotice = unusableNotice(state, reason);
     startValues = wizard.inputValues();
     startValues.remove(Field::date); // each inspection starts on its own day
     draftTimer.setSingleShot(true);
@@ -90,9 +123,7 @@ void InspectionSession::resumeAtStart()
 {
     if (!storeUsable) {
         qCWarning(zetuStore) << "zetu.db cannot be written: no inspection is kept";
-        storeFailed(tr("O arquivo zetu.db não pode ser gravado. O assistente funciona "
-                       "normalmente, mas nenhuma inspeção será guardada: os valores se "
-                       "perdem ao fechar o programa."));
+        storeFailed(storeNotice);
         return;
     }
     if (wizard.equipmentListPending()) // just found busy while the window was built
@@ -136,11 +167,21 @@ bool InspectionSession::prepareStore()
     if (storeReady || !storeUsable)
         return storeReady;
     const InspectionStore::Outcome outcome = InspectionStore::prepare(&storeForeign);
+    QString reason;
     if (storeForeign)
         storeFailed(tr("O arquivo zetu.db tem uma tabela \"inspection\" que não foi criada por "
                        "esta versão do programa; ela foi deixada como está. O assistente "
-                       "funciona normalmente, mas nenhuma inspeção será guardada: os valores se "
-                       "perdem ao fechar o programa."));
+                       "funciona normalmente, mas nenhuma inspeção será guardada nele: ao "
+                       "fechar o programa, os valores digitados ficam em %1.")
+                        .arg(nativePath(InspectionStore::personalRecoveryFile())));
+    else if (outcome == InspectionStore::Failed) { // found only now: no use trying again
+        const InspectionStore::FileState state = InspectionStore::checkFile(&reason);
+        if (state != InspectionStore::FileState::Busy)
+            storeFailed(unusableNotice(state == InspectionStore::FileState::Damaged
+                                           ? state
+                                           : InspectionStore::FileState::ReadOnly,
+                                       reason));
+    }
     return storeReady = outcome == InspectionStore::Done;
 }
 
@@ -150,30 +191,28 @@ void InspectionSession::storeBusyLater()
         retryTimer.start();
 }
 
-// Writes what a close could not write; false while zetu.db refuses it.
+// Writes what a close could not write; false while zetu.db refuses it. A file that
+// cannot be read is set aside and named.
 bool InspectionSession::importRecovery()
 {
-    const QVector<StoredInspection> kept = InspectionStore::readRecovery(recoveryFile);
     int written = 0;
-    for (StoredInspection one : kept) {
-        if (InspectionStore::save(one) != InspectionStore::Done)
-            break;
-        ++written;
-    }
-    if (written == 0)
-        return kept.isEmpty();
-    if (!InspectionStore::replaceRecovery(recoveryFile, kept.mid(written))) {
-        // the next start writes them again, as inspections of their own
-        qCWarning(zetuStore) << written << "inspections written from" << recoveryFile
-                             << "are still in it";
-        return written == kept.size();
-    }
-    QMessageBox::information(
-        wizard.dialogParent(), tr("Inspeção recuperada"),
-        tr("O arquivo zetu.db estava ocupado quando o programa foi fechado. Os valores da "
-           "inspeção ficaram em %1 e agora foram gravados em zetu.db.")
-            .arg(recoveryFile));
-    return written == kept.size();
+    QString aside;
+    const InspectionStore::Outcome outcome =
+        InspectionStore::importRecovery(recoveryFile, &written, &aside);
+    if (!aside.isEmpty())
+        QMessageBox::warning(
+            wizard.dialogParent(), tr("Inspeção não recuperada"),
+            tr("O arquivo %1, que guardava valores de inspeções para zetu.db, não pôde ser "
+               "lido: está danificado ou não é um arquivo comum. Nada dele foi gravado em "
+               "zetu.db. Ele foi guardado como %2, para uma possível recuperação.")
+                .arg(nativePath(recoveryFile), nativePath(aside)));
+    if (written > 0)
+        QMessageBox::information(
+            wizard.dialogParent(), tr("Inspeção recuperada"),
+            tr("O arquivo zetu.db estava ocupado quando o programa foi fechado. Os valores da "
+               "inspeção ficaram em %1 e agora foram gravados em zetu.db.")
+                .arg(recoveryFile));
+    return outcome == InspectionStore::Done;
 }
 
 // Offers the latest draft that no running copy has open, unless the wizard has been
@@ -182,13 +221,16 @@ bool InspectionSession::offerDraft()
 {
     InspectionStore::Outcome outcome;
     StoredInspection draft;
-    const bool found = InspectionStore::latestDraft(&draft, &outcome);
-    if (outcome != InspectionStore::Done)
+    const bool found = InspectionStore::latestDraft(&draft, owner, &outcome);
+    if (outcome == InspectionStore::Busy)
         return false;
     resumePending = false;
-    if (!found || inspection.id >= 0 || changedSinceReport ||
-        wizard.currentStep() > Wizard::EquipmentStep)
+    if (!found)
         return true;
+    if (inspection.id >= 0 || changedSinceReport || wizard.currentStep() > Wizard::EquipmentStep) {
+        InspectionStore::release(draft.id, owner);
+        return true;
+    }
     // named as it was when it was kept: its scanner may have gone since
     const QString scanner = draft.scanner.isEmpty()
                                 ? InspectionStore::equipmentId(draft.equipmentKey)
@@ -199,13 +241,15 @@ bool InspectionSession::offerDraft()
                               QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::Yes) == QMessageBox::Yes)
         loadInspection(draft);
+    else
+        InspectionStore::release(draft.id, owner);
     return true;
 }
 
 void InspectionSession::renewClaim()
 {
     if (storeReady && inspection.id >= 0 && !closing &&
-        !InspectionStore::claim(inspection.id, owner))
+        InspectionStore::claim(inspection.id, owner) != InspectionStore::Done)
         qCDebug(zetuStore) << "inspection" << inspection.id << "is not claimed: held or busy";
 }
 
@@ -219,12 +263,46 @@ void InspectionSession::close()
     if (writePending)
         heldBack << inspection;
     for (const StoredInspection &held : qAsConst(heldBack)) {
-        if (storeUsable && !InspectionStore::keepForRecovery(recoveryFile, held))
-            qCCritical(zetuStore) << "the values of inspection" << held.id << "of scanner"
-                                  << held.equipmentKey << "are lost";
+        if (!InspectionStore::keepForRecovery(recoveryFile, held))
+            keepElsewhere(held);
     }
+    if (!storeUsable && changedSinceReport)
+        keepElsewhere(inspection);
+    if (storeReady && storeUsable) // what was opened and set aside is free for other copies
+        InspectionStore::release(-1, owner);
     heldBack.clear();
     writePending = false;
+}
+
+// Values that zetu.db cannot take go to a file of the user's data folder, as an
+// inspection of their own, and the user is told where (not when the session ends).
+void InspectionSession::keepElsewhere(StoredInspection held)
+{
+    held.id = -1;
+    held.revision = 0;
+    const QString file = InspectionStore::personalRecoveryFile();
+    const bool kept = InspectionStore::keepForRecovery(file, held);
+    if (kept)
+        qCWarning(zetuStore) << "the values of inspection of scanner" << held.equipmentKey
+                             << "are kept in" << file;
+    else
+        qCCritical(zetuStore) << "the values of inspection" << held.id << "of scanner"
+                              << held.equipmentKey << "are lost";
+    if (SignalWatch::ending())
+        return;
+    if (kept)
+        QMessageBox::information(
+            wizard.dialogParent(), tr("Inspeção guardada à parte"),
+            tr("O arquivo zetu.db não pôde guardar a inspeção. Os valores dela foram guardados "
+               "em %1. Quando zetu.db puder ser gravado, copie esse arquivo para a pasta de "
+               "zetu.db com o nome zetu.db.recovery: o programa os grava em zetu.db ao "
+               "iniciar.")
+                .arg(nativePath(file)));
+    else
+        QMessageBox::warning(wizard.dialogParent(), tr("Inspeção não guardada"),
+                             tr("Os valores da inspeção não puderam ser guardados em %1 e se "
+                                "perdem ao fechar o programa.")
+                                 .arg(nativePath(file)));
 }
 
 void InspectionSession::inputChanged()
@@ -260,13 +338,14 @@ void InspectionSession::reportSaved(const QString &fileName, const QJsonObject &
 void InspectionSession::keepInspection()
 {
     draftTimer.stop();
-    if (!storeUsable || restoring)
+    if ((!storeUsable && !closing) || restoring) // at close, gathered to be kept elsewhere
         return;
     const int key = wizard.selectedEquipmentKey();
     const int step = wizard.currentStep();
-    if (inspection.id < 0 && !writePending && (key < 0 || step == Wizard::EquipmentStep))
+    if (storeUsable && inspection.id < 0 && !writePending &&
+        (key < 0 || step == Wizard::EquipmentStep))
         return;
-    if (inspection.equipmentKey < 0 && key >= 0 && step > 0) {
+    if (inspection.equipmentKey < 0 && key >= 0 && (step > 0 || !storeUsable)) {
         inspection.equipmentKey = key;
         inspection.scanner = wizard.selectedEquipmentRecord();
     }
@@ -292,6 +371,8 @@ void InspectionSession::keepInspection()
         inspection.values.remove(signatureKey);
     inspection.values.insert(QStringLiteral("photos"), wizard.photographPaths());
     inspection.values.insert(QStringLiteral("step"), step);
+    if (!storeUsable)
+        return;
 
     bool copied = false;
     writePending = !prepareStore() || InspectionStore::save(inspection, closing ? QString() : owner,
@@ -399,7 +480,10 @@ void InspectionSession::loadInspection(const StoredInspection &stored)
     restoring = true;
     draftTimer.stop();
     QStringList problems;
-    if (stored.unreadable)
+    if (stored.tooLong)
+        problems << tr("todos os valores (mais do que o limite de %1 MB)")
+                        .arg(InspectionStore::valuesLimit / 1000000);
+    else if (stored.unreadable)
         problems << tr("todos os valores (dados ilegíveis)");
     clearInputs();
     problems << wizard.setInputValues(stored.values);
@@ -409,7 +493,8 @@ void InspectionSession::loadInspection(const StoredInspection &stored)
     // A row that could not be read is left as it is; the wizard's values become a new one.
     if (stored.unreadable)
         inspection.id = -1;
-    else if (inspection.id >= 0 && storeReady && !InspectionStore::claim(inspection.id, owner))
+    else if (inspection.id >= 0 && storeReady &&
+             InspectionStore::claim(inspection.id, owner) != InspectionStore::Done)
         qCDebug(zetuStore) << "inspection" << inspection.id << "is not claimed: held or busy";
     inspection.unreadable = false;
     reopened = true;
@@ -507,14 +592,28 @@ void InspectionSession::showHistory()
     const StoredInspection chosen = dialog.chosen();
     if (!opened || chosen.id < 0 || chosen.id == inspection.id)
         return;
+    const QString date = inspectionDate(chosen).toString(DateFormats::shown);
+    if (storeReady && !chosen.unreadable && // never written: its values become a new row
+        InspectionStore::claim(chosen.id, owner) == InspectionStore::Failed) {
+        QMessageBox::information(
+            wizard.dialogParent(), tr("Abrir inspeção"),
+            tr("A inspeção de %1 está aberta em outra cópia do programa e não foi aberta aqui. "
+               "Feche-a na outra cópia e tente de novo; se aquela cópia parou sem fechar, a "
+               "inspeção fica livre %2 minutos depois.")
+                .arg(date)
+                .arg(InspectionStore::staleClaimSeconds / 60));
+        return;
+    }
     if (changedSinceReport &&
         QMessageBox::question(
             wizard.dialogParent(), tr("Abrir inspeção"),
             tr("O assistente tem valores que não estão em nenhum relatório salvo. Abrir a "
                "inspeção de %1 no lugar deles? Eles continuam no histórico como rascunho.")
-                .arg(inspectionDate(chosen).toString(DateFormats::shown)),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+                .arg(date),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+        InspectionStore::release(chosen.id, owner);
         return;
+    }
     if (!heldDeleted)
         setInspectionAside();
     loadInspection(chosen);

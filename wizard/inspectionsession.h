@@ -74,7 +74,8 @@ public:
     explicit InspectionSession(Wizard &wizard, QObject *parent = nullptr);
 
     // Starts keeping the wizard's values, as they are now the start values; `usable`
-    // false: zetu.db cannot keep inspections, said by resumeAtStart.
+    // false, or a real write refused: zetu.db cannot keep inspections, said by
+    // resumeAtStart, and the values are kept at close in the user's data folder.
     void start(bool usable);
     // Says when zetu.db cannot keep inspections, else offers the latest unfinished one.
     void resumeAtStart();
@@ -82,7 +83,8 @@ public:
     // manager has put it, so that its boxes are centred on the window; after a second
     // at the latest.
     void resumeWhenExposed();
-    // The window closes: the values are written, or kept beside zetu.db when it is busy.
+    // The window closes: the values are written, or kept beside zetu.db when it is busy,
+    // or in the user's data folder when zetu.db cannot keep them.
     void close();
     // Step 1 is left with the selected scanner: the inspection of another scanner held by
     // the wizard is kept as it is, and a new one starts. False when the user keeps it.
@@ -114,6 +116,7 @@ private:
     void renewClaim();
     void resumeOnce();
     void loadInspection(const StoredInspection &inspection);
+    void keepElsewhere(StoredInspection held);
     void clearInputs(const QStringList &kept = QStringList());
     void setInspectionAside();
     bool startNewInspection(int key);
