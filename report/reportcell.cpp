@@ -85,22 +85,31 @@ bool ReportCell::hasHeightForWidth() const
 }
 
 // The height the cell asks of its layout: its text at full size when that takes at
-// most four lines; otherwise four lines' height, in which the font shrinks, unless
-// even the smallest font needs more.
+// most four lines; otherwise four lines' height, in which the font shrinks.
 int ReportCell::heightForWidth(int width) const
 {
     if (!drawsOwnText())
         return QLabel::heightForWidth(width);
     const int frame = 2 * frameWidth();
     const qreal full = textHeight(text(), font(), width - frame);
-    const qreal fourLines = 4 * QFontMetricsF(font()).height();
-    qreal height = full;
-    if (full > fourLines) {
-        QFont smallest = font();
-        smallest.setPointSizeF(minimumPointSize);
-        height = std::max(fourLines, textHeight(text(), smallest, width - frame));
+    return int(std::ceil(std::min(full, 4 * QFontMetricsF(font()).height()))) + frame;
+}
+
+// The text, or as much of it as fits the cell at the smallest font, ending in "…".
+QString ReportCell::shownText(const QFont &fitted) const
+{
+    const QRect box = contentsRect();
+    if (textHeight(text(), fitted, box.width()) <= box.height())
+        return text();
+    int fits = 0, over = text().size();
+    while (over - fits > 1) {
+        const int middle = (fits + over) / 2;
+        if (textHeight(text().left(middle) + QChar(0x2026), fitted, box.width()) <= box.height())
+            fits = middle;
+        else
+            over = middle;
     }
-    return int(std::ceil(height)) + frame;
+    return text().left(fits) + QChar(0x2026);
 }
 
 void ReportCell::paintEvent(QPaintEvent *event)
@@ -117,7 +126,8 @@ void ReportCell::paintEvent(QPaintEvent *event)
 void ReportCell::drawText(QPainter *painter) const
 {
     const QRect box = contentsRect();
-    QTextLayout layout(text(), fittedFont());
+    const QFont fitted = fittedFont();
+    QTextLayout layout(shownText(fitted), fitted);
     const qreal height = layOut(layout, box.width(), alignment());
     qreal top = box.top();
     if (alignment() & Qt::AlignVCenter)

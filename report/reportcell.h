@@ -8,7 +8,9 @@ class QPainter;
 // A value cell of the report pages. Its text is always shown whole: a value that does
 // not fit on one line wraps inside the cell, a word longer than the cell breaks, and
 // when the wrapped text is still taller than the cell the font shrinks, never below
-// minimumPointSize. The text is drawn as plain text, exactly as it was typed.
+// minimumPointSize. A cell is never taller than four lines of its font: a text that
+// does not fit it even at the smallest font is cut, ending in "…". The text is drawn as
+// plain text, exactly as it was typed.
 class ReportCell : public QLabel
 {
     Q_OBJECT
@@ -34,6 +36,7 @@ protected:
 
 private:
     bool drawsOwnText() const;
+    QString shownText(const QFont &fitted) const;
 };
 
 #endif // REPORTCELL_H
