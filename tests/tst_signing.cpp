@@ -186,7 +186,7 @@ private slots:
         MainWindow window(0);
         WizardFill::makeStepsValid(&window);
         const QString technician = "Maria Aparecida dos Santos Vasconcellos ";
-        window.findChild<QLineEdit *>("lineTecResp")->setText(technician.repeated(qEnvironmentVariableIntValue("REP")));
+        window.findChild<QLineEdit *>("lineTecResp")->setText(technician.repeated(50));
         window.show();
         for (int step = 0; step < 8; ++step)
             window.findChild<QPushButton *>("pushButtonNext")->click();
@@ -262,10 +262,9 @@ private slots:
         const QString line = "Assinado digitalmente por " + signer + " em " +
                              QDate::currentDate().toString("dd/MM/yyyy");
         const QString text = run("pdftotext", {"-f", "3", pdf, "-"}).simplified();
-        QFile::remove("/tmp/dbg.pdf"); QFile::copy(pdf, "/tmp/dbg.pdf"); QFile::remove("/tmp/dbgu.pdf"); QFile::copy(unsigned_, "/tmp/dbgu.pdf");
         QVERIFY2(shown.text.startsWith(line) && lineStays &&
                      (text.isEmpty() || text.contains(line)),
-                 qPrintable(shown.text + "|" + QString::number(lineStays) + "|" + text.right(300)));
+                 qPrintable(shown.text));
         QVERIFY(signer.endsWith("***.***.***-09)") || signer.endsWith("***.***.***-00)") ||
                 signer.startsWith("ANA) /Contents <"));
         QString verdict = run("pdfsig", {pdf});
