@@ -85,14 +85,24 @@ bool ReportCell::hasHeightForWidth() const
 }
 
 // The height the cell asks of its layout: its text at full size when that takes at
-// most four lines; otherwise four lines' height, in which the font shrinks.
+// most four lines; otherwise four lines' height, in which the font shrinks, unless
+// even the smallest font needs more; never more than its maximum of lines.
 int ReportCell::heightForWidth(int width) const
 {
     if (!drawsOwnText())
         return QLabel::heightForWidth(width);
     const int frame = 2 * frameWidth();
     const qreal full = textHeight(text(), font(), width - frame);
-    return int(std::ceil(std::min(full, 4 * QFontMetricsF(font()).height()))) + frame;
+    const qreal line = QFontMetricsF(font()).height();
+    qreal height = full;
+    if (full > 4 * line) {
+        QFont smallest = font();
+        smallest.setPointSizeF(minimumPointSize);
+        height = std::max(4 * line, textHeight(text(), smallest, width - frame));
+    }
+    if (lines > 0)
+        height = std::min(height, lines * line);
+    return int(std::ceil(height)) + frame;
 }
 
 // The text, or as much of it as fits the cell at the smallest font, ending in "…".

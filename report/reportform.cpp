@@ -1,5 +1,6 @@
 #include "report/reportform.h"
 #include "report/certificate.h"
+#include "report/reportcell.h"
 #include "ui_reportform.h"
 
 #include <QDir>
@@ -18,6 +19,9 @@ ReportForm::ReportForm(QWidget *parent)
     crossPixmap.load(QStringLiteral(":/icons/cross@4x.png"));
     checkmarkPixmap.setDevicePixelRatio(4);
     crossPixmap.setDevicePixelRatio(4);
+    // A name of any length keeps the footers, the ID and the signer's line apart.
+    for (ReportCell *name : {ui->labelResp, ui->labelResp_2, ui->labelResp_3})
+        name->setMaximumLines(2);
     connect(this, &ReportForm::reportSaved, this,
             [this](const QString &fileName) { showSavedPath(fileName); });
     connect(this, &ReportForm::reportSigned, this,
