@@ -100,6 +100,8 @@ private slots:
                               QDateTime::currentDateTimeUtc().addDays(-1));
         QCOMPARE(early.problem(), Pkcs12Key::NotYetValid);
         QVERIFY(Pkcs12Key(keys.filePath("open.pfx"), "").isUsable()); // no password
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused"));
+        QCOMPARE(Pkcs12Key(keys.filePath("absent.pfx"), "").problem(), Pkcs12Key::Unreadable);
     }
 
     // zetu.ini's policy, "OID|hash|URI|taken" (OID:hash:URI, "-" refused); names as the
@@ -128,6 +130,7 @@ private slots:
             {"MARIA 123.456.789-01:12345678901", "MARIA ***.***.***-01 " + mask},
             {"\u202Elive\u200F\x07 X", "live X"},
             {QString("W").repeated(2000), QString("W").repeated(63) + "\u2026"},
+            {QString("W").repeated(64), QString("W").repeated(64)},
             {"\x01\u202E", "-"},
             {"12345:12345678901", "-"}};
         for (const auto &row : rows) {
