@@ -99,7 +99,7 @@ QVector<X509 *> TokenKey::chain() const
 bool TokenKey::open(int index, const QByteArray &pin, const QDateTime &now)
 {
     if (index < 0 || index >= found.size())
-        return false;
+        return refuse(NoTokenCertificate) == None;
     chosen = index;
     fault = None;
     PKCS11_SLOT *slot = found[index].slot;

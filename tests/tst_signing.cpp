@@ -326,6 +326,10 @@ private slots:
         mixed.other = mismatch.privateKey();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("does not verify"));
         QCOMPARE(PdfSigner::sign(pdf, mixed, QDateTime(), adRb, &hash), PdfSigner::Unverified);
+        mixed.other = nullptr; // no key at all: no signature, nothing written
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no CMS"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("a CMS of 0 bytes"));
+        QCOMPARE(PdfSigner::sign(pdf, mixed, QDateTime(), adRb, &hash), PdfSigner::Failed);
         window.findChild<QLineEdit *>("lineTecResp")->setText("Outro"); // no longer as signed
         window.close();
         QVERIFY(!InspectionStore::forEquipment(1).value(0).values.contains("signature"));
