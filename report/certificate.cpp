@@ -252,18 +252,11 @@ Pkcs12Key::Pkcs12Key(const QString &fileName, const QByteArray &password, const 
     fault = read(fileName, password, now);
 }
 
-Pkcs12Key::~Pkcs12Key()
-{
-    X509_free(cert);
-    EVP_PKEY_free(key);
-    sk_X509_pop_free(others, X509_free);
-}
-
 QVector<X509 *> Pkcs12Key::chain() const
 {
     QVector<X509 *> list;
-    for (int i = 0; i < sk_X509_num(others); ++i)
-        list.append(sk_X509_value(others, i));
+    for (int i = 0; i < sk_X509_num(others.get()); ++i)
+        list.append(sk_X509_value(others.get(), i));
     return list;
 }
 
@@ -306,9 +299,15 @@ Pkcs12Key::Problem Pkcs12Key::read(const QString &fileName, const QByteArray &pa
     // Certificates exported by older systems are protected with algorithms that
     // OpenSSL 3 keeps in its legacy provider, needed only while the file is opened.
     OSSL_PROVIDER *legacy = OSSL_PROVIDER_try_load(nullptr, "legacy", 1);
+    EVP_PKEY *parsedKey = nullptr;
+    X509 *parsedCert = nullptr;
+    STACK_OF(X509) *parsedOthers = nullptr;
     const bool parsed =
-        passwordFits && PKCS12_parse(p12, password.isEmpty() ? nullptr : password.constData(), &key,
-                                     &cert, &others);
+        passwordFits && PKCS12_parse(p12, password.isEmpty() ? nullptr : password.constData(),
+                                     &parsedKey, &parsedCert, &parsedOthers);
+    key.reset(parsedKey);
+    cert.reset(parsedCert);
+    others.reset(parsedOthers);
     OSSL_PROVIDER_unload(legacy);
     PKCS12_free(p12);
     if (!passwordFits)
@@ -320,6 +319,6 @@ Pkcs12Key::Problem Pkcs12Key::read(const QString &fileName, const QByteArray &pa
     if (!key)
         return refuse(NoPrivateKey);
     if (!cert)
-        return refuse(sk_X509_num(others) ? KeyMismatch : NoCertificate);
-    return check(cert, now);
+        return refuse(sk_X509_num(others.get()) ? KeyMismatch : NoCertificate);
+    return check(cert.get(), now);
 }

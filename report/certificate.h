@@ -6,7 +6,12 @@
 #include <QString>
 #include <QVector>
 
-#include <openssl/types.h>
+#include <memory>
+
+#include <openssl/x509.h>
+
+// An OpenSSL object freed with its owner.
+template <typename T> using Owned = std::unique_ptr<T, void (*)(T *)>;
 
 // The reason of OpenSSL's last failure, taken off its error queue.
 QString lastOpenSslError();
@@ -97,18 +102,18 @@ class Pkcs12Key : public SigningKey
 public:
     Pkcs12Key(const QString &fileName, const QByteArray &password,
               const QDateTime &now = QDateTime::currentDateTimeUtc());
-    ~Pkcs12Key() override;
 
-    X509 *certificate() const override { return cert; }
+    X509 *certificate() const override { return cert.get(); }
     QVector<X509 *> chain() const override;
-    EVP_PKEY *privateKey() const override { return key; }
+    EVP_PKEY *privateKey() const override { return key.get(); }
 
 private:
     Problem read(const QString &fileName, const QByteArray &password, const QDateTime &now);
 
-    X509 *cert = nullptr;
-    EVP_PKEY *key = nullptr;
-    STACK_OF(X509) *others = nullptr;
+    Owned<X509> cert{nullptr, X509_free};
+    Owned<EVP_PKEY> key{nullptr, EVP_PKEY_free};
+    Owned<STACK_OF(X509)> others{nullptr,
+                                 [](STACK_OF(X509) * list) { sk_X509_pop_free(list, X509_free); }};
 };
 
 #endif // CERTIFICATE_H

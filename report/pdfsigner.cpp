@@ -31,8 +31,6 @@ const int cmsRoom = 8192;
 // Width of the /ByteRange value, padded with blanks once the numbers are known.
 const int byteRangeWidth = 48;
 
-template <typename T> using Owned = std::unique_ptr<T, void (*)(T *)>;
-
 bool failed(const QString &why)
 {
     qCWarning(zetuSign) << "the report cannot be signed:" << why;
@@ -377,9 +375,11 @@ PdfSigner::Outcome PdfSigner::sign(const QString &fileName, const SigningKey &ke
         return failed(QStringLiteral("a CMS of %1 bytes").arg(cms.size())), Failed;
     out.replace(update.contentsAt + 1, 2 * cms.size(), cms.toHex().toUpper());
 
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(out) != out.size() ||
-        !file.flush())
-        return failed(fileName + QStringLiteral(": ") + file.errorString()), Failed;
+    const bool appended = file.open(QIODevice::WriteOnly | QIODevice::Append) &&
+                          file.write(out) == out.size() && file.flush();
+    const QString reason = file.errorString();
     file.close();
+    if (!appended)
+        return failed(fileName + QStringLiteral(": ") + reason), Failed;
     return verified(fileName, update.signature, byteRange, key, sha256) ? Signed : Unverified;
 }

@@ -11,7 +11,9 @@
 namespace {
 
 // PKCS#11 return values that the user can act on.
-const int pinIncorrect = 0xA0, pinLengthOutOfRange = 0xA2, pinLocked = 0xA4;
+#define CKR_PIN_INCORRECT 0xA0
+#define CKR_PIN_LEN_RANGE 0xA2
+#define CKR_PIN_LOCKED 0xA4
 
 QString label(const char *text)
 {
@@ -23,22 +25,20 @@ QString label(const char *text)
 const char TokenKey::defaultModule[] = "p11-kit-proxy.so";
 
 TokenKey::TokenKey(const QString &module)
+    : context(PKCS11_CTX_new(), PKCS11_CTX_free)
 {
     source = module;
-    context = PKCS11_CTX_new();
     // A path that is no regular file (a FIFO) is not handed to the loader; a bare name
     // is looked up in the system's library folders.
     const bool path = module.contains(QLatin1Char('/')) || module.contains(QLatin1Char('\\'));
-    if (!context || (path && !QFileInfo(module).isFile()) ||
-        PKCS11_CTX_load(context, QFile::encodeName(module).constData()) != 0) {
+    loaded = context && (!path || QFileInfo(module).isFile()) &&
+             PKCS11_CTX_load(context.get(), QFile::encodeName(module).constData()) == 0;
+    if (!loaded) {
         refuse(NoModule, lastOpenSslError());
-        PKCS11_CTX_free(context);
-        context = nullptr;
         return;
     }
-    if (PKCS11_enumerate_slots(context, &slotList, &slotCount) != 0)
-        slotCount = 0;
-    for (unsigned int i = 0; i < slotCount; ++i) {
+    const bool listed = PKCS11_enumerate_slots(context.get(), &slotList, &slotCount) == 0;
+    for (unsigned int i = 0; listed && i < slotCount; ++i) {
         PKCS11_TOKEN *token = slotList[i].token;
         PKCS11_CERT *certs = nullptr;
         unsigned int count = 0;
@@ -56,13 +56,11 @@ TokenKey::TokenKey(const QString &module)
 
 TokenKey::~TokenKey()
 {
-    EVP_PKEY_free(key);
-    if (!context)
-        return;
+    key.reset(); // before the module that made it goes
     if (slotList)
-        PKCS11_release_all_slots(context, slotList, slotCount);
-    PKCS11_CTX_unload(context);
-    PKCS11_CTX_free(context);
+        PKCS11_release_all_slots(context.get(), slotList, slotCount);
+    if (loaded)
+        PKCS11_CTX_unload(context.get());
 }
 
 QStringList TokenKey::certificates() const
@@ -104,21 +102,19 @@ bool TokenKey::open(int index, const QByteArray &pin, const QDateTime &now)
     fault = None;
     PKCS11_SLOT *slot = found[index].slot;
     source = label(slot->token->label);
-    int loggedIn = 0;
-    if (PKCS11_is_logged_in(slot, 0, &loggedIn) != 0 || !loggedIn) {
-        ERR_clear_error();
-        if (PKCS11_login(slot, 0, pin.constData()) != 0) {
-            const unsigned long error = ERR_peek_last_error();
-            const int reason = ERR_GET_LIB(error) == ERR_get_CKR_code() ? ERR_GET_REASON(error) : 0;
-            return refuse(reason == pinLocked                                       ? PinLocked
-                          : reason == pinIncorrect || reason == pinLengthOutOfRange ? WrongPin
-                                                                                    : TokenFailed,
-                          lastOpenSslError()) == None;
-        }
+    ERR_clear_error();
+    if (PKCS11_login(slot, 0, pin.constData()) != 0) {
+        const unsigned long error = ERR_peek_last_error();
+        const auto is = [error](int reason) {
+            return ERR_GET_LIB(error) == ERR_get_CKR_code() && ERR_GET_REASON(error) == reason;
+        };
+        return refuse(is(CKR_PIN_LOCKED)                               ? PinLocked
+                      : is(CKR_PIN_INCORRECT) || is(CKR_PIN_LEN_RANGE) ? WrongPin
+                                                                       : TokenFailed,
+                      lastOpenSslError()) == None;
     }
     PKCS11_KEY *tokenKey = PKCS11_find_key(found[index].cert);
-    EVP_PKEY_free(key);
-    key = tokenKey ? PKCS11_get_private_key(tokenKey) : nullptr;
+    key.reset(tokenKey ? PKCS11_get_private_key(tokenKey) : nullptr);
     if (!key)
         return refuse(TokenFailed, lastOpenSslError()) == None;
     source = Signer::fromCertificate(certificate()).display();

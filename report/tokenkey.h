@@ -35,7 +35,7 @@ public:
 
     X509 *certificate() const override;
     QVector<X509 *> chain() const override;
-    EVP_PKEY *privateKey() const override { return key; }
+    EVP_PKEY *privateKey() const override { return key.get(); }
 
 private:
     struct Found
@@ -44,12 +44,13 @@ private:
         PKCS11_cert_st *cert;
     };
 
-    PKCS11_ctx_st *context = nullptr;
+    Owned<PKCS11_ctx_st> context;
+    bool loaded = false;
     PKCS11_slot_st *slotList = nullptr;
     unsigned int slotCount = 0;
     QVector<Found> found;
     int chosen = -1;
-    EVP_PKEY *key = nullptr;
+    Owned<EVP_PKEY> key{nullptr, EVP_PKEY_free};
 };
 
 #endif // TOKENKEY_H

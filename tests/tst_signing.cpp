@@ -199,7 +199,7 @@ private slots:
         ShownText shown;
         QStringList asked; // the password and PIN questions
         QString proposed;
-        bool lineStays = false;
+        bool lineStays = false, listEditable = false, settled = false;
         driver.then([&](QWidget *report) {
             driver.chooseFile(unsigned_);
             if (!certificate.isEmpty())
@@ -214,6 +214,7 @@ private slots:
             else if (certificate.startsWith("token ") && QFile::exists(module))
                 driver.then([&](QWidget *modal) {
                     auto *dialog = qobject_cast<QInputDialog *>(modal);
+                    listEditable = dialog->isComboBoxEditable();
                     for (const QString &item : dialog->comboBoxItems())
                         if (item.startsWith(certificate.mid(6)))
                             dialog->setTextValue(item);
@@ -237,6 +238,7 @@ private slots:
             label->installEventFilter(&shown);
             report->findChild<QPushButton *>("pushButtonSave")->click();
             report->findChild<QPushButton *>("pushButtonSign")->click();
+            settled = report->isEnabled() && !QApplication::overrideCursor(); // after a token
             lineStays = label->isVisible() && report->findChild<QLabel *>("labelSaved")
                                                   ->text()
                                                   .startsWith("Assinado e salvo em ");
@@ -244,6 +246,7 @@ private slots:
         });
         window.findChild<QPushButton *>("pushButtonReport")->click();
         QVERIFY(driver.waitDone(20000));
+        QVERIFY(settled && !listEditable);
         for (const QString &question : asked) // in password mode; after a wrong one, why
             QVERIFY2(question.startsWith(QString::number(QLineEdit::Password)) &&
                          (question == asked[0] || question.contains("não confere")),
