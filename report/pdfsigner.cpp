@@ -124,9 +124,9 @@ bool readObjects(const QByteArray &pdf, const QString &signerName, const QDateTi
         objects[field] = {0, "<< /Type /Annot /Subtype /Widget /FT /Sig /T (Assinatura) /V " +
                                  reference(signature) + " /F 132 /Rect [0 0 0 0] /P " +
                                  reference(page.getObjectID(), page.getGeneration()) + " >>"};
-        QPDFObjectHandle acroForm = root.getKey("/AcroForm");
-        if (!acroForm.isDictionary())
-            acroForm = QPDFObjectHandle::newDictionary();
+        QPDFObjectHandle acroForm = root.getKey("/AcroForm").isDictionary()
+                                        ? root.getKey("/AcroForm")
+                                        : QPDFObjectHandle::newDictionary();
         objects[form] = {
             0,
             withKeys(acroForm, {{"/Fields", withItem(acroForm.getKey("/Fields"), reference(field))},
