@@ -73,20 +73,21 @@ QString oneLine(const QString &text)
 // all zeros when not given). Empty when the certificate has none.
 QString cpfOfAltName(X509 *certificate)
 {
-    auto *names = static_cast<GENERAL_NAMES *>(
-        X509_get_ext_d2i(certificate, NID_subject_alt_name, nullptr, nullptr));
+    const Owned<GENERAL_NAMES> names(static_cast<GENERAL_NAMES *>(X509_get_ext_d2i(
+                                         certificate, NID_subject_alt_name, nullptr, nullptr)),
+                                     GENERAL_NAMES_free);
     QString cpf;
-    for (int i = 0; i < sk_GENERAL_NAME_num(names); ++i) {
-        const GENERAL_NAME *name = sk_GENERAL_NAME_value(names, i);
+    for (int i = 0; i < sk_GENERAL_NAME_num(names.get()); ++i) {
+        const GENERAL_NAME *name = sk_GENERAL_NAME_value(names.get(), i);
         char oid[32] = {};
         if (name->type != GEN_OTHERNAME ||
             OBJ_obj2txt(oid, sizeof oid, name->d.otherName->type_id, 1) <= 0 ||
             qstrcmp(oid, "2.16.76.1.3.1") != 0)
             continue;
         const ASN1_TYPE *value = name->d.otherName->value;
-        const bool text = value->type == V_ASN1_OCTET_STRING ||
-                          value->type == V_ASN1_PRINTABLESTRING ||
-                          value->type == V_ASN1_UTF8STRING || value->type == V_ASN1_IA5STRING;
+        const bool text =
+            ASN1_tag2bit(value->type) &
+            (B_ASN1_OCTET_STRING | B_ASN1_PRINTABLESTRING | B_ASN1_UTF8STRING | B_ASN1_IA5STRING);
         const QString digits =
             text ? QString::fromLatin1(reinterpret_cast<const char *>(
                                            ASN1_STRING_get0_data(value->value.asn1_string)),
@@ -97,7 +98,6 @@ QString cpfOfAltName(X509 *certificate)
         if (given.match(digits).hasMatch())
             cpf = digits;
     }
-    GENERAL_NAMES_free(names);
     return cpf;
 }
 
