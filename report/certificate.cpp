@@ -6,10 +6,20 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 #include <openssl/err.h>
 #include <openssl/pkcs12.h>
 #include <openssl/provider.h>
 #include <openssl/x509.h>
+#include <openssl/x509v3.h>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -40,6 +50,57 @@ QString commonName(X509 *certificate)
     return name;
 }
 
+// The text of a name as one line: control and format characters (bidirectional
+// overrides, zero-width marks) and lone surrogates go, every run of white space and
+// line or paragraph separators becomes one blank.
+QString oneLine(const QString &text)
+{
+    QString line;
+    for (const uint c : text.toUcs4()) {
+        const QChar::Category category = QChar::category(c);
+        if (QChar::isSpace(c) || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph)
+            line += QLatin1Char(' ');
+        else if (category != QChar::Other_Control && category != QChar::Other_Format &&
+                 category != QChar::Other_Surrogate && category != QChar::Other_NotAssigned)
+            line += QString::fromUcs4(&c, 1);
+    }
+    return line.simplified();
+}
+
+// The CPF of an ICP-Brasil certificate for a person: its subjectAltName otherName
+// 2.16.76.1.3.1 holds the birth date (eight digits) and then the CPF (eleven digits,
+// all zeros when not given). Empty when the certificate has none.
+QString cpfOfAltName(X509 *certificate)
+{
+    const Owned<GENERAL_NAMES> names(static_cast<GENERAL_NAMES *>(X509_get_ext_d2i(
+                                         certificate, NID_subject_alt_name, nullptr, nullptr)),
+                                     GENERAL_NAMES_free);
+    QString cpf;
+    for (int i = 0; i < sk_GENERAL_NAME_num(names.get()); ++i) {
+        const GENERAL_NAME *name = sk_GENERAL_NAME_value(names.get(), i);
+        char oid[32] = {};
+        if (name->type != GEN_OTHERNAME ||
+            OBJ_obj2txt(oid, sizeof oid, name->d.otherName->type_id, 1) <= 0 ||
+            qstrcmp(oid, "2.16.76.1.3.1") != 0)
+            continue;
+        const ASN1_TYPE *value = name->d.otherName->value;
+        const bool text =
+            ASN1_tag2bit(value->type) &
+            (B_ASN1_OCTET_STRING | B_ASN1_PRINTABLESTRING | B_ASN1_UTF8STRING | B_ASN1_IA5STRING);
+        const QString digits =
+            text ? QString::fromLatin1(reinterpret_cast<const char *>(
+                                           ASN1_STRING_get0_data(value->value.asn1_string)),
+                                       ASN1_STRING_length(value->value.asn1_string))
+                       .mid(8, 11)
+                 : QString();
+        static const QRegularExpression given(QStringLiteral("^(?!0{11})\\d{11}$"));
+        if (given.match(digits).hasMatch())
+            cpf = digits;
+    }
+    return cpf;
+}
+
 } // namespace
 
 QString lastOpenSslError()
@@ -50,10 +111,25 @@ QString lastOpenSslError()
 Signer Signer::fromCommonName(const QString &commonName)
 {
     static const QRegularExpression icpBrasil(QStringLiteral("^(.+):(\\d{11})$"));
-    const QRegularExpressionMatch match = icpBrasil.match(commonName.trimmed());
-    if (!match.hasMatch())
-        return {commonName.trimmed(), QString()};
-    return {match.captured(1).trimmed(), match.captured(2)};
+    Signer signer{oneLine(commonName), QString()};
+    const QRegularExpressionMatch match = icpBrasil.match(signer.name);
+    if (match.hasMatch())
+        signer = {match.captured(1).trimmed(), match.captured(2)};
+    return signer;
+}
+
+Signer Signer::fromCertificate(X509 *certificate)
+{
+    Signer signer = fromCommonName(commonName(certificate));
+    const QString cpf = cpfOfAltName(certificate);
+    if (!cpf.isEmpty())
+        signer.cpf = cpf;
+    return signer;
+}
+
+bool Signer::isUsable() const
+{
+    return std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); });
 }
 
 QString Signer::maskedCpf() const
@@ -63,49 +139,153 @@ QString Signer::maskedCpf() const
 
 QString Signer::display() const
 {
-    return cpf.isEmpty() ? name : QStringLiteral("%1 (CPF %2)").arg(name, maskedCpf());
+    QString shown = name;
+    // The CPF in the name too, whole or in its usual punctuation, is masked there.
+    if (!cpf.isEmpty())
+        shown.replace(QRegularExpression(
+                          cpf.split(QString(), Qt::SkipEmptyParts).join(QStringLiteral("[ .-]?"))),
+                      maskedCpf());
+    if (shown.size() > maximumName) {
+        shown.truncate(maximumName - 1);
+        if (QChar(shown.back()).isHighSurrogate())
+            shown.chop(1);
+        shown += QChar(0x2026); // …
+    }
+    return cpf.isEmpty() ? shown : QStringLiteral("%1 (CPF %2)").arg(shown, maskedCpf());
 }
 
-Signer SigningKey::signer() const
-{
-    return Signer::fromCommonName(commonName(certificate()));
-}
-
-Pkcs12Key::Pkcs12Key(const QString &fileName, const QByteArray &password, const QDateTime &now)
-    : fileName(fileName)
-{
-    fault = read(fileName, password, now);
-}
-
-Pkcs12Key::Problem Pkcs12Key::refuse(Problem problem, const QString &detail)
+SigningKey::Problem SigningKey::refuse(Problem problem, const QString &detail)
 {
     fault = problem;
-    qCWarning(zetuSign) << "certificate" << fileName << "refused:" << errorString() << detail;
+    qCWarning(zetuSign) << "certificate" << source << "refused:" << errorString() << detail;
     return problem;
 }
 
-Pkcs12Key::~Pkcs12Key()
+SigningKey::Problem SigningKey::check(X509 *cert, const QDateTime &now)
 {
-    X509_free(cert);
-    EVP_PKEY_free(key);
-    sk_X509_pop_free(others, X509_free);
+    time_t at = now.toSecsSinceEpoch();
+    // -1: the bound lies before `at`; 1: after it; 0: unreadable.
+    if (X509_cmp_time(X509_get0_notAfter(cert), &at) == -1) {
+        limit = fromAsn1(X509_get0_notAfter(cert));
+        return refuse(Expired);
+    }
+    if (X509_cmp_time(X509_get0_notBefore(cert), &at) == 1) {
+        limit = fromAsn1(X509_get0_notBefore(cert));
+        return refuse(NotYetValid);
+    }
+    // The smallest keys that ICP-Brasil's signature policies accept.
+    const EVP_PKEY *publicKey = X509_get0_pubkey(cert);
+    const bool rsa = EVP_PKEY_is_a(publicKey, "RSA"), ec = EVP_PKEY_is_a(publicKey, "EC");
+    const int bits = EVP_PKEY_get_bits(publicKey);
+    if ((!rsa && !ec) || bits < (rsa ? 2048 : 256)) {
+        keyKind = QStringLiteral("%1 %2").arg(
+            QString::fromLatin1(EVP_PKEY_get0_type_name(publicKey)), QString::number(bits));
+        return refuse(WeakKey);
+    }
+    // Without the extension every use is allowed.
+    if ((X509_get_extension_flags(cert) & EXFLAG_KUSAGE) &&
+        !(X509_get_key_usage(cert) & (KU_DIGITAL_SIGNATURE | KU_NON_REPUDIATION)))
+        return refuse(NotForSigning);
+    if (!Signer::fromCertificate(cert).isUsable())
+        return refuse(NoName);
+    return None;
+}
+
+QString SigningKey::errorString() const
+{
+    const QString when = limit.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
+    switch (fault) {
+    case None:
+        break;
+    case Unreadable:
+        return tr("Não foi possível ler o arquivo %1.").arg(source);
+    case NotAFile:
+        return tr("%1 não é um arquivo comum e não foi aberto.").arg(source);
+    case NotCertificate:
+        return tr("O arquivo %1 não é um certificado digital A1 (.pfx ou .p12).").arg(source);
+    case WrongPassword:
+        return tr("A senha não confere com o certificado %1.").arg(source);
+    case NoPrivateKey:
+        return tr("O arquivo %1 tem o certificado, mas não a chave privada. Exporte-o de novo "
+                  "incluindo a chave privada.")
+            .arg(source);
+    case NoCertificate:
+        return tr("O arquivo %1 tem uma chave privada, mas nenhum certificado.").arg(source);
+    case KeyMismatch:
+        return tr("A chave privada do arquivo %1 não pertence ao certificado que ele contém.")
+            .arg(source);
+    case Expired:
+        return tr("O certificado %1 venceu em %2.").arg(source, when);
+    case NotYetValid:
+        return tr("O certificado %1 só é válido a partir de %2.").arg(source, when);
+    case WeakKey:
+        return tr("A chave do certificado %1 (%2 bits) é fraca demais para assinar: são "
+                  "precisos ao menos 2048 bits (RSA) ou 256 bits (curva elíptica).")
+            .arg(source, keyKind);
+    case NotForSigning:
+        return tr("O certificado %1 não serve para assinar: seu uso de chave não inclui "
+                  "assinatura digital nem não repúdio.")
+            .arg(source);
+    case NoName:
+        return tr("O certificado %1 não traz o nome do titular.").arg(source);
+    case NoModule:
+        return tr("Não foi possível carregar o módulo PKCS#11 %1 ([Signature] Pkcs11Module "
+                  "de zetu.ini).")
+            .arg(source);
+    case NoTokenCertificate:
+        return tr("Nenhum certificado foi encontrado em token ou cartão (módulo %1). "
+                  "Confira se o token está conectado.")
+            .arg(source);
+    case WrongPin:
+        return tr("O PIN não confere com o token %1.").arg(source);
+    case PinLocked:
+        return tr("O PIN do token %1 está bloqueado.").arg(source);
+    case TokenFailed:
+        return tr("O token %1 não pôde ser usado para assinar.").arg(source);
+    }
+    return QString();
+}
+
+Pkcs12Key::Pkcs12Key(const QString &fileName, const QByteArray &password, const QDateTime &now)
+{
+    source = QFileInfo(fileName).fileName();
+    fault = read(fileName, password, now);
 }
 
 QVector<X509 *> Pkcs12Key::chain() const
 {
     QVector<X509 *> list;
-    for (int i = 0; i < sk_X509_num(others); ++i)
-        list.append(sk_X509_value(others, i));
+    for (int i = 0; i < sk_X509_num(others.get()); ++i)
+        list.append(sk_X509_value(others.get(), i));
     return list;
 }
 
 Pkcs12Key::Problem Pkcs12Key::read(const QString &fileName, const QByteArray &password,
                                    const QDateTime &now)
 {
-    QFile file(fileName);
+    QFile file;
+#ifdef Q_OS_UNIX
+    // Opened without waiting (a FIFO would wait for a writer), then taken only if it
+    // is a regular file.
+    const int fd =
+        ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status;
+    if (fd == -1)
+        return refuse(Unreadable, qt_error_string(errno));
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return refuse(NotAFile);
+    }
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+#else
+    file.setFileName(fileName);
+    if (!QFileInfo(fileName).isFile())
+        return refuse(NotAFile);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(Unreadable, file.errorString());
+#endif
     const QByteArray data = file.read(largestCertificateFile);
+    file.close();
 
     const unsigned char *bytes = reinterpret_cast<const unsigned char *>(data.constData());
     PKCS12 *p12 = d2i_PKCS12(nullptr, &bytes, data.size());
@@ -119,9 +299,15 @@ Pkcs12Key::Problem Pkcs12Key::read(const QString &fileName, const QByteArray &pa
     // Certificates exported by older systems are protected with algorithms that
     // OpenSSL 3 keeps in its legacy provider, needed only while the file is opened.
     OSSL_PROVIDER *legacy = OSSL_PROVIDER_try_load(nullptr, "legacy", 1);
+    EVP_PKEY *parsedKey = nullptr;
+    X509 *parsedCert = nullptr;
+    STACK_OF(X509) *parsedOthers = nullptr;
     const bool parsed =
-        passwordFits && PKCS12_parse(p12, password.isEmpty() ? nullptr : password.constData(), &key,
-                                     &cert, &others);
+        passwordFits && PKCS12_parse(p12, password.isEmpty() ? nullptr : password.constData(),
+                                     &parsedKey, &parsedCert, &parsedOthers);
+    key.reset(parsedKey);
+    cert.reset(parsedCert);
+    others.reset(parsedOthers);
     OSSL_PROVIDER_unload(legacy);
     PKCS12_free(p12);
     if (!passwordFits)
@@ -133,46 +319,6 @@ Pkcs12Key::Problem Pkcs12Key::read(const QString &fileName, const QByteArray &pa
     if (!key)
         return refuse(NoPrivateKey);
     if (!cert)
-        return refuse(sk_X509_num(others) ? KeyMismatch : NoCertificate);
-    time_t at = now.toSecsSinceEpoch();
-    // -1: the bound lies before `at`; 1: after it; 0: unreadable.
-    if (X509_cmp_time(X509_get0_notAfter(cert), &at) == -1) {
-        limit = fromAsn1(X509_get0_notAfter(cert));
-        return refuse(Expired);
-    }
-    if (X509_cmp_time(X509_get0_notBefore(cert), &at) == 1) {
-        limit = fromAsn1(X509_get0_notBefore(cert));
-        return refuse(NotYetValid);
-    }
-    return None;
-}
-
-QString Pkcs12Key::errorString() const
-{
-    const QString name = QFileInfo(fileName).fileName();
-    const QString when = limit.toLocalTime().toString(QStringLiteral("dd/MM/yyyy HH:mm"));
-    switch (fault) {
-    case None:
-        break;
-    case Unreadable:
-        return tr("Não foi possível ler o arquivo %1.").arg(name);
-    case NotCertificate:
-        return tr("O arquivo %1 não é um certificado digital A1 (.pfx ou .p12).").arg(name);
-    case WrongPassword:
-        return tr("A senha não confere com o certificado %1.").arg(name);
-    case NoPrivateKey:
-        return tr("O arquivo %1 tem o certificado, mas não a chave privada. Exporte-o de novo "
-                  "incluindo a chave privada.")
-            .arg(name);
-    case NoCertificate:
-        return tr("O arquivo %1 tem uma chave privada, mas nenhum certificado.").arg(name);
-    case KeyMismatch:
-        return tr("A chave privada do arquivo %1 não pertence ao certificado que ele contém.")
-            .arg(name);
-    case Expired:
-        return tr("O certificado do arquivo %1 venceu em %2.").arg(name, when);
-    case NotYetValid:
-        return tr("O certificado do arquivo %1 só é válido a partir de %2.").arg(name, when);
-    }
-    return QString();
+        return refuse(sk_X509_num(others.get()) ? KeyMismatch : NoCertificate);
+    return check(cert.get(), now);
 }

@@ -3,6 +3,7 @@
 // pictures.
 
 #include "core/logging.h"
+#include "report/certificate.h"
 #include "report/pagepainter.h"
 #include "report/partfile.h"
 #include "report/pdfinfo.h"
@@ -99,6 +100,7 @@ void ReportForm::on_pushButtonSave_clicked()
         nullptr, tr("Salvar Relatório"), proposed, QString(), nullptr, QFileDialog::Options());
     if (fileName.isNull())
         return;
+    setSigned(Signer(), QDateTime()); // an unsigned file carries no signer
     if (writePdf(fileName))
         emit reportSaved(fileName);
     else
@@ -131,9 +133,12 @@ bool ReportForm::writePdf(const QString &fileName,
     printPages(&buffer, pages, info);
     QFile out(partial);
     const qint64 written = out.open(QIODevice::WriteOnly) ? out.write(pdf) : -1;
-    if (written != pdf.size() || !out.flush())
+    const bool whole = written == pdf.size() && out.flush();
+    const QString reason = out.errorString();
+    out.close(); // completed and renamed closed: an open file cannot be renamed on Windows
+    if (!whole)
         qCWarning(zetuReport) << "cannot write" << partial << ":" << written << "of" << pdf.size()
-                              << "bytes written," << out.errorString();
+                              << "bytes written," << reason;
     else if (writePdfInfo(partial, info) && (!finish || finish(partial)) &&
              replaceFile(partial, fileName))
         return true;

@@ -86,21 +86,40 @@ bool ReportCell::hasHeightForWidth() const
 
 // The height the cell asks of its layout: its text at full size when that takes at
 // most four lines; otherwise four lines' height, in which the font shrinks, unless
-// even the smallest font needs more.
+// even the smallest font needs more; never more than its maximum of lines.
 int ReportCell::heightForWidth(int width) const
 {
     if (!drawsOwnText())
         return QLabel::heightForWidth(width);
     const int frame = 2 * frameWidth();
     const qreal full = textHeight(text(), font(), width - frame);
-    const qreal fourLines = 4 * QFontMetricsF(font()).height();
+    const qreal line = QFontMetricsF(font()).height();
     qreal height = full;
-    if (full > fourLines) {
+    if (full > 4 * line) {
         QFont smallest = font();
         smallest.setPointSizeF(minimumPointSize);
-        height = std::max(fourLines, textHeight(text(), smallest, width - frame));
+        height = std::max(4 * line, textHeight(text(), smallest, width - frame));
     }
+    if (lines > 0)
+        height = std::min(height, lines * line);
     return int(std::ceil(height)) + frame;
+}
+
+// The text, or as much of it as fits the cell at the smallest font, ending in "…".
+QString ReportCell::shownText(const QFont &fitted) const
+{
+    const QRect box = contentsRect();
+    if (textHeight(text(), fitted, box.width()) <= box.height())
+        return text();
+    int fits = 0, over = text().size();
+    while (over - fits > 1) {
+        const int middle = (fits + over) / 2;
+        if (textHeight(text().left(middle) + QChar(0x2026), fitted, box.width()) <= box.height())
+            fits = middle;
+        else
+            over = middle;
+    }
+    return text().left(fits) + QChar(0x2026);
 }
 
 void ReportCell::paintEvent(QPaintEvent *event)
@@ -117,7 +136,8 @@ void ReportCell::paintEvent(QPaintEvent *event)
 void ReportCell::drawText(QPainter *painter) const
 {
     const QRect box = contentsRect();
-    QTextLayout layout(text(), fittedFont());
+    const QFont fitted = fittedFont();
+    QTextLayout layout(shownText(fitted), fitted);
     const qreal height = layOut(layout, box.width(), alignment());
     qreal top = box.top();
     if (alignment() & Qt::AlignVCenter)

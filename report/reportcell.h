@@ -8,7 +8,9 @@ class QPainter;
 // A value cell of the report pages. Its text is always shown whole: a value that does
 // not fit on one line wraps inside the cell, a word longer than the cell breaks, and
 // when the wrapped text is still taller than the cell the font shrinks, never below
-// minimumPointSize. The text is drawn as plain text, exactly as it was typed.
+// minimumPointSize. A cell given a maximum of lines is never taller than that many
+// lines of its font: a text that does not fit it even at the smallest font is cut,
+// ending in "…". The text is drawn as plain text, exactly as it was typed.
 class ReportCell : public QLabel
 {
     Q_OBJECT
@@ -24,6 +26,9 @@ public:
     // (the screen or a printed page).
     void drawText(QPainter *painter) const;
 
+    // At most `count` lines of the cell's font high; 0: as high as the text needs.
+    void setMaximumLines(int count) { lines = count; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool hasHeightForWidth() const override;
@@ -34,6 +39,9 @@ protected:
 
 private:
     bool drawsOwnText() const;
+    QString shownText(const QFont &fitted) const;
+
+    int lines = 0;
 };
 
 #endif // REPORTCELL_H

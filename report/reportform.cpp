@@ -1,4 +1,6 @@
 #include "report/reportform.h"
+#include "report/certificate.h"
+#include "report/reportcell.h"
 #include "ui_reportform.h"
 
 #include <QDir>
@@ -17,7 +19,13 @@ ReportForm::ReportForm(QWidget *parent)
     crossPixmap.load(QStringLiteral(":/icons/cross@4x.png"));
     checkmarkPixmap.setDevicePixelRatio(4);
     crossPixmap.setDevicePixelRatio(4);
-    connect(this, &ReportForm::reportSaved, this, &ReportForm::showSavedPath);
+    // A name of any length keeps the footers, the ID and the signer's line apart.
+    for (ReportCell *name : {ui->labelResp, ui->labelResp_2, ui->labelResp_3})
+        name->setMaximumLines(2);
+    connect(this, &ReportForm::reportSaved, this,
+            [this](const QString &fileName) { showSavedPath(fileName); });
+    connect(this, &ReportForm::reportSigned, this,
+            [this](const QString &fileName) { showSavedPath(fileName, true); });
     ui->labelSaved->installEventFilter(this);
 }
 
@@ -26,10 +34,11 @@ ReportForm::~ReportForm()
     delete ui;
 }
 
-// A report opened anew has not been saved yet.
+// A report opened anew has not been saved or signed yet.
 void ReportForm::showEvent(QShowEvent *event)
 {
     showSavedPath(QString());
+    setSigned(Signer(), QDateTime());
     QDialog::showEvent(event);
 }
 
@@ -41,9 +50,10 @@ bool ReportForm::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void ReportForm::showSavedPath(const QString &fileName)
+void ReportForm::showSavedPath(const QString &fileName, bool signedFile)
 {
     savedPath = QDir::toNativeSeparators(fileName);
+    savedSigned = signedFile;
     ui->labelSaved->setToolTip(savedPath);
     elideSavedPath();
 }
@@ -56,7 +66,7 @@ void ReportForm::elideSavedPath()
         ui->labelSaved->clear();
         return;
     }
-    const QString line = tr("Salvo em %1");
+    const QString line = savedSigned ? tr("Assinado e salvo em %1") : tr("Salvo em %1");
     const QFontMetrics metrics = ui->labelSaved->fontMetrics();
     const int room =
         ui->labelSaved->contentsRect().width() - metrics.horizontalAdvance(line.arg(QString()));

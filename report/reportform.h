@@ -3,6 +3,7 @@
 
 #include "core/judgement.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <QJsonObject>
 #include <QPixmap>
@@ -10,6 +11,7 @@
 #include <functional>
 
 class QLabel;
+struct Signer;
 
 namespace Ui {
 class ReportForm;
@@ -59,6 +61,10 @@ public:
                        const QString &transducer, const QString &frequency);
     void setDate(const QString &text);
     void setResponsible(const QString &text);
+    // The line "Digitally signed by <signer> on <when>" of page 3 (signing.cpp), with the
+    // signer's name cut to fit one line of the page; a signer without a name takes it
+    // away. Returns the signer as the line shows it.
+    QString setSigned(Signer signer, const QDateTime &when);
 
     // Vertical and horizontal distances. set: 0 for the set at 3 cm, 1 for 9 cm.
     void setVerticalDistances(double d12, double d23, double d34, double d45, double d56,
@@ -109,9 +115,8 @@ private:
     // it takes the chosen name; its failure fails the save.
     bool writePdf(const QString &fileName,
                   const std::function<bool(const QString &)> &finish = nullptr);
-    void showSigner(const QString &line);
-    // The line beside the buttons that says where the last save went.
-    void showSavedPath(const QString &fileName);
+    // The line beside the buttons that says where the last save went, and whether signed.
+    void showSavedPath(const QString &fileName, bool signedFile = false);
     void elideSavedPath();
     void setMark(Result::Verdict verdict, QLabel *markCell, const QString &text, QLabel *textCell);
     void setScaledPixmap(QLabel *cell, const QPixmap &picture);
@@ -126,6 +131,7 @@ private:
     QPixmap checkmarkPixmap; // pass mark
     QPixmap crossPixmap;     // fail mark
     QString savedPath;       // native path of the last save while the dialog is open
+    bool savedSigned = false;
 };
 
 #endif // REPORTFORM_H

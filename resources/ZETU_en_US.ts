@@ -848,41 +848,6 @@ explicando a inomogeneidade</source>
     </message>
 </context>
 <context>
-    <name>Pkcs12Key</name>
-    <message>
-        <source>Não foi possível ler o arquivo %1.</source>
-        <translation>The file %1 could not be read.</translation>
-    </message>
-    <message>
-        <source>O arquivo %1 não é um certificado digital A1 (.pfx ou .p12).</source>
-        <translation>The file %1 is not an A1 digital certificate (.pfx or .p12).</translation>
-    </message>
-    <message>
-        <source>A senha não confere com o certificado %1.</source>
-        <translation>The password does not match the certificate %1.</translation>
-    </message>
-    <message>
-        <source>O arquivo %1 tem o certificado, mas não a chave privada. Exporte-o de novo incluindo a chave privada.</source>
-        <translation>The file %1 holds the certificate but not its private key. Export it again with the private key.</translation>
-    </message>
-    <message>
-        <source>O arquivo %1 tem uma chave privada, mas nenhum certificado.</source>
-        <translation>The file %1 holds a private key but no certificate.</translation>
-    </message>
-    <message>
-        <source>A chave privada do arquivo %1 não pertence ao certificado que ele contém.</source>
-        <translation>The private key in the file %1 does not belong to the certificate it holds.</translation>
-    </message>
-    <message>
-        <source>O certificado do arquivo %1 venceu em %2.</source>
-        <translation>The certificate in the file %1 expired on %2.</translation>
-    </message>
-    <message>
-        <source>O certificado do arquivo %1 só é válido a partir de %2.</source>
-        <translation>The certificate in the file %1 is not valid before %2.</translation>
-    </message>
-</context>
-<context>
     <name>ReportForm</name>
     <message>
         <source>Relatório</source>
@@ -1257,10 +1222,6 @@ p, li { white-space: pre-wrap; }
         <translation>Password of the certificate %1:</translation>
     </message>
     <message>
-        <source>A política de assinatura de zetu.ini ([Signature] PolicyOid e PolicyHash) não é válida.</source>
-        <translation>The signature policy in zetu.ini ([Signature] PolicyOid and PolicyHash) is not valid.</translation>
-    </message>
-    <message>
         <source>Salvar Relatório Assinado</source>
         <translation>Save Signed Report</translation>
     </message>
@@ -1287,6 +1248,113 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>área %1–%2 × nominal (%3 mm² a 2, 4, 6 e 8 cm); limites excluídos.</source>
         <translation>area %1–%2 × nominal (%3 mm² at 2, 4, 6 and 8 cm); limits excluded.</translation>
+    </message>
+    <message>
+        <source>Assinado e salvo em %1</source>
+        <translation>Signed and saved to %1</translation>
+    </message>
+    <message>
+        <source>Onde está o certificado digital?</source>
+        <translation>Where is the digital certificate?</translation>
+    </message>
+    <message>
+        <source>Arquivo A1 (.pfx, .p12)…</source>
+        <translation>A1 file (.pfx, .p12)…</translation>
+    </message>
+    <message>
+        <source>Token ou cartão (A3)…</source>
+        <translation>Token or smart card (A3)…</translation>
+    </message>
+    <message>
+        <source>Certificado do token:</source>
+        <translation>Certificate on the token:</translation>
+    </message>
+    <message>
+        <source>PIN do token para %1:</source>
+        <translation>Token PIN for %1:</translation>
+    </message>
+    <message>
+        <source>A política de assinatura de zetu.ini ([Signature] PolicyOid, PolicyHash e PolicyUri) não é válida.</source>
+        <translation>The signature policy in zetu.ini ([Signature] PolicyOid, PolicyHash and PolicyUri) is not valid.</translation>
+    </message>
+    <message>
+        <source>_assinado</source>
+        <translation>_signed</translation>
+    </message>
+    <message>
+        <source>A assinatura não pôde ser conferida no arquivo assinado, que por isso não foi gravado como %1.</source>
+        <translation>The signature could not be verified in the signed file, so it was not saved as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SigningKey</name>
+    <message>
+        <source>Não foi possível ler o arquivo %1.</source>
+        <translation>The file %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>%1 não é um arquivo comum e não foi aberto.</source>
+        <translation>%1 is not a regular file and was not opened.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 não é um certificado digital A1 (.pfx ou .p12).</source>
+        <translation>The file %1 is not an A1 digital certificate (.pfx or .p12).</translation>
+    </message>
+    <message>
+        <source>A senha não confere com o certificado %1.</source>
+        <translation>The password does not match the certificate %1.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 tem o certificado, mas não a chave privada. Exporte-o de novo incluindo a chave privada.</source>
+        <translation>The file %1 holds the certificate but not its private key. Export it again with the private key.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 tem uma chave privada, mas nenhum certificado.</source>
+        <translation>The file %1 holds a private key but no certificate.</translation>
+    </message>
+    <message>
+        <source>A chave privada do arquivo %1 não pertence ao certificado que ele contém.</source>
+        <translation>The private key in the file %1 does not belong to the certificate it holds.</translation>
+    </message>
+    <message>
+        <source>O certificado %1 venceu em %2.</source>
+        <translation>The certificate %1 expired on %2.</translation>
+    </message>
+    <message>
+        <source>O certificado %1 só é válido a partir de %2.</source>
+        <translation>The certificate %1 is not valid before %2.</translation>
+    </message>
+    <message>
+        <source>A chave do certificado %1 (%2 bits) é fraca demais para assinar: são precisos ao menos 2048 bits (RSA) ou 256 bits (curva elíptica).</source>
+        <translation>The key of the certificate %1 (%2 bits) is too weak to sign: at least 2048 bits (RSA) or 256 bits (elliptic curve) are needed.</translation>
+    </message>
+    <message>
+        <source>O certificado %1 não serve para assinar: seu uso de chave não inclui assinatura digital nem não repúdio.</source>
+        <translation>The certificate %1 cannot sign: its key usage includes neither digital signature nor non-repudiation.</translation>
+    </message>
+    <message>
+        <source>O certificado %1 não traz o nome do titular.</source>
+        <translation>The certificate %1 does not carry its holder&apos;s name.</translation>
+    </message>
+    <message>
+        <source>Não foi possível carregar o módulo PKCS#11 %1 ([Signature] Pkcs11Module de zetu.ini).</source>
+        <translation>The PKCS#11 module %1 could not be loaded ([Signature] Pkcs11Module in zetu.ini).</translation>
+    </message>
+    <message>
+        <source>Nenhum certificado foi encontrado em token ou cartão (módulo %1). Confira se o token está conectado.</source>
+        <translation>No certificate was found on a token or smart card (module %1). Check that the token is connected.</translation>
+    </message>
+    <message>
+        <source>O PIN não confere com o token %1.</source>
+        <translation>The PIN does not match the token %1.</translation>
+    </message>
+    <message>
+        <source>O PIN do token %1 está bloqueado.</source>
+        <translation>The PIN of the token %1 is locked.</translation>
+    </message>
+    <message>
+        <source>O token %1 não pôde ser usado para assinar.</source>
+        <translation>The token %1 could not be used to sign.</translation>
     </message>
 </context>
 <context>

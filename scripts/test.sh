@@ -5,9 +5,11 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 # poppler-utils renders saved reports for the PDF tests and checks their signatures,
-# openssl makes the test certificates, qpdf checks a signed file's structure; xvfb and
-# xauth give the suites that measure text a real X server
-bash "$root/scripts/install-deps.sh" poppler-utils openssl qpdf xvfb xauth
+# openssl makes the test certificates, qpdf checks a signed file's structure, softhsm2
+# is the token the signing suite sets up with opensc's pkcs11-tool; xvfb and xauth give
+# the suites that measure text a real X server
+bash "$root/scripts/install-deps.sh" poppler-utils openssl qpdf softhsm2 opensc p11-kit \
+    xvfb xauth
 # desktop-file-utils and appstream validate the installed desktop entry and metainfo
 bash "$root/scripts/install-deps.sh" desktop-file-utils appstream
 
