@@ -3,10 +3,10 @@
 #include "core/logging.h"
 
 #include <QSocketNotifier>
+#include <csignal>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -14,10 +14,10 @@
 
 namespace {
 
-int pipeEnds[2] = {-1, -1};
 volatile std::sig_atomic_t endingSignal = 0;
 
 #ifdef Q_OS_UNIX
+int pipeEnds[2] = {-1, -1};
 const int watched[] = {SIGTERM, SIGHUP};
 
 // Async-signal-safe: a flag and one write, errno left as it was.

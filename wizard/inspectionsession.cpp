@@ -268,7 +268,8 @@ void InspectionSession::close()
     }
     if (!storeUsable && changedSinceReport)
         keepElsewhere(inspection);
-    if (storeReady && storeUsable) // what was opened and set aside is free for other copies
+    // what was opened and set aside is free for other copies; a busy file is not waited on
+    if (storeReady && storeUsable && heldBack.isEmpty())
         InspectionStore::release(-1, owner);
     heldBack.clear();
     writePending = false;
