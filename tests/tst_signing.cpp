@@ -292,8 +292,11 @@ private slots:
         // a certification signature: a later change shows
         QPDF read;
         read.processFile(pdf.toLocal8Bit().constData());
-        QPDFObjectHandle reference =
-            read.getRoot().getKey("/Perms").getKey("/DocMDP").getKey("/Reference").getArrayItem(0);
+        QPDFObjectHandle
+            root = read.getRoot(),
+            signature = root.getKey("/AcroForm").getKey("/Fields").getArrayItem(0).getKey("/V");
+        QVERIFY(signature.getObjGen() == root.getKey("/Perms").getKey("/DocMDP").getObjGen());
+        QPDFObjectHandle reference = signature.getKey("/Reference").getArrayItem(0);
         QCOMPARE(reference.getKey("/TransformMethod").getName(), "/DocMDP");
         QCOMPARE(reference.getKey("/TransformParams").getKey("/P").getIntValue(), 2);
         QFile signedFile(pdf);
