@@ -139,7 +139,7 @@ void HistoryDialog::updateButtons()
     const bool selected = row >= 0;
     ui->pushButtonOpen->setEnabled(selected);
     // a row whose values cannot be read has no report to show
-    ui->pushButtonReport->setEnabled(selected && !inspections.at(row).unreadable);
+    ui->pushButtonReport->setEnabled(selected && !inspections.value(row).unreadable);
     ui->pushButtonDelete->setEnabled(selected);
 }
 

@@ -70,13 +70,13 @@ void ReportAssembly::fillPhysicalInspection(const QVector<Result> &results)
 // gives the placeholder back instead of lingering on the report.
 void ReportAssembly::fillInspectionImages()
 {
-    // by part index
-    void (ReportForm::*const cells[Photographs::partCount])(const QPixmap &) = {
-        &ReportForm::setCableImage,    &ReportForm::setMonitorImage,
-        &ReportForm::setControlsImage, &ReportForm::setButtonsImage,
-        &ReportForm::setFilterImage,   &ReportForm::setTransducerImage};
-    for (int part = 0; part < Photographs::partCount; ++part)
-        (report.*cells[part])(photographs.part(part));
+    // by part index: power cables, monitor, controls, buttons, dust filter, transducers
+    report.setCableImage(photographs.part(0));
+    report.setMonitorImage(photographs.part(1));
+    report.setControlsImage(photographs.part(2));
+    report.setButtonsImage(photographs.part(3));
+    report.setFilterImage(photographs.part(4));
+    report.setTransducerImage(photographs.part(5));
     report.setUniformityImage(photographs.uniformity());
 }
 
