@@ -232,6 +232,21 @@ private slots:
                  message.isEmpty() ? 7 : step);
     }
 
+    // Every kind of input tells its change once, so that each change is kept.
+    void everyInputIsWatched()
+    {
+        int changes = 0;
+        QObject context;
+        InspectionFields(window.data()).watch(&context, [&changes] { ++changes; });
+        child<QComboBox>("comboBox3cabo")->setCurrentIndex(2);
+        child<QCheckBox>("checkBox2cm")->toggle();
+        child<QDoubleSpinBox>("s5AA2")->setValue(4.5);
+        child<QLineEdit>("lineTecResp")->setText("Zé");
+        child<QPlainTextEdit>("plainTextEdit4")->setPlainText("sombra");
+        child<QCalendarWidget>("calendarWidget")->setSelectedDate(QDate(2025, 1, 2));
+        QCOMPARE(changes, 6);
+    }
+
     // Composed from the form's naming: check-box suffix per grid, and "s" + attenuation
     // + type + quantity + depth for the boxes.
     void eachCheckBoxSwitchesOnlyItsRow()
