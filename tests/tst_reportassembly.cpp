@@ -263,7 +263,12 @@ private slots:
         QCOMPARE(text, wizardText);
         QCOMPARE(mark, wizardMark);
         stored.values["comboBox3cabo"] = 2.5;
+        QImage red(40, 30, QImage::Format_RGB32); // the first part's photograph, read again
+        red.fill(Qt::red);
+        QVERIFY(red.save(wd->file("cabo.png")));
+        stored.values["photos"] = QJsonObject{{"0", wd->file("cabo.png")}};
         assemble(&stored);
+        QCOMPARE(colour["labelImgCabo"], QColor(Qt::red));
         QCOMPARE(mark["labelCaboDeForca_2"], "-");
         QCOMPARE(int(std::count(mark.begin(), mark.end(), "-")),
                  failedCount(judge(Inspection(stored.values))));
