@@ -16,8 +16,10 @@ namespace Field {
 // the responsible technician's name; the inspection's date, "yyyy-MM-dd"
 inline const QString technician = QStringLiteral("lineTecResp");
 inline const QString date = QStringLiteral("calendarWidget");
-// the transducer's type as typed and its frequency in MHz
+// the transducer in words (as typed, in earlier versions) and its frequency in MHz
 inline const QString transducer = QStringLiteral("lineEdit4Transdutor");
+// the inspected transducer as it was when inspected (Transducer::toJson)
+inline const QString transducerRecord = QStringLiteral("transducerRecord");
 inline const QString frequency = QStringLiteral("doubleSpinBox4Freq");
 // the rating of the uniformity image and why the image is not uniform
 inline const QString uniformity = QStringLiteral("comboBox4ImgUnifor");

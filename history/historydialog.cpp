@@ -2,10 +2,12 @@
 #include "core/dateformats.h"
 #include "ui_historydialog.h"
 
+#include "core/inspection.h"
 #include "core/judgement.h"
 #include "history/inspectionstore.h"
 #include "history/trend.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QScreen>
@@ -15,6 +17,9 @@
 #include <algorithm>
 
 namespace {
+
+// The filter's entry that shows every inspection.
+const qint64 allTransducers = -2;
 
 // Newest first by the inspection's own date, then by when it was last changed.
 QVector<StoredInspection> newestFirst(QVector<StoredInspection> inspections)
@@ -58,12 +63,14 @@ HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const
                              QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::HistoryDialog)
-    , inspections(newestFirst(inspections))
+    , all(newestFirst(inspections))
 {
     ui->setupUi(this);
     ui->labelScanner->setText(ui->labelScanner->text().arg(scannerId));
     emptyText = ui->labelEmpty->text();
-    fill();
+    setTransducers({});
+    connect(ui->comboBoxTransducer, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &HistoryDialog::applyFilter);
     connect(ui->tableWidget, &QTableWidget::itemSelectionChanged, this,
             &HistoryDialog::updateButtons);
     updateButtons();
@@ -76,10 +83,56 @@ HistoryDialog::~HistoryDialog()
 
 void HistoryDialog::setInspections(const QVector<StoredInspection> &read)
 {
-    inspections = newestFirst(read);
+    all = newestFirst(read);
     ui->labelEmpty->setText(emptyText);
+    applyFilter();
+}
+
+void HistoryDialog::setTransducers(const QVector<Transducer> &scannerTransducers)
+{
+    transducers = scannerTransducers;
+    QComboBox *combo = ui->comboBoxTransducer;
+    const QVariant chosen = combo->currentData();
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->addItem(tr("Todos"), allTransducers);
+    for (const Transducer &transducer : qAsConst(transducers))
+        combo->addItem(transducer.describe(locale()) +
+                           (transducer.retired ? QLatin1Char(' ') + tr("(retirado)") : QString()),
+                       transducer.key);
+    if (std::any_of(all.cbegin(), all.cend(),
+                    [](const StoredInspection &one) { return one.transducerKey < 0; }))
+        combo->addItem(tr("Sem transdutor"), qint64(-1));
+    combo->setCurrentIndex(qMax(0, combo->findData(chosen)));
+    applyFilter();
+}
+
+void HistoryDialog::applyFilter()
+{
+    const qint64 key = ui->comboBoxTransducer->currentData().toLongLong();
+    inspections.clear();
+    for (const StoredInspection &inspection : qAsConst(all)) {
+        if (key == allTransducers || inspection.transducerKey == key)
+            inspections.append(inspection);
+    }
     fill();
     updateButtons();
+}
+
+QString HistoryDialog::transducerText(const StoredInspection &inspection,
+                                      const QVector<Transducer> &transducers, const QLocale &locale)
+{
+    const QJsonObject record = inspection.values.value(Field::transducerRecord).toObject();
+    if (!record.isEmpty())
+        return Transducer::fromJson(record).describe(locale);
+    const QString typed = inspection.values.value(Field::transducer).toString();
+    if (!typed.isEmpty())
+        return typed;
+    for (const Transducer &transducer : transducers) {
+        if (transducer.key == inspection.transducerKey)
+            return transducer.describe(locale);
+    }
+    return QString();
 }
 
 void HistoryDialog::showBusy(const QString &text)
@@ -94,15 +147,18 @@ void HistoryDialog::fill()
     table->setRowCount(inspections.size());
     for (int row = 0; row < inspections.size(); ++row) {
         const StoredInspection &inspection = inspections.at(row);
-        const QString cells[] = {
-            dateText(inspection),   inspection.changed.toString(DateFormats::shownWithTime),
-            inspection.technician,  stateText(inspection),
-            failedText(inspection), inspection.pdfPath};
+        const QString cells[] = {dateText(inspection),
+                                 transducerText(inspection, transducers, locale()),
+                                 inspection.changed.toString(DateFormats::shownWithTime),
+                                 inspection.technician,
+                                 stateText(inspection),
+                                 failedText(inspection),
+                                 inspection.pdfPath};
         for (int column = 0; column < PdfColumn + 1; ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
             if (column == FailedColumn)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (column == PdfColumn)
+            if (column == PdfColumn || column == TransducerColumn)
                 item->setToolTip(cells[column]);
             table->setItem(row, column, item);
         }
@@ -187,6 +243,10 @@ void HistoryDialog::on_pushButtonDelete_clicked()
         return;
     }
     deleted.append(inspection.id);
+    const qint64 id = inspection.id;
+    all.erase(std::remove_if(all.begin(), all.end(),
+                             [id](const StoredInspection &one) { return one.id == id; }),
+              all.end());
     inspections.remove(row);
     ui->tableWidget->removeRow(row);
     ui->labelEmpty->setVisible(inspections.isEmpty());

@@ -1,6 +1,7 @@
 #ifndef HISTORYDIALOG_H
 #define HISTORYDIALOG_H
 
+#include "core/transducer.h"
 #include "history/storedinspection.h"
 
 #include <QDialog>
@@ -10,11 +11,11 @@ namespace Ui {
 class HistoryDialog;
 }
 
-// The stored inspections of one scanner, newest first by the inspection's date: the
-// date, when it was last changed, technician, state (with the signer of a signed
-// report), how many of its judged results failed and the report's file. Open accepts
-// the dialog with the chosen inspection; Report asks for the chosen one's report;
-// Delete removes one from zetu.db after a confirmation.
+// The stored inspections of one scanner, all or those of one transducer, newest first by
+// the inspection's date: the date, the transducer, when it was last changed, technician, state
+// (with the signer of a signed report), how many of its judged results failed and the report's
+// file. Open accepts the dialog with the chosen inspection; Report asks for the chosen one's
+// report; Delete removes one from zetu.db after a confirmation.
 class HistoryDialog : public QDialog
 {
     Q_OBJECT
@@ -30,6 +31,12 @@ public:
     // Shows `text` in place of the list (zetu.db busy) until setInspections fills it.
     void showBusy(const QString &text);
     void setInspections(const QVector<StoredInspection> &inspections);
+    // The scanner's transducers, retired ones included: the list can be narrowed to one.
+    void setTransducers(const QVector<Transducer> &transducers);
+    // What the list shows of an inspection's transducer: as it was inspected, as it was
+    // typed in earlier versions, else as the registry names it now.
+    static QString transducerText(const StoredInspection &inspection,
+                                  const QVector<Transducer> &transducers, const QLocale &locale);
 
 signals:
     // The report of a stored inspection, as its values hold it, is asked for.
@@ -41,10 +48,12 @@ private slots:
     void on_pushButtonReport_clicked();
     void on_tableWidget_cellDoubleClicked(int row, int column);
     void updateButtons();
+    void applyFilter();
 
 private:
     enum Column {
         DateColumn,
+        TransducerColumn,
         ChangedColumn,
         TechnicianColumn,
         StateColumn,
@@ -57,7 +66,9 @@ private:
 
     Ui::HistoryDialog *ui;
     QString emptyText;
-    QVector<StoredInspection> inspections; // in the order of the rows
+    QVector<StoredInspection> all;         // newest first
+    QVector<StoredInspection> inspections; // those shown, in the order of the rows
+    QVector<Transducer> transducers;
     QVector<qint64> deleted;
     int chosenRow = -1;
 };

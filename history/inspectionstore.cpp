@@ -1,7 +1,12 @@
 #include "history/inspectionstore.h"
 
+#include "history/transducerstore.h"
+
+#include "core/dateformats.h"
+#include "core/inspection.h"
 #include "core/logging.h"
 #include "registry/database.h"
+#include "registry/equipmentfields.h"
 #include "registry/storeerror.h"
 
 #include <QDir>
@@ -55,21 +60,21 @@ const QVector<Column> addedColumns = {
     {QStringLiteral("ID"), QStringLiteral("VARCHAR(80)")},
     {QStringLiteral("Model"), QStringLiteral("VARCHAR(40)")},
     {QStringLiteral("Manufacturer"), QStringLiteral("VARCHAR(80)")}};
-// PRAGMA user_version of a file whose table `inspection` has all the columns above.
-const int schemaVersion = 2;
+// PRAGMA user_version of a file whose table `inspection` has the columns above.
+const int previousVersion = 2;
+// Then each inspection's transducer (table `transducer`) and date.
+const QVector<Column> transducerColumns = {
+    {QStringLiteral("Transducer"), QStringLiteral("INTEGER")},
+    {QStringLiteral("Inspected"), QStringLiteral("VARCHAR(10)")}};
+const int schemaVersion = 3;
 
 const QStringList scannerColumns = {QStringLiteral("Institution"), QStringLiteral("Place"),
                                     QStringLiteral("ID"), QStringLiteral("Model"),
                                     QStringLiteral("Manufacturer")};
 
-// Whether a row still belongs to the scanner of its key: the scanner is registered
-// and holds the record kept with the row (rows of the earlier version keep none).
-const QString belongs = QStringLiteral(
-    "EXISTS (SELECT 1 FROM usequip u WHERE u.ID_key = inspection.Equipment AND "
-    "(inspection.ID IS NULL OR (IFNULL(u.Institution, '') = inspection.Institution AND "
-    "IFNULL(u.Place, '') = inspection.Place AND IFNULL(u.ID, '') = inspection.ID AND "
-    "IFNULL(u.Model, '') = inspection.Model AND "
-    "IFNULL(u.Manufacturer, '') = inspection.Manufacturer)))");
+// Whether a row still belongs to the scanner of its key (rows of the earlier version
+// keep no record).
+const QString belongs = EquipmentFields::belongsClause(QStringLiteral("inspection"));
 
 // Values over the limit are cut there and left unread: parsing them would hold the
 // window. (Their length is not asked for: counting it reads them through once more.)
@@ -77,9 +82,9 @@ const QString columns =
     QStringLiteral("ID_key, CASE WHEN ") + belongs +
     QStringLiteral(" THEN Equipment ELSE -1 END, Started, Changed, Technician, State, Report, "
                    "substr(Inputs, 1, %1), Revision, Institution, Place, ID, Model, "
-                   "Manufacturer, Owner, Heartbeat")
+                   "Manufacturer, Owner, Heartbeat, Transducer")
         .arg(InspectionStore::valuesLimit + 1);
-enum { OwnerField = 14, HeartbeatField };
+enum { OwnerField = 14, HeartbeatField, TransducerField };
 
 // What a write sets, in the order of the bound values.
 const QStringList written = {
@@ -87,7 +92,8 @@ const QStringList written = {
     QStringLiteral("Technician"), QStringLiteral("State"),       QStringLiteral("Report"),
     QStringLiteral("Inputs"),     QStringLiteral("Revision"),    QStringLiteral("Owner"),
     QStringLiteral("Heartbeat"),  QStringLiteral("Institution"), QStringLiteral("Place"),
-    QStringLiteral("ID"),         QStringLiteral("Model"),       QStringLiteral("Manufacturer")};
+    QStringLiteral("ID"),         QStringLiteral("Model"),       QStringLiteral("Manufacturer"),
+    QStringLiteral("Transducer"), QStringLiteral("Inspected")};
 
 QString timeText(const QDateTime &time)
 {
@@ -159,12 +165,14 @@ StoredInspection fromRow(const QSqlQuery &query)
         for (int field = 9; field < 14; ++field)
             inspection.scanner << query.value(field).toString();
     }
+    inspection.transducerKey =
+        query.value(TransducerField).isNull() ? -1 : query.value(TransducerField).toLongLong();
     return inspection;
 }
 
 // What `inspection` is in the open file: absent, the earlier version's table, this
 // version's, or something else.
-enum class Found { Absent, Earlier, Current, Foreign };
+enum class Found { Absent, Earlier, Previous, Current, Foreign };
 
 InspectionStore::Outcome look(Found *found)
 {
@@ -196,7 +204,9 @@ InspectionStore::Outcome look(Found *found)
         *found = Found::Absent;
     else if (version == 0 && same(earlierColumns))
         *found = Found::Earlier;
-    else if (version == schemaVersion && same(earlierColumns + addedColumns))
+    else if (version == previousVersion && same(earlierColumns + addedColumns))
+        *found = Found::Previous;
+    else if (version == schemaVersion && same(earlierColumns + addedColumns + transducerColumns))
         *found = Found::Current;
     else
         *found = Found::Foreign;
@@ -240,8 +250,10 @@ InspectionStore::Outcome InspectionStore::prepare(bool *foreign)
     QStringList statements;
     if (found == Found::Absent) {
         statements << QStringLiteral("CREATE TABLE inspection (") +
-                          definitions(earlierColumns + addedColumns) + QLatin1Char(')');
-    } else {
+                          definitions(earlierColumns + addedColumns + transducerColumns) +
+                          QLatin1Char(')')
+                   << TransducerStore::createStatements();
+    } else if (found == Found::Earlier) {
         // The earlier version's rows: each keeps its scanner's record as it is now;
         // those whose scanner has gone belong to none, so that no later one gets them.
         for (const Column &column : addedColumns)
@@ -254,6 +266,14 @@ InspectionStore::Outcome InspectionStore::prepare(bool *foreign)
                                          "IFNULL(u.Model, ''), IFNULL(u.Manufacturer, '') "
                                          "FROM usequip u WHERE u.ID_key = inspection.Equipment)")
                    << QStringLiteral("UPDATE inspection SET Equipment = NULL WHERE ID IS NULL");
+    }
+    if (found != Found::Absent) {
+        // Each inspection of the earlier versions goes under a transducer of its scanner
+        // named by the transducer's type as it was typed; nothing is judged again.
+        for (const Column &column : transducerColumns)
+            statements << QStringLiteral("ALTER TABLE inspection ADD COLUMN ") +
+                              definitions({column});
+        statements << TransducerStore::createStatements() << TransducerStore::placementStatements();
     }
     statements << QStringLiteral(
                       "CREATE INDEX IF NOT EXISTS inspection_equipment ON inspection (Equipment)")
@@ -380,6 +400,10 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
     for (int field = 0; field < scannerColumns.size(); ++field)
         values << (scanner.isEmpty() ? QVariant(QVariant::String)
                                      : QVariant(nonNull(scanner.value(field))));
+    const QDate date = Inspection(inspection.values).date();
+    values << (inspection.transducerKey < 0 ? QVariant(QVariant::LongLong)
+                                            : QVariant(inspection.transducerKey))
+           << (date.isValid() ? date : inspection.started.date()).toString(DateFormats::stored);
     if (!insert)
         values << inspection.id;
     if (!run(query, sql, values))
@@ -567,6 +591,10 @@ InspectionStore::Outcome InspectionStore::removeEquipment(int equipmentKey)
     if (!transaction.begin())
         return failed(query, "cannot delete the scanner:");
     if (!run(query, QStringLiteral("DELETE FROM inspection WHERE Equipment = ? AND ") + belongs,
+             {equipmentKey}) ||
+        !run(query,
+             QStringLiteral("DELETE FROM transducer WHERE Equipment = ? AND ") +
+                 EquipmentFields::belongsClause(QStringLiteral("transducer")),
              {equipmentKey}))
         return failed(query, "cannot delete the scanner's inspections:");
     if (!run(query, QStringLiteral("DELETE FROM usequip WHERE ID_key = ?"), {equipmentKey}) ||
@@ -590,13 +618,21 @@ InspectionStore::Outcome InspectionStore::renameEquipment(int equipmentKey,
     values << equipmentKey;
     for (const QString &field : before)
         values << nonNull(field);
-    QSqlQuery query;
-    return run(query,
-               QStringLiteral("UPDATE inspection SET ") + assignments.join(", ") +
-                   QStringLiteral(" WHERE Equipment = ? AND ") + matches.join(" AND "),
-               values)
+    // its inspections and its transducers
+    Transaction transaction;
+    if (!transaction.begin())
+        return failed(transaction.query, "cannot rename the scanner's inspections:");
+    for (const char *table : {"inspection", "transducer"}) {
+        if (!run(transaction.query,
+                 QStringLiteral("UPDATE %1 SET ").arg(QLatin1String(table)) +
+                     assignments.join(", ") + QStringLiteral(" WHERE Equipment = ? AND ") +
+                     matches.join(" AND "),
+                 values))
+            return failed(transaction.query, "cannot rename the scanner's inspections:");
+    }
+    return transaction.commit()
                ? Done
-               : failed(query, "cannot rename the scanner's inspections:");
+               : failed(transaction.query, "cannot rename the scanner's inspections:");
 }
 
 QStringList InspectionStore::equipmentRecord(int equipmentKey)
@@ -633,7 +669,8 @@ QJsonObject toJson(const StoredInspection &inspection)
             {QStringLiteral("report"), inspection.pdfPath},
             {QStringLiteral("values"), inspection.values},
             {QStringLiteral("scanner"), QJsonArray::fromStringList(inspection.scanner)},
-            {QStringLiteral("revision"), inspection.revision}};
+            {QStringLiteral("revision"), inspection.revision},
+            {QStringLiteral("transducerKey"), inspection.transducerKey}};
 }
 
 StoredInspection fromJson(const QJsonObject &object)
@@ -654,6 +691,7 @@ StoredInspection fromJson(const QJsonObject &object)
     for (const QJsonValue field : object.value(QStringLiteral("scanner")).toArray())
         inspection.scanner << field.toString();
     inspection.revision = qint64(object.value(QStringLiteral("revision")).toDouble());
+    inspection.transducerKey = qint64(object.value(QStringLiteral("transducerKey")).toDouble(-1));
     return inspection;
 }
 

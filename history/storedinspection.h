@@ -36,6 +36,9 @@ struct StoredInspection
     // scanner's key never reaches it. Empty for rows written before it was kept.
     QStringList scanner;
     qint64 revision = 0; // counts the writes of the row; a write expects the one it read
+    // transducer.ID_key of the inspected transducer; -1 when none was chosen (drafts of
+    // earlier versions before their transducer was typed)
+    qint64 transducerKey = -1;
 };
 
 #endif // STOREDINSPECTION_H

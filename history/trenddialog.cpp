@@ -86,13 +86,25 @@ QLineSeries *limitLine(QVector<QPair<qreal, double>> limits, qreal first, qreal 
 } // namespace
 
 TrendDialog::TrendDialog(const QVector<StoredInspection> &inspections, const QString &scannerId,
-                         QWidget *parent)
+                         const QVector<Transducer> &transducers, qint64 shown, QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::TrendDialog)
     , inspections(inspections)
     , scannerId(scannerId)
 {
     ui->setupUi(this);
+    const auto inspected = [&inspections](qint64 key) {
+        return std::any_of(inspections.cbegin(), inspections.cend(),
+                           [key](const StoredInspection &one) { return one.transducerKey == key; });
+    };
+    for (const Transducer &transducer : transducers) {
+        if (inspected(transducer.key))
+            ui->comboBoxTransducer->addItem(transducer.describe(locale()), transducer.key);
+    }
+    if (inspected(-1))
+        ui->comboBoxTransducer->addItem(tr("Sem transdutor"), qint64(-1));
+    ui->comboBoxTransducer->setCurrentIndex(qMax(0, ui->comboBoxTransducer->findData(shown)));
+    ui->comboBoxTransducer->setEnabled(ui->comboBoxTransducer->count() > 1);
     // The form's sizes are for 96 dpi; the chart's plot keeps its share on finer screens.
     const qreal scale = logicalDpiY() / 96.0;
     if (scale > 1) {
@@ -100,7 +112,27 @@ TrendDialog::TrendDialog(const QVector<StoredInspection> &inspections, const QSt
         resize(size() * scale);
     }
     setWindowTitle(tr("Tendência dos resultados de %1").arg(scannerId));
-    data = trendData(inspections, ui->checkBoxDrafts->isChecked());
+    on_comboBoxTransducer_currentIndexChanged(ui->comboBoxTransducer->currentIndex());
+}
+
+QVector<StoredInspection> TrendDialog::shownInspections() const
+{
+    QVector<StoredInspection> shown;
+    const QVariant key = ui->comboBoxTransducer->currentData();
+    for (const StoredInspection &inspection : inspections) {
+        if (!key.isValid() || inspection.transducerKey == key.toLongLong())
+            shown.append(inspection);
+    }
+    return shown;
+}
+
+void TrendDialog::on_comboBoxTransducer_currentIndexChanged(int index)
+{
+    const QString transducer = ui->comboBoxTransducer->itemData(index).toLongLong() >= 0
+                                   ? ui->comboBoxTransducer->itemText(index)
+                                   : QString();
+    subject = transducer.isEmpty() ? scannerId : tr("%1 (%2)").arg(scannerId, transducer);
+    data = trendData(shownInspections(), ui->checkBoxDrafts->isChecked());
     showResult();
 }
 
@@ -116,7 +148,7 @@ void TrendDialog::on_comboBoxResult_currentIndexChanged(int)
 
 void TrendDialog::on_checkBoxDrafts_toggled(bool checked)
 {
-    data = trendData(inspections, checked);
+    data = trendData(shownInspections(), checked);
     showResult();
 }
 
@@ -137,7 +169,7 @@ void TrendDialog::showResult()
     const int index = qBound(0, ui->comboBoxResult->currentIndex(), trendResultCount - 1);
     const TrendResult result = TrendResult(index);
     if (data.series[index * 2].points.isEmpty() && data.series[index * 2 + 1].points.isEmpty()) {
-        showMessage(tr("Nenhuma inspeção de %1 tem este resultado.").arg(scannerId));
+        showMessage(tr("Nenhuma inspeção de %1 tem este resultado.").arg(subject));
         return;
     }
     QChart *chart = buildChart(result);
@@ -155,19 +187,19 @@ QString TrendDialog::tooFewText() const
 {
     const bool drafts = ui->checkBoxDrafts->isChecked();
     QDate only;
-    for (const StoredInspection &inspection : qAsConst(inspections)) {
+    const QVector<StoredInspection> shown = shownInspections();
+    for (const StoredInspection &inspection : shown) {
         if ((drafts || inspection.state != StoredInspection::Draft) &&
             inspectionDate(inspection).isValid())
             only = inspectionDate(inspection);
     }
     QString text =
         data.inspections == 0
-            ? tr("Ainda não há inspeções de %1 para mostrar.").arg(scannerId)
-            : tr("Há apenas uma inspeção de %1, de %2.").arg(scannerId, only.toString(dateFormat));
+            ? tr("Ainda não há inspeções de %1 para mostrar.").arg(subject)
+            : tr("Há apenas uma inspeção de %1, de %2.").arg(subject, only.toString(dateFormat));
     text += QLatin1Char(' ') + tr("A tendência aparece a partir da segunda inspeção.");
     const bool hiddenDrafts =
-        !drafts &&
-        std::any_of(inspections.cbegin(), inspections.cend(), [](const auto &inspection) {
+        !drafts && std::any_of(shown.cbegin(), shown.cend(), [](const auto &inspection) {
             return inspection.state == StoredInspection::Draft;
         });
     if (hiddenDrafts)

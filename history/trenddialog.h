@@ -1,6 +1,7 @@
 #ifndef TRENDDIALOG_H
 #define TRENDDIALOG_H
 
+#include "core/transducer.h"
 #include "history/storedinspection.h"
 #include "history/trend.h"
 
@@ -15,7 +16,7 @@ namespace Ui {
 class TrendDialog;
 }
 
-// The results of one scanner's inspections over time: one result at a time, at both
+// The results of one transducer's inspections over time: one result at a time, at both
 // attenuations, against the pass limits in force at each inspection, failures marked
 // with red crosses.
 class TrendDialog : public QDialog
@@ -23,13 +24,19 @@ class TrendDialog : public QDialog
     Q_OBJECT
 
 public:
+    // One transducer at a time, `shown` first (when it has inspections); inspections
+    // placed under no transducer make an entry of their own.
     TrendDialog(const QVector<StoredInspection> &inspections, const QString &scannerId,
+                const QVector<Transducer> &transducers, qint64 shown = -1,
                 QWidget *parent = nullptr);
+    // The inspections of the transducer chosen.
+    QVector<StoredInspection> shownInspections() const;
     ~TrendDialog() override;
 
 private slots:
     void on_comboBoxResult_currentIndexChanged(int index);
     void on_checkBoxDrafts_toggled(bool checked);
+    void on_comboBoxTransducer_currentIndexChanged(int index);
 
 private:
     void showResult();
@@ -43,6 +50,7 @@ private:
     Ui::TrendDialog *ui;
     QVector<StoredInspection> inspections;
     QString scannerId;
+    QString subject; // the scanner and transducer, as the messages name them
     TrendData data;
     QVector<qreal> dates; // the inspections on the chart, as times of the axis
     qreal labelledWidth = -1;

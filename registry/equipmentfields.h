@@ -17,6 +17,20 @@ inline const QString manufacturer = QStringLiteral("Manufacturer");
 // A scanner's record as it is shown and kept with its inspections.
 inline const QStringList record = {institution, place, id, model, manufacturer};
 
+// The SQL condition that a row of `table` (with the scanner's key in column Equipment
+// and the scanner's record in the record's columns) still belongs to the scanner of its
+// key: the scanner is registered and holds the record kept with the row. Rows that keep
+// no record (written before records were kept) belong to the scanner of their key.
+inline QString belongsClause(const QString &table)
+{
+    return QStringLiteral("EXISTS (SELECT 1 FROM usequip u WHERE u.ID_key = %1.Equipment AND "
+                          "(%1.ID IS NULL OR (IFNULL(u.Institution, '') = %1.Institution AND "
+                          "IFNULL(u.Place, '') = %1.Place AND IFNULL(u.ID, '') = %1.ID AND "
+                          "IFNULL(u.Model, '') = %1.Model AND "
+                          "IFNULL(u.Manufacturer, '') = %1.Manufacturer)))")
+        .arg(table);
+}
+
 } // namespace EquipmentFields
 
 #endif // EQUIPMENTFIELDS_H

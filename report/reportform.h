@@ -36,6 +36,9 @@ public:
     void setPlace(const QString &text);
     void setInstitution(const QString &text);
     void setEquipmentId(const QString &text);
+    // The inspected transducer in words and its next inspection's date; with no
+    // transducer (an inspection of an earlier version) the line is left out.
+    void setTransducer(const QString &transducer, const QString &nextInspection);
 
     // Dead zone and resolution. column: 0 for 0.5 dB, 1 for 0.7 dB; any other value
     // writes nothing, as in every setter that takes a column.

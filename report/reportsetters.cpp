@@ -83,6 +83,17 @@ void ReportForm::setInstitution(const QString &text)
     ui->labelInstitution->setText(text);
 }
 
+void ReportForm::setTransducer(const QString &transducer, const QString &nextInspection)
+{
+    ui->labelTransducerRecord->setMaximumLines(3);
+    ui->labelTransducerRecord->setText(
+        nextInspection.isEmpty()
+            ? transducer
+            : tr("%1; próxima inspeção em %2").arg(transducer, nextInspection));
+    ui->captionTransducer->setVisible(!transducer.isEmpty());
+    ui->labelTransducerRecord->setVisible(!transducer.isEmpty());
+}
+
 // The ID heads page 1 and stands beside the page number on the others.
 void ReportForm::setEquipmentId(const QString &text)
 {

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="pt_BR">
 <context>
+    <name>Due</name>
+    <message>
+        <source>vencida</source>
+        <translation>overdue</translation>
+    </message>
+    <message>
+        <source>em breve</source>
+        <translation>soon</translation>
+    </message>
+    <message>
+        <source>nunca inspecionado</source>
+        <translation>never inspected</translation>
+    </message>
+</context>
+<context>
     <name>EquipmentList</name>
     <message>
         <source>O arquivo zetu.db está ocupado por outro programa. A lista aparece assim que ele for liberado.</source>
@@ -38,6 +53,21 @@
     <message>
         <source>Tem certeza que deseja remover o registro de %1 (%2)? As %3 inspeções guardadas deste equipamento também serão apagadas.</source>
         <translation>Do you really want to remove the record of %1 (%2)? The %3 stored inspections of this equipment will be deleted as well.</translation>
+    </message>
+    <message>
+        <source>Próxima inspeção</source>
+        <translation>Next inspection</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transdutores com inspeção vencida</source>
+        <translation>
+            <numerusform>%n transducer with an overdue inspection</numerusform>
+            <numerusform>%n transducers with an overdue inspection</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mostra primeiro os equipamentos com inspeção vencida</source>
+        <translation>Shows the equipment with overdue inspections first</translation>
     </message>
 </context>
 <context>
@@ -121,6 +151,26 @@
     <message>
         <source>%1 de %2</source>
         <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>&amp;Transdutor:</source>
+        <translation>&amp;Transducer:</translation>
+    </message>
+    <message>
+        <source>Transdutor</source>
+        <translation>Transducer</translation>
+    </message>
+    <message>
+        <source>Todos</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>(retirado)</source>
+        <translation>(retired)</translation>
+    </message>
+    <message>
+        <source>Sem transdutor</source>
+        <translation>No transducer</translation>
     </message>
 </context>
 <context>
@@ -846,6 +896,30 @@ explicando a inomogeneidade</source>
             <numerusform>%n values are missing on this step.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&amp;Transdutor:</source>
+        <translation>&amp;Transducer:</translation>
+    </message>
+    <message>
+        <source>O transdutor do equipamento selecionado que será inspecionado</source>
+        <translation>The transducer of the selected equipment that will be inspected</translation>
+    </message>
+    <message>
+        <source>Corrige os dados do transdutor escolhido</source>
+        <translation>Corrects the data of the chosen transducer</translation>
+    </message>
+    <message>
+        <source>Editar transdutor…</source>
+        <translation>Edit transducer…</translation>
+    </message>
+    <message>
+        <source>Remove o transdutor escolhido; um transdutor com inspeções guardadas é retirado e mantém o histórico</source>
+        <translation>Removes the chosen transducer; a transducer with stored inspections is retired and keeps its history</translation>
+    </message>
+    <message>
+        <source>Remover transdutor</source>
+        <translation>Remove transducer</translation>
+    </message>
 </context>
 <context>
     <name>ReportForm</name>
@@ -1285,6 +1359,14 @@ p, li { white-space: pre-wrap; }
         <source>A assinatura não pôde ser conferida no arquivo assinado, que por isso não foi gravado como %1.</source>
         <translation>The signature could not be verified in the signed file, so it was not saved as %1.</translation>
     </message>
+    <message>
+        <source>Transdutor inspecionado:</source>
+        <translation>Inspected transducer:</translation>
+    </message>
+    <message>
+        <source>%1; próxima inspeção em %2</source>
+        <translation>%1; next inspection on %2</translation>
+    </message>
 </context>
 <context>
     <name>SigningKey</name>
@@ -1355,6 +1437,137 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>O token %1 não pôde ser usado para assinar.</source>
         <translation>The token %1 could not be used to sign.</translation>
+    </message>
+</context>
+<context>
+    <name>Transducer</name>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Convexo</source>
+        <translation>Convex</translation>
+    </message>
+    <message>
+        <source>Setorial</source>
+        <translation>Sector</translation>
+    </message>
+    <message>
+        <source>Endocavitário</source>
+        <translation>Endocavitary</translation>
+    </message>
+    <message>
+        <source>Outro</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>nº de série %1</source>
+        <translation>serial no. %1</translation>
+    </message>
+    <message>
+        <source>%1 MHz</source>
+        <translation>%1 MHz</translation>
+    </message>
+</context>
+<context>
+    <name>TransducerChoice</name>
+    <message>
+        <source>(retirado)</source>
+        <translation>(retired)</translation>
+    </message>
+    <message>
+        <source>Adicionar transdutor…</source>
+        <translation>Add transducer…</translation>
+    </message>
+    <message>
+        <source>O equipamento %1 não tem transdutores cadastrados. Cada inspeção é de um transdutor: cadastre o transdutor que será inspecionado.</source>
+        <translation>The equipment %1 has no registered transducers. Each inspection is of one transducer: register the transducer to be inspected.</translation>
+    </message>
+    <message numerus="yes">
+        <source>O transdutor %1 tem %n inspeções guardadas. Ele deixa de ser oferecido para novas inspeções, e o histórico dele é mantido. Retirar o transdutor?</source>
+        <translation>
+            <numerusform>The transducer %1 has %n stored inspection. It will no longer be offered for new inspections, and its history is kept. Retire the transducer?</numerusform>
+            <numerusform>The transducer %1 has %n stored inspections. It will no longer be offered for new inspections, and its history is kept. Retire the transducer?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remover o transdutor %1?</source>
+        <translation>Remove the transducer %1?</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db não pôde guardar o transdutor agora: ele está ocupado por outro programa ou não pode ser gravado. Tente de novo em instantes.</source>
+        <translation>The file zetu.db could not keep the transducer now: it is busy in another program or cannot be written. Try again in a moment.</translation>
+    </message>
+</context>
+<context>
+    <name>TransducerDialog</name>
+    <message>
+        <source>Transdutor</source>
+        <translation>Transducer</translation>
+    </message>
+    <message>
+        <source>&amp;Modelo</source>
+        <translation>&amp;Model</translation>
+    </message>
+    <message>
+        <source>ex.: C5-1, L12-5</source>
+        <translation>e.g. C5-1, L12-5</translation>
+    </message>
+    <message>
+        <source>Nº de &amp;série</source>
+        <translation>&amp;Serial number</translation>
+    </message>
+    <message>
+        <source>&amp;Tipo</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>&amp;Frequência nominal</source>
+        <translation>Nominal &amp;frequency</translation>
+    </message>
+    <message>
+        <source>não informada</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source> MHz</source>
+        <translation> MHz</translation>
+    </message>
+    <message>
+        <source>&amp;Inspeção</source>
+        <translation>&amp;Inspection</translation>
+    </message>
+    <message>
+        <source>Novo transdutor de %1</source>
+        <translation>New transducer of %1</translation>
+    </message>
+    <message>
+        <source>Transdutor de %1</source>
+        <translation>Transducer of %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>A cada %n meses</source>
+        <translation>
+            <numerusform>Every %n month</numerusform>
+            <numerusform>Every %n months</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adicionar</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Salvar</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Digite o modelo do transdutor.</source>
+        <translation>Type the transducer model.</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +1699,18 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>(não concluída)</source>
         <translation>(unfinished)</translation>
+    </message>
+    <message>
+        <source>&amp;Transdutor:</source>
+        <translation>&amp;Transducer:</translation>
+    </message>
+    <message>
+        <source>Sem transdutor</source>
+        <translation>No transducer</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 </TS>

@@ -251,9 +251,9 @@ private slots:
         QCOMPARE(child<QTableView>("tableView")->model()->rowCount(), 0);
         QVERIFY(lock.exec("COMMIT"));
         QTRY_COMPARE_WITH_TIMEOUT(child<QTableView>("tableView")->model()->rowCount(), 600, 4000);
+        WizardFill::makeStepsValid(window.data());
         QVERIFY(lock.exec("BEGIN IMMEDIATE") && lock.exec("DELETE FROM usequip WHERE ID_key > 2") &&
                 lock.exec("COMMIT") && lock.exec("BEGIN IMMEDIATE"));
-        WizardFill::makeStepsValid(window.data());
         for (const char *who : {"Ana", "Bia"}) {
             child<QLineEdit>("lineTecResp")->setText(who);
             clock.start();
@@ -584,13 +584,13 @@ private slots:
         driver.then([&](QWidget *dialog) {
             auto *table = child<QTableWidget>("tableWidget", dialog);
             for (int row = 0; row < table->rowCount(); ++row)
-                for (int column : {0, 2, 3, 4, 5})
+                for (int column : {0, 3, 4, 5, 6})
                     seen << table->item(row, column)->text();
-            QCOMPARE(table->item(0, 4)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
-            QCOMPARE(table->item(0, 4)->toolTip() + table->item(0, 5)->toolTip(), QString("Carla"));
+            QCOMPARE(table->item(0, 5)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+            QCOMPARE(table->item(0, 5)->toolTip() + table->item(0, 6)->toolTip(), QString("Carla"));
             table->selectRow(1);
             click("pushButtonDelete", dialog); // answered by the next action
-            QCOMPARE(table->item(1, 2)->text(), QString("Bruno"));
+            QCOMPARE(table->item(1, 3)->text(), QString("Bruno"));
             table->selectRow(0);
             click("pushButtonOpen", dialog);
         });
@@ -728,7 +728,7 @@ private slots:
             << "CREATE TABLE inspection (ID_key INTEGER primary key, Equipment INTEGER, Note TEXT)"
             << "\"inspection\""
             << "did not make";
-        QTest::newRow("later version") << "PRAGMA user_version = 3"
+        QTest::newRow("later version") << "PRAGMA user_version = 4"
                                        << "\"inspection\""
                                        << "did not make";
     }
@@ -832,21 +832,21 @@ private slots:
     // vertical mean's two limits, one named, room around them, hover text and note.
     void dialog()
     {
-        TrendDialog few(stored.mid(2, 2), QStringLiteral("US-01"));
+        TrendDialog few(stored.mid(2, 2), QStringLiteral("US-01"), {});
         auto *message = few.findChild<QLabel *>("labelMessage");
         QCOMPARE(message->text(), "Há apenas uma inspeção de US-01, de 02/01/2025. A tendência "
                                   "aparece a partir da segunda inspeção. Marque \"Incluir "
                                   "inspeções não concluídas\" para ver também os rascunhos.");
-        QVERIFY(!few.findChild<QComboBox *>()->isEnabled() &&
-                !TrendDialog(stored.mid(0, 1), "")
+        QVERIFY(!few.findChild<QComboBox *>("comboBoxResult")->isEnabled() &&
+                !TrendDialog(stored.mid(0, 1), "", {})
                      .findChild<QLabel *>("labelMessage")
                      ->text()
                      .contains("Marque"));
         few.findChild<QCheckBox *>()->setChecked(true);
-        few.findChild<QComboBox *>()->setCurrentIndex(int(TrendResult::FocalZone));
+        few.findChild<QComboBox *>("comboBoxResult")->setCurrentIndex(int(TrendResult::FocalZone));
         QVERIFY(message->text().startsWith("Nenhuma inspeção de US-01"));
         QCOMPARE(few.findChild<QStackedWidget *>()->currentIndex(), 1);
-        few.findChild<QComboBox *>()->setCurrentIndex(int(TrendResult::DeadZone));
+        few.findChild<QComboBox *>("comboBoxResult")->setCurrentIndex(int(TrendResult::DeadZone));
 
         HistoryDialog history({}, QStringLiteral("US-01"));
         auto *empty = history.findChild<QLabel *>("labelEmpty");
@@ -859,7 +859,7 @@ private slots:
         history.setInspections({});
         QVERIFY(!empty->isHidden() && !remove->isEnabled());
 
-        TrendDialog dialog(stored.mid(0, 3), QStringLiteral("US-01"));
+        TrendDialog dialog(stored.mid(0, 3), QStringLiteral("US-01"), {});
         QtCharts::QChartView *view = dialog.findChild<QtCharts::QChartView *>();
         const auto chart = [&view] { // each series: name (* out of the legend), pen, points
             QStringList text;
@@ -892,7 +892,8 @@ private slots:
         auto *y = static_cast<QtCharts::QValueAxis *>(view->chart()->axes(Qt::Vertical).value(0));
         QCOMPARE(y->labelFormat() + QString::number(y->min()), "%g0");
 
-        dialog.findChild<QComboBox *>()->setCurrentIndex(int(TrendResult::VerticalMean));
+        dialog.findChild<QComboBox *>("comboBoxResult")
+            ->setCurrentIndex(int(TrendResult::VerticalMean));
         QCOMPARE(
             chart(),
             QString("Atenuação de 0,5 dB 6.25 230510:10.01 240510:10.03; Limite 3 230418:9.985 "

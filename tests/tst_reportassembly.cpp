@@ -257,6 +257,8 @@ private slots:
         QCOMPARE(wizardMark["label_117"] + wizardText["label_140"] + wizardText["label_169"], "");
         StoredInspection stored;
         stored.values = InspectionFields(window.data()).read().values();
+        stored.values.insert(Field::transducerRecord, // as the wizard took it on step 1
+                             TransducerStore::forEquipment(1).value(0).toJson());
         stored.scanner = QStringList{"Hospital Central", "Radiologia", "US-01", "Logiq", "GE"};
         text.clear(), mark.clear();
         assemble(&stored);

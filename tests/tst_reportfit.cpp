@@ -43,6 +43,8 @@ private slots:
         form.setPlace(text("Sala 3 do Serviço de Radiologia, segundo andar, bloco B "));
         form.setEquipmentId(
             text("HUCFF-RAD/US0042/EBIT60/SN2019000123/PAT88231/REV3/")); // one word
+        form.setTransducer(text("Linear L12-5, nº de série 2019000123, Linear, 12,5 MHz "),
+                           "31/01/2027");
         form.setResponsible(
             text("Maria Aparecida dos Santos Vasconcellos de Albuquerque ", length));
         const char *verdict = "Apresenta poucas inomogeneidades sem que comprometa o diagnóstico";

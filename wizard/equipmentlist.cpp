@@ -2,11 +2,13 @@
 
 #include "core/logging.h"
 #include "history/inspectionstore.h"
+#include "history/transducerstore.h"
 #include "registry/database.h"
 #include "registry/equipmentfields.h"
 #include "registry/storeerror.h"
 #include "wizard/elidedtooltipdelegate.h"
 
+#include <QColor>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -16,26 +18,105 @@
 #include <QSqlTableModel>
 #include <QTableView>
 
-namespace {
-
 // Reads every row at once. A model that reads on demand keeps its read statement, and
 // with it a lock on zetu.db, open while rows are left unread, and no other copy of
-// the program could write meanwhile.
+// the program could write meanwhile. After the table's columns comes one of its own:
+// each scanner's next inspection, the earliest next date of its transducers in use,
+// which the list can also be sorted by.
 class EquipmentModel : public QSqlTableModel
 {
 public:
     using QSqlTableModel::QSqlTableModel;
+
+    int dueColumn() const { return QSqlTableModel::columnCount(); }
     bool select() override
     {
         if (!QSqlTableModel::select())
             return false;
         while (canFetchMore())
             fetchMore();
+        readDue();
         return true;
     }
-};
+    // Reads the due dates again; false, with none shown, when zetu.db does not give them.
+    bool readDue()
+    {
+        InspectionStore::Outcome outcome;
+        due = TransducerStore::dueByScanner(QDate::currentDate(), &outcome);
+        overdue = 0;
+        for (const TransducerStore::ScannerDue &scanner : qAsConst(due))
+            overdue += scanner.overdue;
+        if (rowCount() > 0)
+            emit dataChanged(index(0, dueColumn()), index(rowCount() - 1, dueColumn()));
+        return outcome == InspectionStore::Done;
+    }
+    int overdueCount() const { return overdue; }
 
-} // namespace
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        const int columns = QSqlTableModel::columnCount(parent);
+        return columns > 0 && !parent.isValid() ? columns + 1 : columns;
+    }
+    QVariant data(const QModelIndex &item, int role = Qt::DisplayRole) const override
+    {
+        if (item.column() != dueColumn())
+            return QSqlTableModel::data(item, role);
+        const QVariant key =
+            QSqlTableModel::data(index(item.row(), fieldIndex(QStringLiteral("ID_key"))));
+        const auto found = due.constFind(key.toInt());
+        if (key.isNull() || found == due.constEnd() || !found->due)
+            return QVariant();
+        const Due::State state = Due::state(found->next, QDate::currentDate());
+        switch (role) {
+        case Qt::DisplayRole:
+            return Due::describe(found->next, state);
+        case Qt::ForegroundRole:
+            return state == Due::Overdue ? QColor(0xc0, 0x00, 0x00)
+                   : state == Due::Soon  ? QColor(0x9a, 0x5b, 0x00)
+                                         : QVariant();
+        default:
+            return QVariant();
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override
+    {
+        if (orientation == Qt::Horizontal && section == dueColumn())
+            return role == Qt::DisplayRole ? EquipmentList::tr("Próxima inspeção") : QVariant();
+        return QSqlTableModel::headerData(section, orientation, role);
+    }
+    Qt::ItemFlags flags(const QModelIndex &item) const override
+    {
+        if (item.column() == dueColumn())
+            return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        return QSqlTableModel::flags(item);
+    }
+    void sort(int column, Qt::SortOrder order) override
+    {
+        dueOrder = column == dueColumn();
+        dueDescending = order == Qt::DescendingOrder;
+        if (dueOrder)
+            select();
+        else
+            QSqlTableModel::sort(column, order);
+    }
+
+protected:
+    QString orderByClause() const override
+    {
+        if (!dueOrder || due.isEmpty()) // without transducers the column is not there to order by
+            return QSqlTableModel::orderByClause();
+        return QStringLiteral("ORDER BY ") + TransducerStore::nextDateOrder() +
+               (dueDescending ? QStringLiteral(" DESC") : QStringLiteral(" ASC")) +
+               QStringLiteral(", ID_key");
+    }
+
+private:
+    QHash<int, TransducerStore::ScannerDue> due;
+    int overdue = 0;
+    bool dueOrder = false;
+    bool dueDescending = false;
+};
 
 EquipmentList::EquipmentList(DataBase &dataBase, QTableView *view, QWidget *window)
     : QObject(window)
@@ -67,6 +148,46 @@ EquipmentList::EquipmentList(DataBase &dataBase, QTableView *view, QWidget *wind
     connect(records, &QAbstractItemModel::layoutChanged, this, fit);
     connect(records, &QAbstractItemModel::rowsInserted, this, fit);
     connect(records, &QAbstractItemModel::dataChanged, this, fit);
+}
+
+QSqlTableModel *EquipmentList::model() const
+{
+    return records;
+}
+
+void EquipmentList::setOverdueLabel(QLabel *label)
+{
+    overdueLabel = label;
+    connect(label, &QLabel::linkActivated, this, &EquipmentList::sortByDue);
+    showOverdue();
+    connect(records, &QAbstractItemModel::dataChanged, this, &EquipmentList::showOverdue);
+}
+
+void EquipmentList::refreshDue()
+{
+    records->readDue();
+}
+
+int EquipmentList::dueColumn() const
+{
+    return records->dueColumn();
+}
+
+void EquipmentList::sortByDue()
+{
+    view->sortByColumn(records->dueColumn(), Qt::AscendingOrder);
+}
+
+void EquipmentList::showOverdue()
+{
+    if (!overdueLabel)
+        return;
+    const int overdue = records->overdueCount();
+    overdueLabel->setVisible(overdue > 0);
+    overdueLabel->setText(
+        QStringLiteral("<a href=\"due\">%1</a>")
+            .arg(tr("%n transdutores com inspeção vencida", nullptr, overdue).toHtmlEscaped()));
+    overdueLabel->setToolTip(tr("Mostra primeiro os equipamentos com inspeção vencida"));
 }
 
 bool EquipmentList::eventFilter(QObject *watched, QEvent *event)
@@ -270,7 +391,7 @@ void EquipmentList::removeCurrent(bool inspectionsKept)
     if (box.exec() != QMessageBox::Ok)
         return;
     const QSet<qlonglong> hidden = hiddenKeys();
-    if (kept == 0) {
+    if (!inspectionsKept) {
         const bool removed = records->removeRow(row);
         if (!records->submitAll() || !removed)
             qCWarning(zetuStore) << "cannot remove scanner" << key << records->lastError().text();

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class DataBase;
+class EquipmentModel;
 class QLabel;
 class QSqlTableModel;
 class QTableView;
@@ -24,7 +25,15 @@ public:
     // `window` parents the dialogs and message boxes; the list reads the registry at once.
     EquipmentList(DataBase &dataBase, QTableView *view, QWidget *window);
 
-    QSqlTableModel *model() const { return records; }
+    QSqlTableModel *model() const;
+    // The line above the list that says how many transducers are overdue, as a link
+    // that sorts the list by due date.
+    void setOverdueLabel(QLabel *label);
+    // Reads the due dates again (after a report, a change of transducers).
+    void refreshDue();
+    // The column of each scanner's next inspection, after the table's own.
+    int dueColumn() const;
+    void sortByDue();
     // Re-reads the list; false, with the list saying so, while zetu.db is busy.
     bool refresh();
     // The list could not be read yet: zetu.db was busy at the last refresh.
@@ -62,12 +71,14 @@ private:
     QSet<qlonglong> hiddenKeys() const;
     void showRows(const QSet<qlonglong> &hidden);
     void runDialog(InsertEquip::Mode mode);
+    void showOverdue();
 
     DataBase &dataBase;
     QTableView *view;
     QWidget *window;
-    QSqlTableModel *records;
+    EquipmentModel *records;
     QLabel *busy;
+    QLabel *overdueLabel = nullptr;
     bool listPending = false;
 };
 

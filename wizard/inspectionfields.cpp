@@ -32,6 +32,10 @@ template <typename T> bool editable(const QWidget *widget)
 
 bool isInput(const QWidget *widget)
 {
+    // the transducer's field is read-only while a registered transducer names it, and is
+    // still the inspection's value
+    if (widget->objectName() == Field::transducer)
+        return true;
     return qobject_cast<const QComboBox *>(widget) || qobject_cast<const QCheckBox *>(widget) ||
            qobject_cast<const QDoubleSpinBox *>(widget) ||
            qobject_cast<const QCalendarWidget *>(widget) || editable<QLineEdit>(widget) ||
@@ -111,6 +115,12 @@ bool setValue(QWidget *widget, const QJsonValue &value)
 }
 
 } // namespace
+
+QStringList InspectionFields::windowChoices()
+{
+    return {QStringLiteral("comboBox"), QStringLiteral("comboBoxImage"),
+            QStringLiteral("comboBoxTransducer")};
+}
 
 InspectionFields::InspectionFields(QWidget *root, const QStringList &excluded)
 {

@@ -22,7 +22,10 @@ class QWidget;
 class InspectionFields
 {
 public:
-    explicit InspectionFields(QWidget *root, const QStringList &excluded = QStringList());
+    explicit InspectionFields(QWidget *root, const QStringList &excluded = windowChoices());
+    // The window's own choices, not values of the inspection: the language, the
+    // photograph shown, the transducer chosen on step 1 (kept as a record of its own).
+    static QStringList windowChoices();
 
     Inspection read() const;
     // Sets every input that the inspection has a value for and empties every measuring

@@ -4,8 +4,10 @@
 #include "core/dateformats.h"
 #include "core/inspection.h"
 #include "core/logging.h"
+#include "core/transducer.h"
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
+#include "history/transducerstore.h"
 #include "history/trend.h"
 #include "history/trenddialog.h"
 #include "report/reportform.h"
@@ -182,7 +184,10 @@ bool InspectionSession::prepareStore()
                                            : InspectionStore::FileState::ReadOnly,
                                        reason));
     }
-    return storeReady = outcome == InspectionStore::Done;
+    storeReady = outcome == InspectionStore::Done;
+    if (storeReady)
+        wizard.storeChanged();
+    return storeReady;
 }
 
 void InspectionSession::storeBusyLater()
@@ -325,6 +330,7 @@ void InspectionSession::reportSaved(const QString &fileName, const QJsonObject &
     inspection.pdfPath = fileName;
     changedSinceReport = false;
     keepInspection();
+    wizard.storeChanged();
 }
 
 // Writes the wizard's values as the current inspection; nothing before a scanner has
@@ -372,6 +378,10 @@ void InspectionSession::keepInspection()
         inspection.values.remove(signatureKey);
     inspection.values.insert(QStringLiteral("photos"), wizard.photographPaths());
     inspection.values.insert(QStringLiteral("step"), step);
+    const Transducer transducer =
+        Transducer::fromJson(inspection.values.value(Field::transducerRecord).toObject());
+    if (transducer.key >= 0)
+        inspection.transducerKey = transducer.key;
     if (!storeUsable)
         return;
 
@@ -490,6 +500,7 @@ void InspectionSession::loadInspection(const StoredInspection &stored)
     problems << wizard.setInputValues(stored.values);
     problems << wizard.setPhotographs(stored.values.value(QStringLiteral("photos")).toObject());
     wizard.selectEquipment(stored.equipmentKey); // its scanner may have gone: none is chosen
+    wizard.selectTransducer(stored.transducerKey);
     inspection = stored;
     // A row that could not be read is left as it is; the wizard's values become a new one.
     if (stored.unreadable)
@@ -566,6 +577,7 @@ void InspectionSession::showHistory()
     InspectionStore::Outcome outcome;
     HistoryDialog dialog(InspectionStore::forEquipment(key, &outcome),
                          wizard.selectedEquipmentRecord().value(2), wizard.dialogParent());
+    dialog.setTransducers(TransducerStore::forEquipment(key));
     connect(&dialog, &HistoryDialog::reportRequested, this,
             [&dialog](const StoredInspection &stored) { showStoredReport(stored, &dialog); });
     // While zetu.db is busy the dialog says so, and fills in once it can be read.
@@ -579,10 +591,13 @@ void InspectionSession::showHistory()
                 return;
             refill.stop();
             dialog.setInspections(read);
+            dialog.setTransducers(TransducerStore::forEquipment(key));
         });
         refill.start(retryInterval);
     }
     const bool opened = dialog.exec() == QDialog::Accepted;
+    if (!dialog.deletedIds().isEmpty())
+        wizard.storeChanged();
     // The inspection in the wizard, deleted from the history, is kept anew from its
     // next change on.
     const bool heldDeleted = dialog.deletedIds().contains(inspection.id);
@@ -644,6 +659,7 @@ void InspectionSession::showTrend()
     if (outcome == InspectionStore::Busy)
         return tellStoreBusy();
     TrendDialog dialog(inspections, wizard.selectedEquipmentRecord().value(2),
+                       TransducerStore::forEquipment(key), wizard.selectedTransducerKey(),
                        wizard.dialogParent());
     dialog.exec();
 }

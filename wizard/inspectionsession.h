@@ -54,6 +54,12 @@ public:
         virtual QStringList selectedEquipmentRecord() const = 0;
         // Chooses scanner `key` in the list; false, with none chosen, when it is not there.
         virtual bool selectEquipment(int key) = 0;
+        // The transducer chosen on step 1, -1 when none is.
+        virtual qint64 selectedTransducerKey() const = 0;
+        // Chooses transducer `key` of the chosen scanner, a retired one included.
+        virtual bool selectTransducer(qint64 key) = 0;
+        // zetu.db's transducers or reported inspections changed: due dates may differ.
+        virtual void storeChanged() = 0;
         // Whether the list could not be read yet, and a new attempt to read it.
         virtual bool equipmentListPending() const = 0;
         virtual bool refreshEquipmentList() = 0;

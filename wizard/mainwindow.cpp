@@ -8,15 +8,18 @@
 #include "wizard/imagesteps.h"
 #include "wizard/inspectionfields.h"
 #include "wizard/reportassembly.h"
+#include "wizard/transducerchoice.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QSqlTableModel>
 
 namespace {
@@ -30,9 +33,6 @@ bool isInput(const QWidget *widget)
            qobject_cast<const QLineEdit *>(widget);
 }
 
-// Settings and view choices of the window, not values of the inspection.
-const QStringList notKept = {QStringLiteral("comboBox"), QStringLiteral("comboBoxImage")};
-
 } // namespace
 
 MainWindow::MainWindow(int languageIndex, QWidget *parent)
@@ -41,7 +41,7 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     , report(nullptr)
 {
     ui->setupUi(this);
-    fields.reset(new InspectionFields(this, notKept));
+    fields.reset(new InspectionFields(this));
     images = new ImageSteps(ui, this);
     connect(images, &ImageSteps::changed, &session, &InspectionSession::inputChanged);
 
@@ -64,6 +64,13 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
             &InspectionSession::equipmentEdited);
     connect(equipment, &EquipmentList::removedWithInspections, &session,
             &InspectionSession::equipmentDeleted);
+    equipment->setOverdueLabel(ui->labelOverdue);
+    transducers = new TransducerChoice(ui->comboBoxTransducer, ui->pushButtonTransducerEdit,
+                                       ui->pushButtonTransducerRemove, this);
+    connect(transducers, &TransducerChoice::changed, equipment, &EquipmentList::refreshDue);
+    connect(ui->tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::showScannerTransducers);
+    showScannerTransducers();
 
     // The report button sits on the last page; it starts disabled, as it is on
     // every step until step 8 has been completed.
@@ -88,7 +95,10 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     ui->textEdit->viewport()->setAutoFillBackground(false);
     ui->textEdit_2->viewport()->setAutoFillBackground(false);
     session.start(dataBase.writability() != DataBase::Unusable);
-    fields->watch(&session, [this] { session.inputChanged(); });
+    fields->watch(&session, [this] {
+        if (!quietInputs)
+            session.inputChanged();
+    });
     fields->showLimits(this, locale());
     connect(&report, &ReportForm::reportSaved, &session,
             [this](const QString &fileName) { session.reportSaved(fileName); });
@@ -189,11 +199,58 @@ void MainWindow::on_pushButtonPrevious_clicked()
     showStep(ui->stackedWidget->currentIndex() - 1);
 }
 
+// Step 1 is left with the chosen scanner and transducer: a scanner without transducers
+// gets one first.
 void MainWindow::on_pushButtonNext_clicked()
 {
     const int index = ui->stackedWidget->currentIndex();
-    if (validateStep(index) && (index > 0 || session.takeSelectedScanner()))
-        showStep(index + 1);
+    if (!validateStep(index))
+        return;
+    if (index == EquipmentStep) {
+        if (!transducers->ensureChosen() || !session.takeSelectedScanner())
+            return;
+        takeTransducer();
+    }
+    showStep(index + 1);
+}
+
+void MainWindow::showScannerTransducers()
+{
+    transducers->setScanner(equipment->selectedKey(), equipment->currentRecord());
+}
+
+// The chosen transducer becomes the inspection's, named on step 3 (its nominal
+// frequency set when it is another). While zetu.db keeps no transducers, step 3's
+// field is typed as it always was.
+void MainWindow::takeTransducer()
+{
+    const Transducer chosen = transducers->selected();
+    ui->lineEdit4Transdutor->setReadOnly(chosen.key >= 0);
+    if (chosen.key < 0)
+        return;
+    const bool other = chosen.key != chosenTransducer.key;
+    // naming the transducer of a new inspection changes none of its values
+    const QScopedValueRollback<bool> quiet(quietInputs, chosenTransducer.key < 0);
+    chosenTransducer = chosen;
+    ui->lineEdit4Transdutor->setText(chosen.describe(locale()));
+    if (other && chosen.frequency > 0)
+        ui->doubleSpinBox4Freq->setValue(chosen.frequency);
+}
+
+qint64 MainWindow::selectedTransducerKey() const
+{
+    return transducers->selected().key;
+}
+
+bool MainWindow::selectTransducer(qint64 key)
+{
+    return transducers->select(key);
+}
+
+void MainWindow::storeChanged()
+{
+    equipment->refreshDue();
+    transducers->reload();
 }
 
 void MainWindow::on_comboBox_currentIndexChanged(int index)
@@ -257,11 +314,16 @@ bool MainWindow::refreshEquipmentList()
 
 QJsonObject MainWindow::inputValues() const
 {
-    return fields->read().values();
+    QJsonObject values = fields->read().values();
+    if (chosenTransducer.key >= 0)
+        values.insert(Field::transducerRecord, chosenTransducer.toJson());
+    return values;
 }
 
 QStringList MainWindow::setInputValues(const QJsonObject &values)
 {
+    chosenTransducer = Transducer::fromJson(values.value(Field::transducerRecord).toObject());
+    ui->lineEdit4Transdutor->setReadOnly(chosenTransducer.key >= 0);
     const QStringList problems = fields->write(Inspection(values));
     updateMassRows();
     return problems;
@@ -379,7 +441,8 @@ void MainWindow::on_plainTextEdit4_textChanged()
 
 void MainWindow::on_pushButtonReport_clicked()
 {
-    ReportAssembly(fields->read(), equipment->currentRecord(), images->photographs(), report)
+    ReportAssembly(Inspection(inputValues()), equipment->currentRecord(), images->photographs(),
+                   report)
         .fill();
     report.exec();
 }

@@ -1,6 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "core/transducer.h"
 #include "registry/database.h"
 #include "report/reportform.h"
 #include "wizard/inspectionsession.h"
@@ -12,6 +13,7 @@
 class EquipmentList;
 class ImageSteps;
 class InspectionFields;
+class TransducerChoice;
 struct MeasuringField;
 
 namespace Ui {
@@ -100,6 +102,11 @@ private:
     int selectedEquipmentKey() const override;
     QStringList selectedEquipmentRecord() const override;
     bool selectEquipment(int equipmentKey) override;
+    bool selectTransducer(qint64 key) override;
+    qint64 selectedTransducerKey() const override;
+    void storeChanged() override;
+    void showScannerTransducers();
+    void takeTransducer();
     bool equipmentListPending() const override;
     QJsonObject inputValues() const override;
     QStringList setInputValues(const QJsonObject &values) override;
@@ -114,8 +121,11 @@ private:
     QScopedPointer<InspectionFields> fields; // the inputs of the inspection
     DataBase dataBase;
     ReportForm report;
-    EquipmentList *equipment = nullptr; // the list of step 1
-    ImageSteps *images = nullptr;       // the pictures of steps 2 and 3
+    EquipmentList *equipment = nullptr;      // the list of step 1
+    ImageSteps *images = nullptr;            // the pictures of steps 2 and 3
+    TransducerChoice *transducers = nullptr; // the transducer chosen on step 1
+    Transducer chosenTransducer;             // the inspection's transducer, as inspected
+    bool quietInputs = false;                // inputs set by the window, not the user
     QStringList stepTitles;
     QStringList stepCounters;
 

@@ -1,6 +1,7 @@
 #include "wizard/reportassembly.h"
 
 #include "core/dateformats.h"
+#include "core/transducer.h"
 #include "report/reportform.h"
 #include "wizard/photographs.h"
 
@@ -37,6 +38,12 @@ void ReportAssembly::fillHeader()
     report.setEquipmentId(scanner.value(2));
     report.setModel(scanner.value(3));
     report.setManufacturer(scanner.value(4));
+    // the transducer as it was inspected, and when it is due again after this inspection
+    const QJsonObject record = inspection.values().value(Field::transducerRecord).toObject();
+    const Transducer transducer = Transducer::fromJson(record);
+    const QDate next = Due::next(inspection.date(), transducer.intervalMonths);
+    report.setTransducer(record.isEmpty() ? QString() : transducer.describe(report.locale()),
+                         next.toString(DateFormats::shown));
 }
 
 // The mark on page 1 and the choice as its box shows it on page 3.

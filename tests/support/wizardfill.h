@@ -1,6 +1,7 @@
 #ifndef WIZARDFILL_H
 #define WIZARDFILL_H
 
+#include "history/transducerstore.h"
 #include "wizard/inspectionfields.h"
 
 #include <QtSql>
@@ -44,6 +45,19 @@ inline void seedEquipment(const QList<Equipment> &rows)
     QSqlDatabase::removeDatabase(name);
 }
 
+// Gives the scanner of `equipmentKey` a transducer, on the window's connection (the
+// tables made first), and returns its key.
+inline qint64 addTransducer(int equipmentKey, const QString &model = QStringLiteral("C5-1"))
+{
+    InspectionStore::prepare();
+    Transducer transducer;
+    transducer.equipmentKey = equipmentKey;
+    transducer.model = model;
+    transducer.type = Transducer::Convex;
+    TransducerStore::save(transducer, InspectionStore::equipmentRecord(equipmentKey));
+    return transducer.key;
+}
+
 // Selects the first row of the equipment list (rows come from seedEquipment).
 inline void selectEquipment(QWidget *window)
 {
@@ -51,10 +65,19 @@ inline void selectEquipment(QWidget *window)
 }
 
 // Gives every input that a step checks an acceptable value: the first equipment row
-// (seed the registry with seedEquipment before the window opens) and steps 2 to 8.
+// (seed the registry with seedEquipment before the window opens), a transducer of each
+// scanner listed, and steps 2 to 8.
 inline void makeStepsValid(QWidget *window)
 {
     selectEquipment(window);
+    // every scanner listed has a transducer to inspect
+    const QAbstractItemModel *list =
+        window->findChild<QTableView *>(QStringLiteral("tableView"))->model();
+    for (int row = 0; row < list->rowCount(); ++row) {
+        const int key = list->index(row, 0).data().toInt();
+        if (TransducerStore::forEquipment(key).isEmpty())
+            addTransducer(key);
+    }
     Inspection values(QJsonObject{{"comboBox4ImgUnifor", 1},
                                   {"lineEdit4Transdutor", "Convexo"},
                                   {"lineTecResp", "Maria Souza"}});
