@@ -30,6 +30,10 @@ public:
     // Shows `text` in place of the list (zetu.db busy) until setInspections fills it.
     void showBusy(const QString &text);
     void setInspections(const QVector<StoredInspection> &inspections);
+    // Asks where to save `inspections` as CSV, proposing `name` in the documents folder,
+    // and writes them there; a file that cannot be written is said, with why.
+    static void exportCsv(QWidget *parent, const QVector<StoredInspection> &inspections,
+                          const QString &name);
 
 signals:
     // The report of a stored inspection, as its values hold it, is asked for.
@@ -39,6 +43,7 @@ private slots:
     void on_pushButtonOpen_clicked();
     void on_pushButtonDelete_clicked();
     void on_pushButtonReport_clicked();
+    void on_pushButtonExport_clicked();
     void on_tableWidget_cellDoubleClicked(int row, int column);
     void updateButtons();
 
@@ -57,6 +62,7 @@ private:
 
     Ui::HistoryDialog *ui;
     QString emptyText;
+    QString scannerId;
     QVector<StoredInspection> inspections; // in the order of the rows
     QVector<qint64> deleted;
     int chosenRow = -1;
