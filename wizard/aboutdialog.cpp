@@ -16,7 +16,7 @@ AboutDialog::AboutDialog(const QString &databasePath, const QString &settingsPat
     , ui(new Ui::AboutDialog)
 {
     ui->setupUi(this);
-    ui->labelLogo->setPixmap(QGuiApplication::windowIcon().pixmap(logoSize));
+    ui->labelLogo->setPixmap(windowIcon().pixmap(logoSize));
     ui->labelName->setText(tr("ZETU %1").arg(QCoreApplication::applicationVersion()));
     ui->labelVersions->setText(tr("Qt %1\n%2\nqpdf %3")
                                    .arg(QString::fromLatin1(qVersion()), LibraryVersions::openSsl(),
