@@ -5,6 +5,7 @@
 #include "registry/equipmentfields.h"
 #include "registry/storeerror.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -154,7 +155,8 @@ DatabaseCopy::Outcome DatabaseCopy::check(const QString &file)
     if (!hasColumns(connection.db(), QStringLiteral("usequip"),
                     QStringList{EquipmentFields::key} + EquipmentFields::record, &error))
         return error.isValid() ? failure(error, "cannot read a backup copy:")
-                               : failure(QStringLiteral("no table usequip"),
+                               : failure(QCoreApplication::translate(
+                                             "DatabaseCopy", "não tem a tabela de equipamentos"),
                                          "a backup copy lacks the registry:");
     switch (InspectionStore::knownSchema(connection.db())) {
     case InspectionStore::Done:
@@ -164,8 +166,9 @@ DatabaseCopy::Outcome DatabaseCopy::check(const QString &file)
     case InspectionStore::Failed:
         break;
     }
-    return failure(QStringLiteral("unknown table inspection"),
-                   "a backup copy holds inspections of another version:");
+    return failure(
+        QCoreApplication::translate("DatabaseCopy", "guarda inspeções de outra versão do programa"),
+        "a backup copy holds inspections of another version:");
 }
 
 QString DatabaseCopy::stagedName(const QString &database)

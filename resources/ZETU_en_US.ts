@@ -122,6 +122,17 @@ Settings: %2</translation>
     </message>
 </context>
 <context>
+    <name>DatabaseCopy</name>
+    <message>
+        <source>não tem a tabela de equipamentos</source>
+        <translation>it has no table of equipment</translation>
+    </message>
+    <message>
+        <source>guarda inspeções de outra versão do programa</source>
+        <translation>it keeps inspections of another version of the program</translation>
+    </message>
+</context>
+<context>
     <name>EquipmentList</name>
     <message>
         <source>O arquivo zetu.db está ocupado por outro programa. A lista aparece assim que ele for liberado.</source>
