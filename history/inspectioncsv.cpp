@@ -173,10 +173,10 @@ QVector<Column> columns(const QLocale &numbers)
                       }});
         if (field.kind == MeasuringField::Area) { // after the target's three boxes
             const QString checkBox = field.depthCheckBox;
-            table.append({Texts::tr("Massa %1 a %2 cm, %3 dB medida")
-                              .arg(massText(field.massType))
-                              .arg(field.cm)
-                              .arg(dB(field.attenuation, numbers)),
+            table.append({capitalised(Texts::tr("Massa %1 a %2 cm, %3 dB medida")
+                                          .arg(massText(field.massType))
+                                          .arg(field.cm)
+                                          .arg(dB(field.attenuation, numbers))),
                           [checkBox](const Row &row) {
                               return row.inspection.isChecked(checkBox) ? Texts::tr("sim")
                                                                         : Texts::tr("não");
