@@ -251,6 +251,15 @@ private slots:
         QTest::newRow("1") << 0
                            << "tableView pushButtonNewRecord pushButtonEdit pushButtonDeleteRecord "
                               "pushButtonHistory pushButtonTrend pushButtonNewInspection comboBox";
+        QTest::newRow("2")
+            << 1
+            << "comboBox3cabo pushButtonMonitor comboBox3Monitor pushButton3Controles "
+               "comboBox3Controles pushButton3Botoes comboBox3botoes pushButton3Filtro "
+               "comboBox3FiltPoeira pushButton3Trasdutores comboBox3Transtud "
+               "comboBoxImage pushButtonPartImgClear";
+        QTest::newRow("3") << 2
+                           << "comboBox4ImgUnifor plainTextEdit4 pushButtonLoadUniImg "
+                              "pushButtonUniformImgClear lineEdit4Transdutor doubleSpinBox4Freq";
         QTest::newRow("4") << 3
                            << "comboBox2_07db_ZM comboBox2_05db_ZM comboBox2_07db_RA "
                               "comboBox2_05db_RA comboBox2_07db_RL comboBox2_05db_RL";
@@ -271,6 +280,7 @@ private slots:
     {
         QFETCH(int, step);
         QFETCH(QString, order);
+        apply(R"({"comboBox4ImgUnifor": 3, "plainTextEdit4": "sombra"})");
         for (QTabWidget *tabs : window->findChildren<QTabWidget *>())
             tabs->setCurrentIndex(1);
         auto *pages = child<QStackedWidget>("stackedWidget");
