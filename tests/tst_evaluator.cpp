@@ -263,18 +263,21 @@ private slots:
     // kept as text, numbers with the language's decimal mark, headers in its words.
     void csv_data()
     {
-        QTest::addColumn<QStringList>("headers"); // technician, a distance, a verdict
+        QTest::addColumn<QStringList>("headers"); // technician, distance, verdicts, a rating
         QTest::addColumn<QStringList>("cells");   // under them
         QTest::addColumn<QString>("separator");
         const QString name = "Zé \"Boca\"; Silva, filho\nCREA 123";
         QTest::newRow("pt_BR") << QStringList{"Responsável técnico",
                                               "Distância vertical 2-3 a 0,5 dB (mm)",
-                                              "Resultado: Média vertical a 0,5 dB"}
-                               << QStringList{name, "10,25", "reprovado"} << ";";
-        QTest::newRow("en_US") << QStringList{"Responsible technician",
-                                              "Vertical distance 2-3 at 0.5 dB (mm)",
-                                              "Result: Vertical mean at 0.5 dB"}
-                               << QStringList{name, "10.25", "failed"} << ",";
+                                              "Resultado: Média vertical a 0,5 dB", "Cabo de força",
+                                              "Resultado: Área da massa hiperecoica a 8 cm, 0,7 dB"}
+                               << QStringList{name, "10,25", "reprovado", "Ótimo", "aprovado"}
+                               << ";";
+        QTest::newRow("en_US")
+            << QStringList{"Responsible technician", "Vertical distance 2-3 at 0.5 dB (mm)",
+                           "Result: Vertical mean at 0.5 dB", "Power cable",
+                           "Result: Area of the hyperechoic mass at 8 cm, 0.7 dB"}
+            << QStringList{name, "10.25", "failed", "Great", "passed"} << ",";
     }
     void csv()
     {

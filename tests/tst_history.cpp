@@ -360,11 +360,18 @@ private slots:
         DialogDriver driver;
         const QString copy = workDir->file("home/Documents/copia.db");
         driver.chooseFile(copy).press(QMessageBox::Ok);
+        bool waitShown = false; // while the copy waits for the lock
+        QTimer::singleShot(DatabaseCopy::busyWaitMs / 2, [&] {
+            waitShown =
+                QApplication::overrideCursor() && !child<QAction>("actionBackup")->isEnabled();
+        });
         child<QAction>("actionBackup")->trigger();
         QVERIFY(driver.waitDone(DatabaseCopy::busyWaitMs + 4000));
+        QVERIFY(!QApplication::overrideCursor() && child<QAction>("actionBackup")->isEnabled());
         QVERIFY2(longest < 1000, qPrintable(QString::number(longest)));
         writer.exec("COMMIT");
         if (held == "BEGIN EXCLUSIVE") {
+            QVERIFY(waitShown);
             QVERIFY(driver.seen().last().text.contains(said));
             QCOMPARE(QDir(workDir->file("home/Documents")).entryList(QDir::Files | QDir::Hidden),
                      QStringList());
