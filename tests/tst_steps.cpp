@@ -291,6 +291,7 @@ private slots:
             QTest::keyClick(child<QLineEdit>("lineEdit4Transdutor"), Qt::Key_Home,
                             Qt::ControlModifier);
         QCOMPARE(pages->currentIndex(), step);
+        QCOMPARE(child<QLabel>("labelStep2")->text(), QString("%1 / 8").arg(step + 1));
         for (QTabWidget *tabs : pages->currentWidget()->findChildren<QTabWidget *>())
             QCOMPARE(tabs->currentIndex(), 0);
         auto focused = [this] { // a number box for its line edit, the calendar for its parts
