@@ -170,7 +170,6 @@ void DataFiles::runAside(std::function<DatabaseCopy::Outcome()> work,
         for (QAction *action : actions)
             action->setEnabled(true);
         report(*outcome);
-        emit finished();
     });
     worker->start();
 }

@@ -29,15 +29,10 @@ public:
     // notice to show once the window is up; empty when nothing was restored.
     static QString restoreStaged(const QString &database);
 
-    bool isWorking() const { return worker; }
-
 public slots:
     void exportAll();
     void backup();
     void restore();
-
-signals:
-    void finished(); // a copy or check is over and has been reported
 
 private:
     void runAside(std::function<DatabaseCopy::Outcome()> work,
