@@ -271,13 +271,13 @@ private slots:
                                               "Distância vertical 2-3 a 0,5 dB (mm)",
                                               "Resultado: Média vertical a 0,5 dB", "Cabo de força",
                                               "Resultado: Área da massa hiperecoica a 8 cm, 0,7 dB"}
-                               << QStringList{name, "10,25", "reprovado", "Ótimo", "aprovado"}
+                               << QStringList{name, "10,25", "reprovado", "Ótimo", "reprovado"}
                                << ";";
         QTest::newRow("en_US")
             << QStringList{"Responsible technician", "Vertical distance 2-3 at 0.5 dB (mm)",
                            "Result: Vertical mean at 0.5 dB", "Power cable",
                            "Result: Area of the hyperechoic mass at 8 cm, 0.7 dB"}
-            << QStringList{name, "10.25", "failed", "Great", "passed"} << ",";
+            << QStringList{name, "10.25", "failed", "Great", "failed"} << ",";
     }
     void csv()
     {
@@ -291,6 +291,7 @@ private slots:
         stored.values["lineTecResp"] = cells[0];
         stored.values["plainTextEdit4"] = "=HYPERLINK(\"x\")";
         stored.values["doubleSpinBox5_05_30"] = 10.25;
+        stored.values["s7HAr8"] = 40.0; // the only failing mass result
         const QByteArray file =
             InspectionCsv::compose({stored, StoredInspection()}, interfaceLocale(language));
         QCoreApplication::removeTranslator(&translator);
