@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTranslator>
 
@@ -72,4 +73,9 @@ void writeLanguageSetting(const QString &language)
     settings.setValue(QStringLiteral("Translations/Language"), language);
     settings.sync();
     logStatus(settings, "cannot write");
+}
+
+QString settingsFilePath()
+{
+    return QFileInfo(settingsFileName).absoluteFilePath();
 }

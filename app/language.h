@@ -29,6 +29,9 @@ bool installQtCatalogue(QTranslator &translator, int languageIndex);
 // for language index 0, English (United States) for 1.
 QLocale interfaceLocale(int languageIndex);
 
+// The full path of the settings file.
+QString settingsFilePath();
+
 // Writes "en_US" or "pt_BR" as the language of the next start.
 void writeLanguageSetting(const QString &language);
 

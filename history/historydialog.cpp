@@ -4,14 +4,21 @@
 
 #include "core/inspection.h"
 #include "core/judgement.h"
+#include "core/logging.h"
+#include "history/inspectioncsv.h"
 #include "history/inspectionstore.h"
 #include "history/trend.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTableWidgetItem>
 
 #include <algorithm>
@@ -63,6 +70,7 @@ HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const
                              QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::HistoryDialog)
+    , scannerId(scannerId)
     , all(newestFirst(inspections))
 {
     ui->setupUi(this);
@@ -251,4 +259,42 @@ void HistoryDialog::on_pushButtonDelete_clicked()
     ui->tableWidget->removeRow(row);
     ui->labelEmpty->setVisible(inspections.isEmpty());
     updateButtons();
+}
+
+void HistoryDialog::on_pushButtonExport_clicked()
+{
+    QVector<StoredInspection> listed = inspections;
+    for (StoredInspection &inspection : listed) {
+        if (inspection.scanner.isEmpty()) // kept by the earlier version with its key only
+            inspection.scanner = InspectionStore::equipmentRecord(inspection.equipmentKey);
+    }
+    const QString safeId = QString(scannerId).replace(QRegularExpression(QStringLiteral("[^\\w-]")),
+                                                      QStringLiteral("_"));
+    exportCsv(
+        this, listed,
+        tr("inspecoes_%1_%2.csv").arg(safeId, QDate::currentDate().toString(DateFormats::stored)));
+}
+
+void HistoryDialog::exportCsv(QWidget *parent, const QVector<StoredInspection> &inspections,
+                              const QString &name)
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString fileName =
+        QFileDialog::getSaveFileName(parent, tr("Exportar inspeções"),
+                                     QDir(documents).filePath(name), tr("Planilha CSV (*.csv)"));
+    if (fileName.isEmpty())
+        return;
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(InspectionCsv::compose(inspections, parent->locale())) < 0 || !file.commit()) {
+        qCWarning(zetuStore) << "cannot export inspections to" << fileName << file.errorString();
+        QMessageBox::warning(parent, tr("Exportar inspeções"),
+                             tr("O arquivo %1 não pôde ser gravado (%2).")
+                                 .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        return;
+    }
+    QMessageBox::information(parent, tr("Exportar inspeções"),
+                             tr("Inspeções exportadas: %1, para o arquivo %2.")
+                                 .arg(inspections.size())
+                                 .arg(QDir::toNativeSeparators(fileName)));
 }

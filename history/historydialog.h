@@ -37,6 +37,10 @@ public:
     // typed in earlier versions, else as the registry names it now.
     static QString transducerText(const StoredInspection &inspection,
                                   const QVector<Transducer> &transducers, const QLocale &locale);
+    // Asks where to save `inspections` as CSV, proposing `name` in the documents folder,
+    // and writes them there; a file that cannot be written is said, with why.
+    static void exportCsv(QWidget *parent, const QVector<StoredInspection> &inspections,
+                          const QString &name);
 
 signals:
     // The report of a stored inspection, as its values hold it, is asked for.
@@ -46,6 +50,7 @@ private slots:
     void on_pushButtonOpen_clicked();
     void on_pushButtonDelete_clicked();
     void on_pushButtonReport_clicked();
+    void on_pushButtonExport_clicked();
     void on_tableWidget_cellDoubleClicked(int row, int column);
     void updateButtons();
     void applyFilter();
@@ -66,6 +71,7 @@ private:
 
     Ui::HistoryDialog *ui;
     QString emptyText;
+    QString scannerId;
     QVector<StoredInspection> all;         // newest first
     QVector<StoredInspection> inspections; // those shown, in the order of the rows
     QVector<Transducer> transducers;

@@ -174,9 +174,10 @@ StoredInspection fromRow(const QSqlQuery &query)
 // version's, or something else.
 enum class Found { Absent, Earlier, Previous, Current, Foreign };
 
-InspectionStore::Outcome look(Found *found)
+InspectionStore::Outcome look(Found *found,
+                              const QSqlDatabase &connection = QSqlDatabase::database())
 {
-    QSqlQuery query;
+    QSqlQuery query(connection);
     if (!query.exec(QStringLiteral("SELECT type FROM sqlite_master "
                                    "WHERE lower(name) = 'inspection'")))
         return failed(query, "cannot read the schema of zetu.db:");
@@ -228,6 +229,13 @@ QString definitions(const QVector<Column> &wanted)
 }
 
 } // namespace
+
+InspectionStore::Outcome InspectionStore::knownSchema(const QSqlDatabase &connection)
+{
+    Found found;
+    const Outcome outcome = look(&found, connection);
+    return outcome == Done && found == Found::Foreign ? Failed : outcome;
+}
 
 InspectionStore::Outcome InspectionStore::prepare(bool *foreign)
 {
@@ -421,16 +429,20 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
     return Done;
 }
 
-QVector<StoredInspection> InspectionStore::forEquipment(int equipmentKey, Outcome *outcome)
+namespace {
+
+// The rows a condition selects, the latest started first; the condition's values are
+// bound.
+QVector<StoredInspection> select(const QString &condition, const QVariantList &values,
+                                 InspectionStore::Outcome *outcome)
 {
     QVector<StoredInspection> inspections;
     QSqlQuery query;
     if (!run(query,
-             QStringLiteral("SELECT ") + columns +
-                 QStringLiteral(" FROM inspection WHERE Equipment = ? AND ") + belongs +
-                 QStringLiteral(" ORDER BY Started DESC, ID_key DESC"),
-             {equipmentKey})) {
-        const Outcome failure = failed(query, "cannot read the inspections of a scanner:");
+             QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM inspection WHERE ") +
+                 condition + QStringLiteral(" ORDER BY Started DESC, ID_key DESC"),
+             values)) {
+        const InspectionStore::Outcome failure = failed(query, "cannot read inspections:");
         if (outcome)
             *outcome = failure;
         return inspections;
@@ -438,7 +450,24 @@ QVector<StoredInspection> InspectionStore::forEquipment(int equipmentKey, Outcom
     while (query.next())
         inspections.append(fromRow(query));
     if (outcome)
-        *outcome = Done;
+        *outcome = InspectionStore::Done;
+    return inspections;
+}
+
+} // namespace
+
+QVector<StoredInspection> InspectionStore::forEquipment(int equipmentKey, Outcome *outcome)
+{
+    return select(QStringLiteral("Equipment = ? AND ") + belongs, {equipmentKey}, outcome);
+}
+
+QVector<StoredInspection> InspectionStore::all(Outcome *outcome)
+{
+    QVector<StoredInspection> inspections = select(QStringLiteral("1"), {}, outcome);
+    for (StoredInspection &inspection : inspections) {
+        if (inspection.scanner.isEmpty()) // kept by the earlier version with its key only
+            inspection.scanner = equipmentRecord(inspection.equipmentKey);
+    }
     return inspections;
 }
 

@@ -3,6 +3,7 @@
 
 #include "history/storedinspection.h"
 
+#include <QSqlDatabase>
 #include <QVector>
 
 // Reads and writes table `inspection` of zetu.db on the default connection. Every
@@ -39,6 +40,9 @@ QString ownToken();
 // *foreign set, when something named `inspection` that this version did not make
 // is there (a view, other columns, a later version's schema): it is left untouched.
 Outcome prepare(bool *foreign = nullptr);
+// Done when the file open on `connection` has no table `inspection`, or one that this
+// version or the earlier one made; Failed when it holds something else by that name.
+Outcome knownSchema(const QSqlDatabase &connection);
 
 // Inserts the inspection when its id is -1 (and sets the id) or updates its row,
 // claiming it for `owner` (empty: no claim). Values are kept as given. When the row
@@ -50,6 +54,9 @@ Outcome save(StoredInspection &inspection, const QString &owner = QString(),
              bool *copied = nullptr);
 // The inspections of one scanner, newest first.
 QVector<StoredInspection> forEquipment(int equipmentKey, Outcome *outcome = nullptr);
+// Every inspection, newest first, each with its scanner's record (as kept with it, else
+// as registered), also those whose scanner has gone.
+QVector<StoredInspection> all(Outcome *outcome = nullptr);
 // The most recently changed draft that no running copy holds, claimed for `owner` in
 // the transaction that chooses it; false if none. Its equipmentKey is -1 when its
 // scanner has gone, its `scanner` names it as it was.

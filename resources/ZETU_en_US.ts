@@ -2,6 +2,137 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="pt_BR">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Sobre o ZETU</source>
+        <translation>About ZETU</translation>
+    </message>
+    <message>
+        <source>Controle de Qualidade - Ultrassom modo B</source>
+        <translation>Quality Control - B-mode Ultrasound</translation>
+    </message>
+    <message>
+        <source>Licença: GNU GPL versão 3 ou posterior (GPL-3.0-or-later)</source>
+        <translation>Licence: GNU GPL version 3 or later (GPL-3.0-or-later)</translation>
+    </message>
+    <message>
+        <source>Bibliotecas em uso</source>
+        <translation>Libraries in use</translation>
+    </message>
+    <message>
+        <source>Arquivos</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>ZETU %1</source>
+        <translation>ZETU %1</translation>
+    </message>
+    <message>
+        <source>Qt %1
+%2
+qpdf %3</source>
+        <translation>Qt %1
+%2
+qpdf %3</translation>
+    </message>
+    <message>
+        <source>Banco de dados: %1
+Configurações: %2</source>
+        <translation>Database: %1
+Settings: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DataFiles</name>
+    <message>
+        <source>A cópia de segurança escolhida não pôde ser posta no lugar de %1 (%2). Ela continua guardada como %3 e será tentada de novo no próximo início.</source>
+        <translation>The chosen backup copy could not take the place of %1 (%2). It is still kept as %3 and will be tried again at the next start.</translation>
+    </message>
+    <message>
+        <source>A cópia de segurança escolhida foi restaurada.</source>
+        <translation>The chosen backup copy has been restored.</translation>
+    </message>
+    <message>
+        <source>A cópia de segurança escolhida foi restaurada. O arquivo anterior foi guardado como %1.</source>
+        <translation>The chosen backup copy has been restored. The previous file was kept as %1.</translation>
+    </message>
+    <message>
+        <source>%1 está em uso por outro programa ou outra cópia do ZETU. Tente de novo em alguns instantes.</source>
+        <translation>%1 is in use by another program or another copy of ZETU. Try again in a few moments.</translation>
+    </message>
+    <message>
+        <source>Exportar inspeções</source>
+        <translation>Export inspections</translation>
+    </message>
+    <message>
+        <source>As inspeções não puderam ser lidas de %1.</source>
+        <translation>The inspections could not be read from %1.</translation>
+    </message>
+    <message>
+        <source>inspecoes_%1.csv</source>
+        <translation>inspections_%1.csv</translation>
+    </message>
+    <message>
+        <source>zetu-copia-%1.db</source>
+        <translation>zetu-backup-%1.db</translation>
+    </message>
+    <message>
+        <source>Cópia de segurança</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>Banco de dados ZETU (*.db)</source>
+        <translation>ZETU database (*.db)</translation>
+    </message>
+    <message>
+        <source>Escolha outro arquivo: %1 é o próprio banco de dados.</source>
+        <translation>Choose another file: %1 is the database itself.</translation>
+    </message>
+    <message>
+        <source>A cópia de segurança foi gravada em %1.</source>
+        <translation>The backup copy was written to %1.</translation>
+    </message>
+    <message>
+        <source>A cópia de segurança não pôde ser gravada em %1 (%2).</source>
+        <translation>The backup copy could not be written to %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Restaurar cópia de segurança</source>
+        <translation>Restore backup</translation>
+    </message>
+    <message>
+        <source>Banco de dados ZETU (*.db);;Todos os arquivos (*)</source>
+        <translation>ZETU database (*.db);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Usar %1 no lugar de %2 a partir do próximo início do programa? O arquivo atual será guardado ao lado dele, com a data no nome.</source>
+        <translation>Use %1 in place of %2 from the next start of the program? The current file will be kept beside it, with the date in its name.</translation>
+    </message>
+    <message>
+        <source>A cópia foi conferida e entrará em uso no próximo início. Feche o programa (e as outras cópias abertas) e abra-o de novo.</source>
+        <translation>The copy was checked and will be used from the next start. Close the program (and any other copy that is open) and open it again.</translation>
+    </message>
+    <message>
+        <source>%1 não é uma cópia de segurança que o programa possa usar (%2). Nada foi mudado.</source>
+        <translation>%1 is not a backup copy the program can use (%2). Nothing was changed.</translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseCopy</name>
+    <message>
+        <source>não tem a tabela de equipamentos</source>
+        <translation>it has no table of equipment</translation>
+    </message>
+    <message>
+        <source>guarda inspeções de outra versão do programa</source>
+        <translation>it keeps inspections of another version of the program</translation>
+    </message>
+</context>
+<context>
     <name>Due</name>
     <message>
         <source>vencida</source>
@@ -153,6 +284,30 @@
         <translation>%1 of %2</translation>
     </message>
     <message>
+        <source>Exportar (CSV)…</source>
+        <translation>Export (CSV)…</translation>
+    </message>
+    <message>
+        <source>inspecoes_%1_%2.csv</source>
+        <translation>inspections_%1_%2.csv</translation>
+    </message>
+    <message>
+        <source>Exportar inspeções</source>
+        <translation>Export inspections</translation>
+    </message>
+    <message>
+        <source>Planilha CSV (*.csv)</source>
+        <translation>CSV spreadsheet (*.csv)</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 não pôde ser gravado (%2).</source>
+        <translation>The file %1 could not be written (%2).</translation>
+    </message>
+    <message>
+        <source>Inspeções exportadas: %1, para o arquivo %2.</source>
+        <translation>Inspections exported: %1, to the file %2.</translation>
+    </message>
+    <message>
         <source>&amp;Transdutor:</source>
         <translation>&amp;Transducer:</translation>
     </message>
@@ -276,6 +431,157 @@
     <message>
         <source>%1 da massa %2 a %3 cm, %4 dB</source>
         <translation>%1 of the %2 mass at %3 cm, %4 dB</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionCsv</name>
+    <message>
+        <source>Cabo de força</source>
+        <translation>Power cable</translation>
+    </message>
+    <message>
+        <source>Controles</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Filtro de poeira</source>
+        <translation>Dust filter</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>Botões</source>
+        <translation>Buttons</translation>
+    </message>
+    <message>
+        <source>Transdutores</source>
+        <translation>Transducers</translation>
+    </message>
+    <message>
+        <source>anecoica</source>
+        <translation>anechoic</translation>
+    </message>
+    <message>
+        <source>hiperecoica</source>
+        <translation>hyperechoic</translation>
+    </message>
+    <message>
+        <source>Zona morta a %1 dB</source>
+        <translation>Dead zone at %1 dB</translation>
+    </message>
+    <message>
+        <source>Resolução axial a %1 dB</source>
+        <translation>Axial resolution at %1 dB</translation>
+    </message>
+    <message>
+        <source>Resolução lateral a %1 dB</source>
+        <translation>Lateral resolution at %1 dB</translation>
+    </message>
+    <message>
+        <source>Média vertical a %1 dB</source>
+        <translation>Vertical mean at %1 dB</translation>
+    </message>
+    <message>
+        <source>Média horizontal a %1 cm, %2 dB</source>
+        <translation>Horizontal mean at %1 cm, %2 dB</translation>
+    </message>
+    <message>
+        <source>Altura/largura da massa %1 a %2 cm, %3 dB</source>
+        <translation>Height/width of the %1 mass at %2 cm, %3 dB</translation>
+    </message>
+    <message>
+        <source>Área da massa %1 a %2 cm, %3 dB</source>
+        <translation>Area of the %1 mass at %2 cm, %3 dB</translation>
+    </message>
+    <message>
+        <source>Instituição</source>
+        <translation>Institution</translation>
+    </message>
+    <message>
+        <source>Local</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Modelo</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Fabricante</source>
+        <translation>Manufacturer</translation>
+    </message>
+    <message>
+        <source>Data da inspeção</source>
+        <translation>Inspection date</translation>
+    </message>
+    <message>
+        <source>Alterada em</source>
+        <translation>Changed on</translation>
+    </message>
+    <message>
+        <source>Responsável técnico</source>
+        <translation>Responsible technician</translation>
+    </message>
+    <message>
+        <source>Estado</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Relatório (PDF)</source>
+        <translation>Report (PDF)</translation>
+    </message>
+    <message>
+        <source>Uniformidade da imagem</source>
+        <translation>Image uniformity</translation>
+    </message>
+    <message>
+        <source>Inomogeneidade</source>
+        <translation>Inhomogeneity</translation>
+    </message>
+    <message>
+        <source>Transdutor</source>
+        <translation>Transducer</translation>
+    </message>
+    <message>
+        <source>Frequência (MHz)</source>
+        <translation>Frequency (MHz)</translation>
+    </message>
+    <message>
+        <source> (mm²)</source>
+        <translation> (mm²)</translation>
+    </message>
+    <message>
+        <source> (mm)</source>
+        <translation> (mm)</translation>
+    </message>
+    <message>
+        <source>Massa %1 a %2 cm, %3 dB medida</source>
+        <translation>%1 mass at %2 cm, %3 dB measured</translation>
+    </message>
+    <message>
+        <source>sim</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>não</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Resultado: %1</source>
+        <translation>Result: %1</translation>
+    </message>
+    <message>
+        <source>aprovado</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>reprovado</source>
+        <translation>failed</translation>
     </message>
 </context>
 <context>
@@ -895,6 +1201,42 @@ explicando a inomogeneidade</source>
             <numerusform>%n value is missing on this step.</numerusform>
             <numerusform>%n values are missing on this step.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Arquivo</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Inspeção</source>
+        <translation>&amp;Inspection</translation>
+    </message>
+    <message>
+        <source>Aj&amp;uda</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Exportar todas as inspeções (CSV)…</source>
+        <translation>Export all inspections (CSV)…</translation>
+    </message>
+    <message>
+        <source>Cópia de segurança…</source>
+        <translation>Backup…</translation>
+    </message>
+    <message>
+        <source>Restaurar cópia de segurança…</source>
+        <translation>Restore backup…</translation>
+    </message>
+    <message>
+        <source>Sair</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Voltar ao passo 1</source>
+        <translation>Back to step 1</translation>
+    </message>
+    <message>
+        <source>Sobre o ZETU…</source>
+        <translation>About ZETU…</translation>
     </message>
     <message>
         <source>&amp;Transdutor:</source>

@@ -2,8 +2,10 @@
 // and mass areas, each right at and just beside its bounds; then the judgement of a
 // whole inspection's stored values, as the report, the history and the trend use it.
 
+#include "app/language.h"
 #include "core/evaluator.h"
 #include "core/judgement.h"
+#include "history/inspectioncsv.h"
 
 #include <QtTest>
 
@@ -26,6 +28,32 @@ const Band bandTable[] = {
     {1.0, {3, 2, 2}}, {2.5, {3, 2, 2}}, {3.0, {2, 2, 2}}, {3.5, {2, 2, 1}}, {4.0, {2, 1, 1}},
     {4.5, {2, 1, 1}}, {5.0, {2, 1, 1}}, {6.5, {2, 1, 1}}, {7.0, {1, 1, 1}}, {20.0, {1, 1, 1}},
 };
+
+// A spreadsheet's reading of a CSV text: fields split at `separator`; between quotes a
+// field may hold the separator, line breaks and doubled quotes.
+QVector<QStringList> readCsv(const QString &text, QChar separator)
+{
+    QVector<QStringList> rows(1);
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted && c == '"' && text.mid(i + 1, 1) == "\"")
+            field += text[i++];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (quoted || (c != separator && c != '\r' && c != '\n'))
+            field += c;
+        else if (c != '\r') {
+            rows.last() << field;
+            field.clear();
+            if (c == '\n')
+                rows.append(QStringList());
+        }
+    }
+    rows.removeLast(); // after the last line break
+    return rows;
+}
 
 } // namespace
 
@@ -230,6 +258,54 @@ private slots:
         QCOMPARE(results[18].value, values["s5AA2"].toDouble() / values["s5AL2"].toDouble());
     }
 
+    // Stored inspections exported for a spreadsheet of the interface's language, read back
+    // as it reads them: texts with separators, quotes and line breaks whole, a formula
+    // kept as text, numbers with the language's decimal mark, headers in its words.
+    void csv_data()
+    {
+        QTest::addColumn<QStringList>("headers"); // technician, distance, verdicts, a rating
+        QTest::addColumn<QStringList>("cells");   // under them
+        QTest::addColumn<QString>("separator");
+        const QString name = "Zé \"Boca\"; Silva, filho\nCREA 123";
+        QTest::newRow("pt_BR") << QStringList{"Responsável técnico",
+                                              "Distância vertical 2-3 a 0,5 dB (mm)",
+                                              "Resultado: Média vertical a 0,5 dB", "Cabo de força",
+                                              "Resultado: Área da massa hiperecoica a 8 cm, 0,7 dB"}
+                               << QStringList{name, "10,25", "reprovado", "Ótimo", "reprovado"}
+                               << ";";
+        QTest::newRow("en_US")
+            << QStringList{"Responsible technician", "Vertical distance 2-3 at 0.5 dB (mm)",
+                           "Result: Vertical mean at 0.5 dB", "Power cable",
+                           "Result: Area of the hyperechoic mass at 8 cm, 0.7 dB"}
+            << QStringList{name, "10.25", "failed", "Great", "failed"} << ",";
+    }
+    void csv()
+    {
+        QFETCH(QStringList, headers);
+        QFETCH(QStringList, cells);
+        QFETCH(QString, separator);
+        QTranslator translator;
+        const int language = installCatalogue(translator, QTest::currentDataTag());
+        StoredInspection stored;
+        stored.values = passingValues();
+        stored.values["lineTecResp"] = cells[0];
+        stored.values["plainTextEdit4"] = "=HYPERLINK(\"x\")";
+        stored.values["doubleSpinBox5_05_30"] = 10.25;
+        stored.values["s7HAr8"] = 40.0; // the only failing mass result
+        const QByteArray file =
+            InspectionCsv::compose({stored, StoredInspection()}, interfaceLocale(language));
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY(file.startsWith("\xEF\xBB\xBF"));
+        const QVector<QStringList> rows = readCsv(QString::fromUtf8(file.mid(3)), separator[0]);
+        QCOMPARE(rows.size(), 3);
+        QCOMPARE(rows[1].size(), rows[0].size());
+        QCOMPARE(rows[2].size(), rows[0].size());
+        for (int i = 0; i < headers.size(); ++i)
+            QCOMPARE(rows[1].value(rows[0].indexOf(headers[i])), cells[i]);
+        QVERIFY(rows[1].contains("'=HYPERLINK(\"x\")"));
+        QCOMPARE(rows[0].filter(QRegularExpression("^(Resultado|Result): ")).size(), 50);
+    }
+
     // Nothing stored: nothing is judged. Every input is judged by one result only.
     void emptyAndTable()
     {
@@ -260,6 +336,7 @@ private slots:
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication application(argc, argv); // for the catalogue, no widgets
     TestEvaluator evaluator;
     TestJudgement judgement;
     return QTest::qExec(&evaluator, argc, argv) | QTest::qExec(&judgement, argc, argv);

@@ -78,7 +78,8 @@ private slots:
         auto *next = window.findChild<QPushButton *>("pushButtonNext");
         QStringList focused;
         for (int step = 1; step <= 8; ++step) { // Enter in the focused field, else on Next
-            look(&window, QSize(700, 500), QString::number(step));
+            // the steps' 700 × 500 and the menu bar above them
+            look(&window, QSize(700, 500 + window.menuBar()->height()), QString::number(step));
             QCOMPARE(next->text(),
                      QCoreApplication::translate("MainWindow", step == 8 ? "Concluir" : "Próximo"));
             QWidget *focus = window.focusWidget();

@@ -2,6 +2,7 @@
 // a scanner's trend: points by date, limits per frequency, bad values left out.
 
 #include "app/signalwatch.h"
+#include "history/databasecopy.h"
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
 #include "history/trenddialog.h"
@@ -311,6 +312,111 @@ private slots:
                         .value(0));
         QVERIFY(ending ? driver.seen().first().text.contains(aside.fileName()) : !aside.exists());
         QVERIFY(ending != SIGTERM || (aside.open(QIODevice::ReadOnly) && aside.readAll() == cut));
+    }
+
+    // A backup taken from the menu while another program writes is the file as last
+    // committed; restored, it is zetu.db at the next start and the file it replaced is
+    // kept. A file locked for a backup, or a copy that is damaged, of another schema or
+    // no database, is said and changes nothing; the window never stalls meanwhile.
+    void backupAndRestore_data()
+    {
+        QTest::addColumn<QString>("held");   // by another program during the backup
+        QTest::addColumn<QString>("spoilt"); // SQL run on the copy, or bytes written into it
+        QTest::addColumn<QString>("said");
+        QTest::newRow("while another writes") << "BEGIN IMMEDIATE"
+                                              << ""
+                                              << "restaurada";
+        QTest::newRow("locked") << "BEGIN EXCLUSIVE"
+                                << ""
+                                << "em uso por outro programa";
+        QTest::newRow("no registry") << ""
+                                     << "DROP TABLE usequip"
+                                     << "não tem a tabela";
+        QTest::newRow("later version") << ""
+                                       << "PRAGMA user_version = 4"
+                                       << "outra versão";
+        QTest::newRow("damaged") << ""
+                                 << "bytes"
+                                 << "";
+    }
+    void backupAndRestore()
+    {
+        QFETCH(QString, held);
+        QFETCH(QString, spoilt);
+        QFETCH(QString, said);
+        if (held != "BEGIN IMMEDIATE")
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("backup|copy"));
+        open();
+        window->show();
+        QVERIFY(other().exec("INSERT INTO usequip (ID) VALUES ('US-03')"));
+        QSqlQuery writer = other();
+        QVERIFY(held.isEmpty() ||
+                (writer.exec(held) && writer.exec("INSERT INTO usequip (ID) VALUES ('US-04')")));
+        QElapsedTimer clock, sinceTick;
+        qint64 longest = 0;
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout, [&] { longest = qMax(longest, sinceTick.restart()); });
+        clock.start(), sinceTick.start(), ticks.start(5);
+        DialogDriver driver;
+        const QString copy = workDir->file("home/Documents/copia.db");
+        driver.chooseFile(copy).press(QMessageBox::Ok);
+        bool waitShown = false; // while the copy waits for the lock
+        QTimer::singleShot(DatabaseCopy::busyWaitMs / 2, [&] {
+            waitShown =
+                QApplication::overrideCursor() && !child<QAction>("actionBackup")->isEnabled();
+        });
+        child<QAction>("actionBackup")->trigger();
+        QVERIFY(driver.waitDone(DatabaseCopy::busyWaitMs + 4000));
+        QVERIFY(!QApplication::overrideCursor() && child<QAction>("actionBackup")->isEnabled());
+        QVERIFY2(longest < 1000, qPrintable(QString::number(longest)));
+        writer.exec("COMMIT");
+        if (held == "BEGIN EXCLUSIVE") {
+            QVERIFY(waitShown);
+            QVERIFY(driver.seen().last().text.contains(said));
+            QCOMPARE(QDir(workDir->file("home/Documents")).entryList(QDir::Files | QDir::Hidden),
+                     QStringList());
+            return;
+        }
+        QVERIFY(driver.seen().last().text.contains("copia.db"));
+        if (spoilt == "bytes") {
+            QFile file(copy);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(100) &&
+                    file.write(QByteArray(300, 'x')));
+        } else if (!spoilt.isEmpty()) {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "spoil");
+            db.setDatabaseName(copy);
+            QVERIFY(db.open() && QSqlQuery(db).exec(spoilt));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("spoil");
+        driver.clear();
+        driver.chooseFile(copy).press(QMessageBox::Yes).press(QMessageBox::Ok);
+        child<QAction>("actionRestore")->trigger();
+        QVERIFY(driver.waitDone(DatabaseCopy::busyWaitMs + 4000));
+        QCOMPARE(QFile::exists("zetu.db.restore"), spoilt.isEmpty());
+        if (!spoilt.isEmpty()) {
+            QVERIFY(driver.seen().last().text.contains("não é uma cópia"));
+            QVERIFY2(driver.seen().last().text.contains(said),
+                     qPrintable(driver.seen().last().text));
+            return;
+        }
+        window.reset();
+        QSqlDatabase::database("other", false).close(); // on the file that is set aside
+        driver.clear();
+        driver.press(QMessageBox::Ok);
+        open();
+        window->resumeAtStart();
+        QVERIFY(driver.waitDone());
+        const QStringList aside = QDir().entryList({"zetu-*.db"});
+        QVERIFY(driver.seen().value(0).text.contains(said +
+                                                     ". O arquivo anterior foi guardado "
+                                                     "como " +
+                                                     QDir().absoluteFilePath(aside.value(0))));
+        QCOMPARE(column("SELECT ID FROM usequip ORDER BY ID").join(' '), "US-01 US-02 US-03");
+        window.reset();
+        QSqlDatabase::database("other", false).close();
+        QVERIFY(QFile::remove("zetu.db") && QFile::rename(aside.value(0), "zetu.db"));
+        QCOMPARE(column("SELECT ID FROM usequip ORDER BY ID").join(' '), "US-01 US-02 US-03 US-04");
     }
 
     // Once zetu.db takes what waited, the window stops trying: a recovery file another

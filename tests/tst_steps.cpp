@@ -232,6 +232,113 @@ private slots:
                  message.isEmpty() ? 7 : step);
     }
 
+    // Each step opens on its first tab with its first input focused (step 1 from step 3
+    // by Ctrl+Home in a field); Tab runs through its fields (the distances and masses by
+    // rows, the depth check boxes after them) to Next, never to Back.
+    void tabOrder_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("order");
+        auto names = [](const QString &pattern, const QStringList &rows,
+                        const QStringList &columns) {
+            QStringList all;
+            for (const QString &row : rows)
+                for (const QString &column : columns)
+                    all << pattern.arg(row, column);
+            return all.join(' ');
+        };
+        const QStringList depths = {"2", "4", "6", "8"};
+        QTest::newRow("1") << 0
+                           << "tableView pushButtonNewRecord pushButtonEdit pushButtonDeleteRecord "
+                              "comboBoxTransducer "
+                              "pushButtonTransducerEdit pushButtonTransducerRemove "
+                              "pushButtonHistory pushButtonTrend pushButtonNewInspection comboBox";
+        QTest::newRow("2")
+            << 1
+            << "comboBox3cabo pushButtonMonitor comboBox3Monitor pushButton3Controles "
+               "comboBox3Controles pushButton3Botoes comboBox3botoes pushButton3Filtro "
+               "comboBox3FiltPoeira pushButton3Trasdutores comboBox3Transtud "
+               "comboBoxImage pushButtonPartImgClear";
+        QTest::newRow("3") << 2
+                           << "comboBox4ImgUnifor plainTextEdit4 pushButtonLoadUniImg "
+                              "pushButtonUniformImgClear lineEdit4Transdutor doubleSpinBox4Freq";
+        QTest::newRow("4") << 3
+                           << "comboBox2_07db_ZM comboBox2_05db_ZM comboBox2_07db_RA "
+                              "comboBox2_05db_RA comboBox2_07db_RL comboBox2_05db_RL";
+        QTest::newRow("5") << 4
+                           << names("doubleSpinBox5_05_%1%2",
+                                    {"12", "30", "34", "45", "56", "67", "78", "89", "910", "ZF",
+                                     "MPV"},
+                                    {""});
+        QTest::newRow("6") << 5
+                           << names("doubleSpinBox6_%1_%2",
+                                    {"3cm_05", "3cm_07", "9cm_05", "9cm_07"}, {"12", "23", "34"});
+        QTest::newRow("7") << 6
+                           << names("s%1%2", {"5AA", "5AL", "5AAr", "7AA", "7AL", "7AAr"}, depths) +
+                                  ' ' + names("checkBox%2cm%1", {"", "_1"}, depths);
+        QTest::newRow("8") << 7 << "lineTecResp calendarWidget";
+    }
+    void tabOrder()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, order);
+        apply(R"({"comboBox4ImgUnifor": 3, "plainTextEdit4": "sombra"})");
+        for (QTabWidget *tabs : window->findChildren<QTabWidget *>())
+            tabs->setCurrentIndex(1);
+        auto *pages = child<QStackedWidget>("stackedWidget");
+        pages->setCurrentIndex(step ? step - 1 : 2);
+        if (step)
+            QTest::mouseClick(child<QPushButton>("pushButtonNext"), Qt::LeftButton);
+        else
+            QTest::keyClick(child<QLineEdit>("lineEdit4Transdutor"), Qt::Key_Home,
+                            Qt::ControlModifier);
+        QCOMPARE(pages->currentIndex(), step);
+        QCOMPARE(child<QLabel>("labelStep2")->text(), QString("%1 / 8").arg(step + 1));
+        for (QTabWidget *tabs : pages->currentWidget()->findChildren<QTabWidget *>())
+            QCOMPARE(tabs->currentIndex(), 0);
+        auto focused = [this] { // a number box for its line edit, the calendar for its parts
+            QWidget *focus = window->focusWidget();
+            while (focus->objectName().isEmpty() || focus->objectName().startsWith("qt_"))
+                focus = focus->parentWidget();
+            return focus->objectName();
+        };
+        QStringList stops;
+        for (int tab = 0; tab < 60 && focused() != "pushButtonNext"; ++tab) {
+            if (stops.value(stops.size() - 1) != focused())
+                stops << focused();
+            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(stops.join(' '), order);
+    }
+
+    // Enter moves on as Next does from the list, a closed combo box, a check box and a
+    // field, but not from the explanation, which takes it as a line break.
+    void enterMovesOn_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("widget");
+        QTest::addColumn<int>("to");
+        QTest::newRow("list") << 0 << "tableView" << 1;
+        QTest::newRow("combo box") << 1 << "comboBox3cabo" << 2;
+        QTest::newRow("explanation") << 2 << "plainTextEdit4" << 2;
+        QTest::newRow("check box") << 6 << "checkBox8cm_4" << 7;
+    }
+    void enterMovesOn()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, widget);
+        QFETCH(int, to);
+        apply(R"({"comboBox4ImgUnifor": 3, "plainTextEdit4": "sombra"})");
+        auto *pages = child<QStackedWidget>("stackedWidget");
+        pages->setCurrentIndex(step);
+        QWidget *input = child<QWidget>(widget);
+        input->setFocus();
+        QTest::keyClick(input, Qt::Key_Return);
+        QCOMPARE(pages->currentIndex(), to);
+        QCOMPARE(child<QPlainTextEdit>("plainTextEdit4")->toPlainText().count('\n'),
+                 int(to == step));
+    }
+
     // Every kind of input tells its change once, so that each change is kept.
     void everyInputIsWatched()
     {

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QScopedValueRollback>
 #include <QWindow>
+#include <utility>
 
 namespace {
 
@@ -123,6 +124,9 @@ void InspectionSession::resumeOnce()
 
 void InspectionSession::resumeAtStart()
 {
+    if (!startNotice.isEmpty())
+        QMessageBox::information(wizard.dialogParent(), wizard.dialogParent()->windowTitle(),
+                                 std::exchange(startNotice, QString()));
     if (!storeUsable) {
         qCWarning(zetuStore) << "zetu.db cannot be written: no inspection is kept";
         storeFailed(storeNotice);

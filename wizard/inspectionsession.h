@@ -83,6 +83,8 @@ public:
     // false, or a real write refused: zetu.db cannot keep inspections, said by
     // resumeAtStart, and the values are kept at close in the user's data folder.
     void start(bool usable);
+    // A notice that resumeAtStart shows first (empty: none).
+    void tellAtStart(const QString &notice) { startNotice = notice; }
     // Says when zetu.db cannot keep inspections, else offers the latest unfinished one.
     void resumeAtStart();
     // Runs resumeAtStart once the shown window is on the screen, where the window
@@ -148,6 +150,7 @@ private:
     bool copyNoticeShown = false;
     bool storeNoticeShown = false;
     QString storeNotice; // why nothing is kept, as said at start
+    QString startNotice; // said first when the window resumes
     bool restoring = false;
     bool closing = false;
     bool resumed = false;

@@ -3,6 +3,8 @@
 
 #include "app/language.h"
 #include "registry/equipmentfields.h"
+#include "wizard/aboutdialog.h"
+#include "wizard/datafiles.h"
 #include "wizard/decimalkeyfilter.h"
 #include "wizard/equipmentlist.h"
 #include "wizard/imagesteps.h"
@@ -12,15 +14,19 @@
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QItemSelectionModel>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScopedValueRollback>
 #include <QSqlTableModel>
+#include <QTabWidget>
 
 namespace {
 
@@ -33,6 +39,8 @@ bool isInput(const QWidget *widget)
            qobject_cast<const QLineEdit *>(widget);
 }
 
+const QString databaseName = QStringLiteral("zetu.db");
+
 } // namespace
 
 MainWindow::MainWindow(int languageIndex, QWidget *parent)
@@ -41,11 +49,17 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     , report(nullptr)
 {
     ui->setupUi(this);
+    // The menu bar sits above the steps, which keep the size the form gives them.
+    setFixedSize(maximumSize() + QSize(0, menuBar()->sizeHint().height()));
     fields.reset(new InspectionFields(this));
     images = new ImageSteps(ui, this);
     connect(images, &ImageSteps::changed, &session, &InspectionSession::inputChanged);
 
-    dataBase.openDataBase(QStringLiteral("zetu.db"));
+    // a backup copy chosen to be restored takes the place of zetu.db before it is opened
+    session.tellAtStart(DataFiles::restoreStaged(databaseName));
+    dataBase.openDataBase(databaseName);
+    files = new DataFiles(databaseName, this,
+                          {ui->actionExportAll, ui->actionBackup, ui->actionRestore});
 
     ui->comboBox->blockSignals(true);
     ui->comboBox->setCurrentIndex(languageIndex);
@@ -83,7 +97,7 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
 
     // "." and "," both type the decimal separator in every number box.
     (new DecimalKeyFilter(this))->watchAll(this);
-    watchEnterKeys();
+    watchKeys();
 
     // The report button takes no focus; it is reached from the keyboard by its shortcut.
     ui->pushButtonReport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -131,6 +145,9 @@ void MainWindow::showStep(int index)
         ui->pushButtonNext->setEnabled(true);
         ui->pushButtonReport->setEnabled(false);
         ui->stackedWidget->setCurrentIndex(index);
+        // every step opens on its first tab
+        for (QTabWidget *tabs : ui->stackedWidget->currentWidget()->findChildren<QTabWidget *>())
+            tabs->setCurrentIndex(0);
         ui->labelStep->setText(stepTitles.value(index));
         ui->labelStep2->setText(stepCounters.value(index));
         focusFirstInput();
@@ -156,16 +173,19 @@ void MainWindow::focusFirstInput()
     }
 }
 
-// Enter in a line or number field of a step moves on as Next does. The explanation
-// keeps Enter for itself, as do the list and the calendar's own year field.
-void MainWindow::watchEnterKeys()
+// Enter moves on as Next does from a line or number field, a combo box whose list is
+// closed (an open list takes the key itself), a check box and the list of step 1. The
+// explanation keeps Enter for its lines, the calendar for its own fields.
+bool MainWindow::entersMoveOn(const QWidget *widget) const
 {
-    for (QWidget *widget : ui->stackedWidget->findChildren<QWidget *>()) {
-        const bool field =
-            qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractSpinBox *>(widget);
-        if (field && !ui->calendarWidget->isAncestorOf(widget))
-            widget->installEventFilter(this);
-    }
+    return !ui->calendarWidget->isAncestorOf(widget) &&
+           (isInput(widget) || qobject_cast<const QCheckBox *>(widget));
+}
+
+void MainWindow::watchKeys()
+{
+    for (QWidget *widget : ui->stackedWidget->findChildren<QWidget *>())
+        widget->installEventFilter(this);
 }
 
 bool MainWindow::enterMovesOn(QObject *watched, QEvent *event)
@@ -179,7 +199,7 @@ bool MainWindow::enterMovesOn(QObject *watched, QEvent *event)
     // a number box's own line edit stands for the box
     if (auto *box = qobject_cast<QAbstractSpinBox *>(field ? field->parentWidget() : nullptr))
         field = box;
-    if (!field || !ui->stackedWidget->currentWidget()->isAncestorOf(field))
+    if (!field || !entersMoveOn(field) || !ui->stackedWidget->currentWidget()->isAncestorOf(field))
         return false;
     if (auto *box = qobject_cast<QAbstractSpinBox *>(field))
         box->interpretText(); // the value as typed, before the step is checked
@@ -191,6 +211,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (enterMovesOn(watched, event))
         return true;
+    // Text fields take Ctrl+Home for themselves; here it goes back to step 1.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (QKeySequence(int(key->modifiers()) | key->key()) == ui->actionFirstStep->shortcut())
+            return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -251,6 +277,36 @@ void MainWindow::storeChanged()
 {
     equipment->refreshDue();
     transducers->reload();
+}
+
+void MainWindow::on_actionFirstStep_triggered()
+{
+    showStep(EquipmentStep);
+}
+
+void MainWindow::on_actionExportAll_triggered()
+{
+    files->exportAll();
+}
+
+void MainWindow::on_actionBackup_triggered()
+{
+    files->backup();
+}
+
+void MainWindow::on_actionRestore_triggered()
+{
+    files->restore();
+}
+
+void MainWindow::on_actionQuit_triggered()
+{
+    close();
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    AboutDialog(QFileInfo(databaseName).absoluteFilePath(), settingsFilePath(), this).exec();
 }
 
 void MainWindow::on_comboBox_currentIndexChanged(int index)

@@ -10,6 +10,7 @@
 #include <QScopedPointer>
 #include <QStringList>
 
+class DataFiles;
 class EquipmentList;
 class ImageSteps;
 class InspectionFields;
@@ -81,12 +82,19 @@ private slots:
     void on_plainTextEdit4_textChanged();
     void on_pushButtonEdit_clicked();
     void on_comboBox_currentIndexChanged(int index);
+    void on_actionExportAll_triggered();
+    void on_actionBackup_triggered();
+    void on_actionRestore_triggered();
+    void on_actionFirstStep_triggered();
+    void on_actionQuit_triggered();
+    void on_actionAbout_triggered();
 
 private:
     void showStep(int index) override;
     bool validateStep(int index) override;
     void focusFirstInput();
-    void watchEnterKeys();
+    void watchKeys();
+    bool entersMoveOn(const QWidget *widget) const;
     bool enterMovesOn(QObject *watched, QEvent *event);
     // The message that keeps step `index` from being left, null when it may be left;
     // `unmeasured`, when given, is set to the measuring field the step lacks first.
@@ -126,6 +134,7 @@ private:
     TransducerChoice *transducers = nullptr; // the transducer chosen on step 1
     Transducer chosenTransducer;             // the inspection's transducer, as inspected
     bool quietInputs = false;                // inputs set by the window, not the user
+    DataFiles *files = nullptr;              // export, backup and restore
     QStringList stepTitles;
     QStringList stepCounters;
 

@@ -1,0 +1,44 @@
+#include "wizard/aboutdialog.h"
+#include "ui_aboutdialog.h"
+
+#include "report/libraryversions.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+
+namespace {
+const int logoSize = 64;
+}
+
+AboutDialog::AboutDialog(const QString &databasePath, const QString &settingsPath, QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::AboutDialog)
+{
+    ui->setupUi(this);
+    ui->labelLogo->setPixmap(windowIcon().pixmap(logoSize));
+    ui->labelName->setText(tr("ZETU %1").arg(QCoreApplication::applicationVersion()));
+    ui->labelVersions->setText(tr("Qt %1\n%2\nqpdf %3")
+                                   .arg(QString::fromLatin1(qVersion()), LibraryVersions::openSsl(),
+                                        LibraryVersions::qpdf()));
+    ui->labelFiles->setText(
+        tr("Banco de dados: %1\nConfigurações: %2")
+            .arg(QDir::toNativeSeparators(databasePath), QDir::toNativeSeparators(settingsPath)));
+}
+
+AboutDialog::~AboutDialog()
+{
+    delete ui;
+}
+
+QString AboutDialog::text() const
+{
+    return QStringList{ui->labelName->text(), ui->labelPurpose->text(), ui->labelLicence->text(),
+                       ui->labelVersions->text(), ui->labelFiles->text()}
+        .join(QLatin1Char('\n'));
+}
+
+void AboutDialog::on_pushButtonCopy_clicked()
+{
+    QGuiApplication::clipboard()->setText(text());
+}
