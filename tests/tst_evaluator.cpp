@@ -5,6 +5,7 @@
 #include "app/language.h"
 #include "core/evaluator.h"
 #include "core/judgement.h"
+#include "core/transducer.h"
 #include "history/inspectioncsv.h"
 
 #include <QtTest>
@@ -261,6 +262,59 @@ private slots:
     // Stored inspections exported for a spreadsheet of the interface's language, read back
     // as it reads them: texts with separators, quotes and line breaks whole, a formula
     // kept as text, numbers with the language's decimal mark, headers in its words.
+    // A transducer's next inspection and its state at the bounds: the day before, the
+    // day, the day after; a month without the day; never inspected.
+    void due_data()
+    {
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<int>("months");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QDate>("next");
+        QTest::addColumn<int>("state");
+        const QDate last(2025, 12, 8), next(2026, 12, 8);
+        QTest::newRow("the day before") << last << 12 << next.addDays(-1) << next << int(Due::Soon);
+        QTest::newRow("the day") << last << 12 << next << next << int(Due::Soon);
+        QTest::newRow("the day after")
+            << last << 12 << next.addDays(1) << next << int(Due::Overdue);
+        QTest::newRow("30 days ahead") << last << 12 << next.addDays(-30) << next << int(Due::Soon);
+        QTest::newRow("31 days ahead")
+            << last << 12 << next.addDays(-31) << next << int(Due::Current);
+        QTest::newRow("31 January + 1 month") << QDate(2026, 1, 31) << 1 << QDate(2026, 1, 31)
+                                              << QDate(2026, 2, 28) << int(Due::Soon);
+        QTest::newRow("leap year") << QDate(2027, 8, 31) << 6 << QDate(2028, 3, 1)
+                                   << QDate(2028, 2, 29) << int(Due::Overdue);
+        QTest::newRow("never inspected") << QDate() << 12 << last << QDate() << int(Due::Overdue);
+    }
+    void due()
+    {
+        QFETCH(QDate, last);
+        QFETCH(int, months);
+        QFETCH(QDate, today);
+        QFETCH(QDate, next);
+        QFETCH(int, state);
+        QCOMPARE(Due::next(last, months), next);
+        QCOMPARE(int(Due::state(next, today)), state);
+        QCOMPARE(Due::describe(next, Due::State(state)).contains("("), state != Due::Current);
+    }
+
+    // What an inspection keeps of its transducer reads back as it was.
+    void transducerRecord()
+    {
+        Transducer probe;
+        probe.key = 7;
+        probe.model = "L12-5";
+        probe.serial = "SN 42";
+        probe.type = Transducer::Endocavitary;
+        probe.frequency = 7.5;
+        probe.intervalMonths = 6;
+        const Transducer read = Transducer::fromJson(probe.toJson());
+        QCOMPARE(read.describe(QLocale::c()),
+                 QString("L12-5, nº de série SN 42, Endocavitário, 7.5 MHz"));
+        QCOMPARE(QVector<qint64>({read.key, read.intervalMonths, read.type}),
+                 QVector<qint64>({7, 6, 3}));
+        QCOMPARE(Transducer::fromJson({{"type", 9}}).type, Transducer::Other); // a later type
+    }
+
     void csv_data()
     {
         QTest::addColumn<QStringList>("headers"); // technician, distance, verdicts, a rating

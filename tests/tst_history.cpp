@@ -5,6 +5,7 @@
 #include "history/databasecopy.h"
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
+#include "history/transducerstore.h"
 #include "history/trenddialog.h"
 #include "wizard/mainwindow.h"
 
@@ -561,6 +562,74 @@ private slots:
 
     // A corrected scanner record takes the draft of that scanner along; its key is 0, as
     // another program may write it.
+    // A zetu.db of the version before transducers: each scanner's inspections go under a
+    // transducer per typed text, none lost or changed; a detached one and a draft without
+    // text stay unplaced. Then due dates, a reused key and the trend of one transducer.
+    void transducersOfEarlierFile()
+    {
+        QFile::remove("zetu.db");
+        QVERIFY(QFile::copy(ZETU_SOURCE_DIR "/tests/data/zetu-v2.db", "zetu.db"));
+        QFile::setPermissions("zetu.db", QFile::ReadOwner | QFile::WriteOwner);
+        const QString rows = "SELECT ID_key || State || Equipment || Inputs FROM inspection "
+                             "ORDER BY ID_key";
+        const QStringList before = column(rows);
+        QCOMPARE(before.size(), 7);
+        open();
+        DialogDriver driver;
+        driver.press(QMessageBox::No); // the draft of US-01 is not taken up
+        window->resumeAtStart();
+        QVERIFY(driver.waitDone());
+        QCOMPARE(column(rows), before); // nothing judged again: reports print as before
+        QCOMPARE(column("SELECT TransducerModel || '/' || Type || '/' || Frequency FROM "
+                        "transducer ORDER BY ID_key"),
+                 QStringList({"Convexo 3,5 MHz/1/3.5", "Linear L12-5/0/10.0", "Endocavitário/3/6.5",
+                              "Setorial/2/2.5"}));
+        QCOMPARE(column("SELECT IFNULL(Transducer, '-') FROM inspection ORDER BY ID_key"),
+                 QStringList({"1", "2", "1", "-", "3", "4", "-"}));
+        const QVector<Transducer> us01 = TransducerStore::forEquipment(1);
+        QCOMPARE(us01.size(), 2);
+        QCOMPARE(us01[0].lastInspected, QDate(2026, 1, 31));
+        QCOMPARE(HistoryDialog::transducerText(InspectionStore::forEquipment(1).last(), us01,
+                                               QLocale::c()),
+                 QString("Convexo 3,5 MHz")); // as it was typed
+        // US-01: the linear probe is due since 10/06/2026; US-02's sector probe was never
+        // reported; the list's line counts both, and a retired one no more
+        const QHash<int, TransducerStore::ScannerDue> due =
+            TransducerStore::dueByScanner(QDate(2026, 12, 8));
+        QCOMPARE(due.value(1).next, QDate(2026, 6, 10));
+        QVERIFY(due.value(2).due && !due.value(2).next.isValid());
+        QCOMPARE(due.value(1).overdue + due.value(2).overdue, 2);
+        QVERIFY(!child<QLabel>("labelOverdue")->isHidden());
+        bool retired = false;
+        QVERIFY(TransducerStore::remove(us01[1].key, &retired) == InspectionStore::Done && retired);
+        QCOMPARE(TransducerStore::dueByScanner(QDate(2026, 12, 8)).value(1).overdue, 0);
+        // the list sorted by due date: SQL's month arithmetic as the program's (31
+        // August + 6 months is 28 February, before 1 March)
+        QVERIFY(
+            other().exec("UPDATE transducer SET IntervalMonths = 6") &&
+            other().exec("UPDATE inspection SET Inspected = '2025-08-31' WHERE ID_key = 5") &&
+            other().exec("UPDATE inspection SET Inspected = '2025-09-01' WHERE ID_key IN (1, 3)"));
+        QCOMPARE(column("SELECT ID FROM usequip ORDER BY " + TransducerStore::nextDateOrder()),
+                 QStringList({"US-02", "US-01"})); // US-02's sector probe never inspected
+        QVERIFY(other().exec("DELETE FROM transducer WHERE ID_key = 4"));
+        QCOMPARE(column("SELECT ID FROM usequip ORDER BY " + TransducerStore::nextDateOrder()),
+                 QStringList({"US-02", "US-01"}));
+        QCOMPARE(TransducerStore::dueByScanner(QDate(2026, 12, 8)).value(2).next,
+                 QDate(2026, 2, 28));
+        // the trend of one transducer holds only its points
+        TrendDialog trend(InspectionStore::forEquipment(1), "US-01", us01, us01[0].key);
+        QCOMPARE(trend.shownInspections().size(), 2);
+        for (const StoredInspection &one : trend.shownInspections())
+            QCOMPARE(one.transducerKey, us01[0].key);
+        // a scanner deleted by another program: a new one that reuses its key gets none of
+        // its transducers
+        QVERIFY(other().exec("DELETE FROM usequip WHERE ID_key = 2") &&
+                other().exec("INSERT INTO usequip (ID_key, Institution, Place, ID, Model, "
+                             "Manufacturer) VALUES (2, 'Outra', 'Sala', 'US-77', 'X', 'Y')"));
+        QVERIFY(TransducerStore::forEquipment(2).isEmpty());
+        QVERIFY(!TransducerStore::dueByScanner(QDate(2026, 12, 8)).contains(2));
+    }
+
     void editedScanner()
     {
         QVERIFY(other().exec("UPDATE usequip SET ID_key = 0 WHERE ID = 'US-02'"));
