@@ -161,8 +161,7 @@ QVector<Transducer> TransducerStore::forEquipment(int equipmentKey, Outcome *out
         transducer.intervalMonths =
             query.value(5).toInt() > 0 ? query.value(5).toInt() : Transducer::defaultIntervalMonths;
         transducer.retired = query.value(6).toInt() != 0;
-        transducer.lastInspected =
-            QDate::fromString(query.value(7).toString(), DateFormats::stored);
+        transducer.lastInspected = QDate::fromString(query.value(7).toString(), Qt::ISODate);
         transducer.inspections = query.value(8).toInt();
         transducers.append(transducer);
     }
@@ -246,7 +245,7 @@ QHash<int, TransducerStore::ScannerDue> TransducerStore::dueByScanner(const QDat
         *outcome = read ? InspectionStore::Done : failed(query, "cannot read the due dates:");
     while (read && query.next()) {
         const QDate next =
-            Due::next(QDate::fromString(query.value(2).toString(), DateFormats::stored),
+            Due::next(QDate::fromString(query.value(2).toString(), Qt::ISODate),
                       query.value(1).toInt() > 0 ? query.value(1).toInt()
                                                  : Transducer::defaultIntervalMonths);
         ScannerDue &scanner = due[query.value(0).toInt()];

@@ -31,22 +31,23 @@ public:
     int dueColumn() const { return QSqlTableModel::columnCount(); }
     bool select() override
     {
+        readDue(false); // read with the rows, shown when the rows are
         if (!QSqlTableModel::select())
             return false;
         while (canFetchMore())
             fetchMore();
-        readDue();
         return true;
     }
     // Reads the due dates again; false, with none shown, when zetu.db does not give them.
-    bool readDue()
+    bool readDue(bool announce = true)
     {
         InspectionStore::Outcome outcome;
-        due = TransducerStore::dueByScanner(QDate::currentDate(), &outcome);
+        today = QDate::currentDate(); // asked once: each call reads the time zone anew
+        due = TransducerStore::dueByScanner(today, &outcome);
         overdue = 0;
         for (const TransducerStore::ScannerDue &scanner : qAsConst(due))
             overdue += scanner.overdue;
-        if (rowCount() > 0)
+        if (announce && rowCount() > 0)
             emit dataChanged(index(0, dueColumn()), index(rowCount() - 1, dueColumn()));
         return outcome == InspectionStore::Done;
     }
@@ -66,7 +67,7 @@ public:
         const auto found = due.constFind(key.toInt());
         if (key.isNull() || found == due.constEnd() || !found->due)
             return QVariant();
-        const Due::State state = Due::state(found->next, QDate::currentDate());
+        const Due::State state = Due::state(found->next, today);
         switch (role) {
         case Qt::DisplayRole:
             return Due::describe(found->next, state);
@@ -113,6 +114,7 @@ protected:
 
 private:
     QHash<int, TransducerStore::ScannerDue> due;
+    QDate today;
     int overdue = 0;
     bool dueOrder = false;
     bool dueDescending = false;
@@ -161,6 +163,7 @@ void EquipmentList::setOverdueLabel(QLabel *label)
     connect(label, &QLabel::linkActivated, this, &EquipmentList::sortByDue);
     showOverdue();
     connect(records, &QAbstractItemModel::dataChanged, this, &EquipmentList::showOverdue);
+    connect(records, &QAbstractItemModel::modelReset, this, &EquipmentList::showOverdue);
 }
 
 void EquipmentList::refreshDue()
