@@ -111,16 +111,7 @@ InspectionStore::Outcome failed(const QSqlQuery &query, const char *what)
     return isPassingStoreError(query.lastError()) ? InspectionStore::Busy : InspectionStore::Failed;
 }
 
-// Prepares, binds and runs one statement; false with the statement's own error, also
-// when it could not even be prepared (the schema of a locked file cannot be read).
-bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
-{
-    if (!query.prepare(sql))
-        return false;
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    return query.exec();
-}
+const auto run = runBound;
 
 // One write transaction on the default connection, rolled back unless committed.
 // BEGIN IMMEDIATE takes the write lock first, so only it waits for another writer.

@@ -25,14 +25,7 @@ TransducerStore::Outcome failed(const QSqlQuery &query, const char *what)
     return isPassingStoreError(query.lastError()) ? InspectionStore::Busy : InspectionStore::Failed;
 }
 
-bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
-{
-    if (!query.prepare(sql))
-        return false;
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    return query.exec();
-}
+const auto run = runBound;
 
 // Before zetu.db's tables are made ready (or in a file that cannot take them) there
 // are no transducers: said once at debug level, not as a failure.
