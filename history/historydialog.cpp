@@ -4,6 +4,7 @@
 
 #include "core/judgement.h"
 #include "history/inspectionstore.h"
+#include "history/pdfviewer.h"
 #include "history/trend.h"
 
 #include <QHeaderView>
@@ -140,6 +141,7 @@ void HistoryDialog::updateButtons()
     ui->pushButtonOpen->setEnabled(selected);
     // a row whose values cannot be read has no report to show
     ui->pushButtonReport->setEnabled(selected && !inspections.value(row).unreadable);
+    ui->pushButtonOpenPdf->setEnabled(selected && !inspections.value(row).pdfPath.isEmpty());
     ui->pushButtonDelete->setEnabled(selected);
 }
 
@@ -161,6 +163,13 @@ void HistoryDialog::on_pushButtonReport_clicked()
     const int row = selectedRow();
     if (row >= 0)
         emit reportRequested(inspections.at(row));
+}
+
+void HistoryDialog::on_pushButtonOpenPdf_clicked()
+{
+    const int row = selectedRow();
+    if (row >= 0)
+        PdfViewer::open(this, inspections.at(row).pdfPath);
 }
 
 void HistoryDialog::on_tableWidget_cellDoubleClicked(int row, int)

@@ -13,8 +13,9 @@ class HistoryDialog;
 // The stored inspections of one scanner, newest first by the inspection's date: the
 // date, when it was last changed, technician, state (with the signer of a signed
 // report), how many of its judged results failed and the report's file. Open accepts
-// the dialog with the chosen inspection; Report asks for the chosen one's report;
-// Delete removes one from zetu.db after a confirmation.
+// the dialog with the chosen inspection; Report asks for the chosen one's report; Open
+// PDF shows its saved file in the desktop's viewer; Delete removes one from zetu.db
+// after a confirmation.
 class HistoryDialog : public QDialog
 {
     Q_OBJECT
@@ -39,6 +40,7 @@ private slots:
     void on_pushButtonOpen_clicked();
     void on_pushButtonDelete_clicked();
     void on_pushButtonReport_clicked();
+    void on_pushButtonOpenPdf_clicked();
     void on_tableWidget_cellDoubleClicked(int row, int column);
     void updateButtons();
 

@@ -3,14 +3,36 @@
 #include "report/reportcell.h"
 #include "ui_reportform.h"
 
+#include "core/logging.h"
+
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QSettings>
+
+namespace {
+
+// The report's typeface, compiled into the program and registered at the first report.
+QString reportFamily()
+{
+    static const QString family = [] {
+        for (const char *file : {":/fonts/DejaVuSans.ttf", ":/fonts/DejaVuSans-Bold.ttf"})
+            if (QFontDatabase::addApplicationFont(QLatin1String(file)) < 0)
+                qCWarning(zetuReport) << "cannot load the report's font" << file;
+        return QStringLiteral("DejaVu Sans");
+    }();
+    return family;
+}
+
+} // namespace
 
 ReportForm::ReportForm(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::ReportForm)
 {
     ui->setupUi(this);
+    setPageFonts();
     // "---" is the unrated word and stays the same in every language.
     ratingWords << QStringLiteral("---") << tr("Ótimo") << tr("Bom") << tr("Regular") << tr("Ruim")
                 << tr("Péssimo");
@@ -34,6 +56,35 @@ ReportForm::~ReportForm()
     delete ui;
 }
 
+// The pages set their own fonts, in sizes of a page of 96 pixels an inch whatever the
+// screen's dpi, not the platform's: one inspection gives the same pages on every
+// desktop and without one. Labels of their own size keep it, in the same measure.
+void ReportForm::setPageFonts()
+{
+    const qreal toScreen = pagePixelsPerInch / qreal(logicalDpiY());
+    QFont base(reportFamily());
+    base.setPointSizeF(pagePointSize * toScreen);
+    // unhinted advances, which no platform's hinting settings change, as in the PDF
+    base.setHintingPreference(QFont::PreferNoHinting);
+    for (QWidget *page : {ui->frameFormPage1, ui->frameFormPage2, ui->frameFormPage3}) {
+        const QList<QWidget *> own = page->findChildren<QWidget *>();
+        QVector<qreal> sizes;
+        for (const QWidget *widget : own)
+            sizes << (widget->font().resolve() & QFont::SizeResolved ? widget->font().pointSizeF()
+                                                                     : 0);
+        page->setFont(base);
+        for (int i = 0; i < own.size(); ++i) {
+            if (sizes.at(i) <= 0)
+                continue;
+            QFont font = own.at(i)->font();
+            font.setFamily(base.family());
+            font.setHintingPreference(base.hintingPreference());
+            font.setPointSizeF(sizes.at(i) * toScreen);
+            own.at(i)->setFont(font);
+        }
+    }
+}
+
 // A report opened anew has not been saved or signed yet.
 void ReportForm::showEvent(QShowEvent *event)
 {
@@ -50,12 +101,23 @@ bool ReportForm::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
+// After a save the dialog's work is done: Cancel reads Close, and Open shows the
+// file. The next report is proposed in the same folder (zetu.ini).
 void ReportForm::showSavedPath(const QString &fileName, bool signedFile)
 {
     savedPath = QDir::toNativeSeparators(fileName);
     savedSigned = signedFile;
     ui->labelSaved->setToolTip(savedPath);
     elideSavedPath();
+    ui->pushButtonOpen->setVisible(!fileName.isEmpty());
+    ui->pushButtonCancel->setText(fileName.isEmpty() ? tr("Cancel") : tr("Fechar"));
+    if (fileName.isEmpty())
+        return;
+    QSettings settings(QStringLiteral("zetu.ini"), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Report/Folder"), QFileInfo(fileName).absolutePath());
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        qCWarning(zetuReport) << "cannot keep the report's folder in zetu.ini";
 }
 
 // The whole line when it fits, else cut in the middle of the path: its folder's start

@@ -1,8 +1,10 @@
-// screen: xcb 96 dpi
-// Long values as a desktop user's fonts measure them: every label of the report shows
-// its whole text inside its contents rectangle, value cells at 7 pt or more; at any
-// length no text of page 3 overlaps another, the signer's line included.
+// screen: xcb 96 192 dpi
+// Long values on a desktop at 96 and 192 dpi: the pages take their own
+// font, not the platform's; every label of the report shows its whole text inside its
+// contents rectangle, value cells at 7 pt or more; at any length no text of page 3
+// overlaps another, the signer's line included.
 
+#include "app/highdpi.h"
 #include "app/language.h"
 #include "core/judgement.h"
 #include "report/certificate.h"
@@ -71,6 +73,12 @@ private slots:
 
         for (const QLabel *label : form.findChildren<QLabel *>()) {
             const auto *cell = qobject_cast<const ReportCell *>(label);
+            bool onPage = false; // in the pages' own font, wherever they are made
+            for (QWidget *w = label->parentWidget(); w; w = w->parentWidget())
+                onPage |= w->objectName().startsWith("frameFormPage");
+            QVERIFY2(!onPage || (QFontInfo(label->font()).family() == "DejaVu Sans" &&
+                                 label->font().pointSizeF() >= 7),
+                     qPrintable(label->objectName()));
             const QFont font = cell ? cell->fittedFont() : label->font();
             QVERIFY(font.pointSizeF() >= (cell && length < 20 ? label->font().pointSizeF() : 7));
             QTextLayout layout(label->text(), font);
@@ -94,5 +102,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReportFit)
+int main(int argc, char *argv[])
+{
+    enableHighDpiScaling();
+    QApplication application(argc, argv);
+    TestReportFit test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_reportfit.moc"
