@@ -38,7 +38,6 @@ const QStringList notKept = {QStringLiteral("comboBox"), QStringLiteral("comboBo
 MainWindow::MainWindow(int languageIndex, QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
-    , report(nullptr)
 {
     ui->setupUi(this);
     fields.reset(new InspectionFields(this, notKept));
@@ -72,7 +71,6 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     // Numbers and dates in the interface language, in every widget of the window and
     // of the report; set before the number boxes take their own copy of it.
     setLocale(interfaceLocale(languageIndex));
-    report.setLocale(locale());
 
     // "." and "," both type the decimal separator in every number box.
     (new DecimalKeyFilter(this))->watchAll(this);
@@ -90,9 +88,6 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     session.start(dataBase.writability() != DataBase::Unusable);
     fields->watch(&session, [this] { session.inputChanged(); });
     fields->showLimits(this, locale());
-    connect(&report, &ReportForm::reportSaved, &session,
-            [this](const QString &fileName) { session.reportSaved(fileName); });
-    connect(&report, &ReportForm::reportSigned, &session, &InspectionSession::reportSaved);
     connect(ui->pushButtonHistory, &QPushButton::clicked, &session,
             &InspectionSession::showHistory);
     connect(ui->pushButtonTrend, &QPushButton::clicked, &session, &InspectionSession::showTrend);
@@ -377,9 +372,22 @@ void MainWindow::on_plainTextEdit4_textChanged()
     images->trimExplanation();
 }
 
+ReportForm &MainWindow::report()
+{
+    if (!reportForm) {
+        reportForm.reset(new ReportForm);
+        reportForm->setLocale(locale());
+        connect(reportForm.data(), &ReportForm::reportSaved, &session,
+                [this](const QString &fileName) { session.reportSaved(fileName); });
+        connect(reportForm.data(), &ReportForm::reportSigned, &session,
+                &InspectionSession::reportSaved);
+    }
+    return *reportForm;
+}
+
 void MainWindow::on_pushButtonReport_clicked()
 {
-    ReportAssembly(fields->read(), equipment->currentRecord(), images->photographs(), report)
+    ReportAssembly(fields->read(), equipment->currentRecord(), images->photographs(), report())
         .fill();
-    report.exec();
+    report().exec();
 }
