@@ -9,7 +9,12 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QSettings>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 
 namespace {
 
@@ -23,6 +28,36 @@ QString reportFamily()
         return QStringLiteral("DejaVu Sans");
     }();
     return family;
+}
+
+// Every text of a note in the pages' family, its sizes in the pages' measure (a size
+// the note does not give is the edit's own).
+void setDocumentFont(QTextDocument *document, const QFont &font, qreal toScreen)
+{
+    document->setDefaultFont(font);
+    struct Run
+    {
+        int from, to;
+        qreal size;
+    };
+    QVector<Run> runs; // all read before any changes: a change may join fragments
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const qreal size = fragment.charFormat().fontPointSize();
+            runs.append({fragment.position(), fragment.position() + fragment.length(),
+                         size > 0 ? size * toScreen : font.pointSizeF()});
+        }
+    QTextCursor cursor(document);
+    for (const Run &run : qAsConst(runs)) {
+        QTextCharFormat format;
+        format.setFontFamily(font.family());
+        format.setFontHintingPreference(font.hintingPreference());
+        format.setFontPointSize(run.size);
+        cursor.setPosition(run.from);
+        cursor.setPosition(run.to, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(format);
+    }
 }
 
 } // namespace
@@ -58,29 +93,38 @@ ReportForm::~ReportForm()
 
 // The pages set their own fonts, in sizes of a page of 96 pixels an inch whatever the
 // screen's dpi, not the platform's: one inspection gives the same pages on every
-// desktop and without one. Labels of their own size keep it, in the same measure.
+// desktop and without one. Every widget of a page gets its font set, not inherited:
+// the white style sheet around the pages polishes a widget whose font is inherited
+// with the application's font. A widget the form gives a size, weight or style keeps
+// it, in the pages' measure; the texts of the notes are set in the same family.
 void ReportForm::setPageFonts()
 {
-    const qreal toScreen = pagePixelsPerInch / qreal(logicalDpiY());
+    const qreal toScreen = ReportCell::pageToScreen(this);
     QFont base(reportFamily());
-    base.setPointSizeF(pagePointSize * toScreen);
+    base.setPointSizeF(pagePointSize);
     // unhinted advances, which no platform's hinting settings change, as in the PDF
     base.setHintingPreference(QFont::PreferNoHinting);
     for (QWidget *page : {ui->frameFormPage1, ui->frameFormPage2, ui->frameFormPage3}) {
-        const QList<QWidget *> own = page->findChildren<QWidget *>();
-        QVector<qreal> sizes;
-        for (const QWidget *widget : own)
-            sizes << (widget->font().resolve() & QFont::SizeResolved ? widget->font().pointSizeF()
-                                                                     : 0);
-        page->setFont(base);
-        for (int i = 0; i < own.size(); ++i) {
-            if (sizes.at(i) <= 0)
-                continue;
-            QFont font = own.at(i)->font();
-            font.setFamily(base.family());
-            font.setHintingPreference(base.hintingPreference());
-            font.setPointSizeF(sizes.at(i) * toScreen);
-            own.at(i)->setFont(font);
+        QList<QWidget *> widgets = page->findChildren<QWidget *>();
+        widgets.prepend(page);
+        QVector<QFont> fonts; // as the form sets them, before any of them changes
+        for (const QWidget *widget : qAsConst(widgets)) {
+            QFont own = widget->font();
+            own.resolve(own.resolve() & ~(QFont::FamilyResolved | QFont::StyleHintResolved |
+                                          QFont::HintingPreferenceResolved));
+            fonts << own.resolve(base);
+        }
+        for (int i = 0; i < widgets.size(); ++i) {
+            QFont font = fonts.at(i);
+            font.setPointSizeF(font.pointSizeF() * toScreen);
+            font.resolve(QFont::AllPropertiesResolved); // nothing left to inherit
+            widgets.at(i)->setFont(font);
+            if (auto *edit = qobject_cast<QTextEdit *>(widgets.at(i)))
+                setDocumentFont(edit->document(), font, toScreen);
+            // an empty label keeps the size it measured in the first font until cleared
+            auto *label = qobject_cast<QLabel *>(widgets.at(i));
+            if (label && label->text().isEmpty() && label->pixmap(Qt::ReturnByValue).isNull())
+                label->clear();
         }
     }
 }

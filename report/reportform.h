@@ -26,8 +26,7 @@ public:
     // Device pixels per page pixel that photographs keep for print: a page pixel prints
     // as 1/96 inch, so a photograph keeps 336 pixels per inch of its printed size.
     static constexpr qreal printRatio = 3.5;
-    // The pages' measure: a page pixel is 1/96 inch, the text 9 pt of it.
-    static constexpr qreal pagePixelsPerInch = 96;
+    // The pages' text: 9 pt of the page (a page pixel is 1/96 inch, see ReportCell).
     static constexpr qreal pagePointSize = 9;
 
     explicit ReportForm(QWidget *parent = nullptr);

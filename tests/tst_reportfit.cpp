@@ -1,7 +1,7 @@
-// screen: xcb 96 192 dpi
-// Long values on a desktop at 96 and 192 dpi: the pages take their own
-// font, not the platform's; every label of the report shows its whole text inside its
-// contents rectangle, value cells at 7 pt or more; at any length no text of page 3
+// screen: xcb 96 192 dpi, offscreen
+// Long values on a desktop at 96 and 192 dpi and without one: the pages take their own
+// font, not the platform's, in points of the page; every label of the report shows its whole text
+// inside its contents rectangle, value cells at 7 pt or more; at any length no text of page 3
 // overlaps another, the signer's line included.
 
 #include "app/highdpi.h"
@@ -76,11 +76,13 @@ private slots:
             bool onPage = false; // in the pages' own font, wherever they are made
             for (QWidget *w = label->parentWidget(); w; w = w->parentWidget())
                 onPage |= w->objectName().startsWith("frameFormPage");
+            const qreal toPage = 1 / ReportCell::pageToScreen(label);
             QVERIFY2(!onPage || (QFontInfo(label->font()).family() == "DejaVu Sans" &&
-                                 label->font().pointSizeF() >= 7),
+                                 label->font().pointSizeF() * toPage >= 6.99),
                      qPrintable(label->objectName()));
             const QFont font = cell ? cell->fittedFont() : label->font();
-            QVERIFY(font.pointSizeF() >= (cell && length < 20 ? label->font().pointSizeF() : 7));
+            QVERIFY(font.pointSizeF() * toPage >=
+                    (cell && length < 20 ? label->font().pointSizeF() * toPage : 6.99));
             QTextLayout layout(label->text(), font);
             QTextOption option; // a caption that does not fit wraps, and is too tall
             option.setWrapMode(cell ? QTextOption::WrapAtWordBoundaryOrAnywhere
