@@ -603,6 +603,9 @@ private slots:
         // the longest name a folder takes (255 bytes; its partial file's is cut short)
         const QString longest = wd->file("a" + QString(125, QChar(0xe9)) + ".pdf");
         QVERIFY(saveAs(form, longest, false).size() == 1 && QFileInfo(longest).size() > 0);
+        // a name that just fits (241 bytes) keeps its whole stem in its partial file's
+        const QString fits = QString(237, 'a') + ".pdf";
+        QVERIFY(isPartFileName("." + fits + ".z.part", fits));
     }
 };
 

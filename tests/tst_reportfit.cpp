@@ -54,6 +54,9 @@ private slots:
         for (int part = 0; part < 6; ++part)
             form.setInspectionRating(part, 5, Result::Fail);
         form.setLimits(judge(Inspection(QJsonObject{{"comboBox3cabo", 1}})), 12.5);
+        const QString limits = form.findChild<QLabel *>("labelLimits")->text(); // ratings passed
+        for (const QString &rating : Inspection::choiceTexts("comboBox3cabo").mid(1, 3))
+            QVERIFY2(limits.contains(rating), qPrintable(limits));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.setSigned({text("WILHELMINA MAXIMILIANA ", 64), "12345678901"},
