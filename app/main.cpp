@@ -2,6 +2,7 @@
 #include "app/highdpi.h"
 #include "app/language.h"
 #include "app/signalwatch.h"
+#include "core/version.h"
 #include "wizard/mainwindow.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
 {
     enableHighDpiScaling();
     QApplication application(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZETU_VERSION));
     // A logout or shutdown closes every window as the user would, then ends.
     SignalWatch signalWatch;
     QObject::connect(&signalWatch, &SignalWatch::received, &application, [] {

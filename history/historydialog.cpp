@@ -7,6 +7,7 @@
 #include "core/logging.h"
 #include "history/inspectioncsv.h"
 #include "history/inspectionstore.h"
+#include "history/pdfviewer.h"
 #include "history/trend.h"
 
 #include <QComboBox>
@@ -204,6 +205,7 @@ void HistoryDialog::updateButtons()
     ui->pushButtonOpen->setEnabled(selected);
     // a row whose values cannot be read has no report to show
     ui->pushButtonReport->setEnabled(selected && !inspections.value(row).unreadable);
+    ui->pushButtonOpenPdf->setEnabled(selected && !inspections.value(row).pdfPath.isEmpty());
     ui->pushButtonDelete->setEnabled(selected);
 }
 
@@ -225,6 +227,13 @@ void HistoryDialog::on_pushButtonReport_clicked()
     const int row = selectedRow();
     if (row >= 0)
         emit reportRequested(inspections.at(row));
+}
+
+void HistoryDialog::on_pushButtonOpenPdf_clicked()
+{
+    const int row = selectedRow();
+    if (row >= 0)
+        PdfViewer::open(this, inspections.at(row).pdfPath);
 }
 
 void HistoryDialog::on_tableWidget_cellDoubleClicked(int row, int)

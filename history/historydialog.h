@@ -15,7 +15,8 @@ class HistoryDialog;
 // the inspection's date: the date, the transducer, when it was last changed, technician, state
 // (with the signer of a signed report), how many of its judged results failed and the report's
 // file. Open accepts the dialog with the chosen inspection; Report asks for the chosen one's
-// report; Delete removes one from zetu.db after a confirmation.
+// report; Open PDF shows its saved file in the desktop's viewer; Delete removes one from
+// zetu.db after a confirmation.
 class HistoryDialog : public QDialog
 {
     Q_OBJECT
@@ -51,6 +52,7 @@ private slots:
     void on_pushButtonDelete_clicked();
     void on_pushButtonReport_clicked();
     void on_pushButtonExport_clicked();
+    void on_pushButtonOpenPdf_clicked();
     void on_tableWidget_cellDoubleClicked(int row, int column);
     void updateButtons();
     void applyFilter();

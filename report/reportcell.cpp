@@ -43,19 +43,26 @@ bool ReportCell::drawsOwnText() const
     return pixmap(Qt::ReturnByValue).isNull() && !text().isEmpty();
 }
 
+qreal ReportCell::pageToScreen(const QWidget *widget)
+{
+    return pagePixelsPerInch / widget->logicalDpiY();
+}
+
 QFont ReportCell::fittedFont() const
 {
     QFont fitted = font();
     if (!drawsOwnText())
         return fitted;
     const QRect box = contentsRect();
-    // Half a point at a time: the largest size at which the wrapped text fits.
-    for (qreal size = font().pointSizeF(); size > minimumPointSize; size -= 0.5) {
-        fitted.setPointSizeF(size);
+    const qreal toScreen = pageToScreen(this);
+    // Half a point of the page at a time: the largest size at which the wrapped text fits.
+    const qreal full = std::round(font().pointSizeF() / toScreen * 100) / 100;
+    for (qreal size = full; size > minimumPointSize; size -= 0.5) {
+        fitted.setPointSizeF(size * toScreen);
         if (textHeight(text(), fitted, box.width()) <= box.height())
             return fitted;
     }
-    fitted.setPointSizeF(minimumPointSize);
+    fitted.setPointSizeF(minimumPointSize * toScreen);
     return fitted;
 }
 
@@ -97,7 +104,7 @@ int ReportCell::heightForWidth(int width) const
     qreal height = full;
     if (full > 4 * line) {
         QFont smallest = font();
-        smallest.setPointSizeF(minimumPointSize);
+        smallest.setPointSizeF(minimumPointSize * pageToScreen(this));
         height = std::max(4 * line, textHeight(text(), smallest, width - frame));
     }
     if (lines > 0)

@@ -26,6 +26,8 @@ public:
     // Device pixels per page pixel that photographs keep for print: a page pixel prints
     // as 1/96 inch, so a photograph keeps 336 pixels per inch of its printed size.
     static constexpr qreal printRatio = 3.5;
+    // The pages' text: 9 pt of the page (a page pixel is 1/96 inch, see ReportCell).
+    static constexpr qreal pagePointSize = 9;
 
     explicit ReportForm(QWidget *parent = nullptr);
     ~ReportForm();
@@ -103,9 +105,11 @@ signals:
     void reportSigned(const QString &fileName, const QJsonObject &signature);
 
 private slots:
-    // PDF export (pdfexport.cpp)
+    // PDF export and print (pdfexport.cpp)
     void on_pushButtonCancel_clicked();
     void on_pushButtonSave_clicked();
+    void on_pushButtonOpen_clicked();
+    void on_pushButtonPrint_clicked();
     // Signed PDF (signing.cpp)
     void on_pushButtonSign_clicked();
 
@@ -114,6 +118,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void setPageFonts();
+    // Where a report is proposed to be saved: CQ_<ID>_<date>.pdf in the folder of the
+    // last report saved (zetu.ini), else in the documents folder.
+    QString proposedPath() const;
+    // The file name the user chose, with ".pdf" added when missing; empty when the user
+    // declined to replace an existing file that the name with ".pdf" names.
+    QString confirmedName(const QString &chosen);
     // `finish`, when given, completes the whole file under its temporary name before
     // it takes the chosen name; its failure fails the save.
     bool writePdf(const QString &fileName,

@@ -19,7 +19,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QThread>
 
 #include <memory>
@@ -154,18 +153,19 @@ void ReportForm::on_pushButtonSign_clicked()
     }
 
     // Beside the report saved last, under its name and "_assinado".
-    const QFileInfo saved(
-        savedPath.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                                  tr("/relatorio_zetu.pdf")
-                            : QDir::fromNativeSeparators(savedPath));
+    const QFileInfo saved(savedPath.isEmpty() ? proposedPath()
+                                              : QDir::fromNativeSeparators(savedPath));
     const QString suffix = tr("_assinado");
     const QString base = saved.completeBaseName();
     const QString proposed = saved.path() + QLatin1Char('/') + base +
                              (base.endsWith(suffix) ? QString() : suffix) +
                              (saved.suffix().isEmpty() ? QString() : '.' + saved.suffix());
-    const QString fileName =
-        QFileDialog::getSaveFileName(nullptr, tr("Salvar Relatório Assinado"), proposed);
-    if (fileName.isNull())
+    const QString chosen = QFileDialog::getSaveFileName(nullptr, tr("Salvar Relatório Assinado"),
+                                                        proposed, tr("Documentos PDF (*.pdf)"));
+    if (chosen.isNull())
+        return;
+    const QString fileName = confirmedName(chosen);
+    if (fileName.isEmpty())
         return;
 
     const QDateTime when = QDateTime::currentDateTime();

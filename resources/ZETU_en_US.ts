@@ -327,6 +327,14 @@ Settings: %2</translation>
         <source>Sem transdutor</source>
         <translation>No transducer</translation>
     </message>
+    <message>
+        <source>Abre o PDF salvo no leitor de PDF</source>
+        <translation>Opens the saved PDF in the PDF viewer</translation>
+    </message>
+    <message>
+        <source>Abrir PDF</source>
+        <translation>Open PDF</translation>
+    </message>
 </context>
 <context>
     <name>ImageSteps</name>
@@ -1264,6 +1272,21 @@ explicando a inomogeneidade</source>
     </message>
 </context>
 <context>
+    <name>PdfViewer</name>
+    <message>
+        <source>Abrir relatório</source>
+        <translation>Open report</translation>
+    </message>
+    <message>
+        <source>O relatório %1 não está mais nesse lugar: o arquivo foi movido, renomeado ou apagado.</source>
+        <translation>The report %1 is no longer there: the file was moved, renamed or deleted.</translation>
+    </message>
+    <message>
+        <source>Não foi possível abrir %1: nenhum leitor de PDF respondeu.</source>
+        <translation>%1 could not be opened: no PDF viewer answered.</translation>
+    </message>
+</context>
+<context>
     <name>ReportForm</name>
     <message>
         <source>Relatório</source>
@@ -1562,10 +1585,6 @@ p, li { white-space: pre-wrap; }
         <translation>Save</translation>
     </message>
     <message>
-        <source>/relatorio_zetu.pdf</source>
-        <translation>/report_zetu.pdf</translation>
-    </message>
-    <message>
         <source>Salvar Relatório</source>
         <translation>Save Report</translation>
     </message>
@@ -1708,6 +1727,38 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>%1; próxima inspeção em %2</source>
         <translation>%1; next inspection on %2</translation>
+    </message>
+    <message>
+        <source>Abre o PDF salvo no leitor de PDF</source>
+        <translation>Opens the saved PDF in the PDF viewer</translation>
+    </message>
+    <message>
+        <source>Abrir</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>O arquivo %1 já existe. Deseja substituí-lo?</source>
+        <translation>The file %1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Imprimir</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Não foi possível imprimir o relatório em %1.</source>
+        <translation>The report could not be printed on %1.</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,11 @@ cd "$root/resources"
 "$windres" "${pre[@]}" -O coff ZETU.rc -o "$tmp/ZETU_rc.o"
 "$windres" -i "$tmp/ZETU.res" -O rc -o "$tmp/decompiled.rc"
 
+# The version is the project's, four numbers in the resource.
+version=$(sed -n 's/^project(ZETU VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+while [ "$(echo "$version" | tr -cd . | wc -c)" -lt 3 ]; do version="$version.0"; done
+numbers=$(echo "$version" | sed 's/\./, /g')
+
 fail=0
 expect() {
     if ! grep -qF -- "$1" "$tmp/decompiled.rc"; then
@@ -48,20 +53,21 @@ expect() {
 expect '"IDI_ICON1" 14 /* RT_GROUP_ICON */'
 expect '1 VERSIONINFO'
 expect 'BLOCK "040904b0"'
-expect 'VALUE "FileVersion", "0.0.0.0"'
-expect 'VALUE "ProductVersion", "0.0.0.0"'
+expect "VALUE \"FileVersion\", \"$version\""
+expect "VALUE \"ProductVersion\", \"$version\""
 expect 'VALUE "ProductName", "ZETU"'
 expect 'VALUE "OriginalFilename", "ZETU.exe"'
 expect 'VALUE "Translation", 0x409, 1200'
 for empty in CompanyName FileDescription LegalCopyright; do
     expect "VALUE \"$empty\", \"\""
 done
-# The fixed part: file and product version 0.0.0.0 (windres leaves zero
-# versions out of its listing, so any version line there is a wrong number).
-if grep -qE '^ (FILEVERSION|PRODUCTVERSION)' "$tmp/decompiled.rc"; then
-    echo "check-windows-resources: the fixed version is not 0.0.0.0" >&2
-    fail=1
-fi
+# The fixed part: file and product version as numbers.
+for fixed in FILEVERSION PRODUCTVERSION; do
+    if ! grep -qE "^ *$fixed +${numbers}\$" "$tmp/decompiled.rc"; then
+        echo "check-windows-resources: the fixed $fixed is not $version" >&2
+        fail=1
+    fi
+done
 # The icon group holds exactly one image, the logo stored as PNG.
 if ! grep -qF 'Has 1 elements' "$tmp/decompiled.rc"; then
     echo "check-windows-resources: the icon group must hold one image" >&2

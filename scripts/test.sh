@@ -10,8 +10,9 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 # the suites that measure text a real X server
 bash "$root/scripts/install-deps.sh" poppler-utils openssl qpdf softhsm2 opensc p11-kit \
     xvfb xauth
-# desktop-file-utils and appstream validate the installed desktop entry and metainfo
-bash "$root/scripts/install-deps.sh" desktop-file-utils appstream
+# desktop-file-utils and appstream validate the installed desktop entry and metainfo;
+# dpkg-dev and lintian make the Debian package and check it
+bash "$root/scripts/install-deps.sh" desktop-file-utils appstream dpkg-dev file lintian
 
 build="$root/build"
 options=(-DZETU_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)

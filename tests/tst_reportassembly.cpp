@@ -7,6 +7,7 @@
 #include "report/pagepainter.h"
 #include "report/partfile.h"
 #include "report/pdfinfo.h"
+#include "report/reportfile.h"
 #include "report/reportform.h"
 #include "wizard/inspectionfields.h"
 #include "wizard/inspectionsession.h"
@@ -84,12 +85,16 @@ class TestReportAssembly : public QObject
         form.findChild<QPushButton *>("pushButtonSave")->click();
         return driver.waitDone() ? driver.seen() : QList<SeenDialog>();
     }
+    QList<QUrl> opened; // by the desktop's viewer
     QString run(const QString &program, const QStringList &arguments)
     {
         QProcess process;
         process.start(program, arguments);
         return process.waitForFinished() ? process.readAllStandardOutput() : QString();
     }
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
 
 private slots:
     // The window on the registry, every step valid, walked to the finished state.
@@ -279,6 +284,47 @@ private slots:
         QCOMPARE(child<QLineEdit>("lineTecResp")->text(), "Maria Souza");
         QVERIFY(!InspectionFields(window.data()).read().isMeasured("doubleSpinBox5_05_12"));
     }
+    // The proposed name takes the scanner's ID as a file name can hold it; a chosen name
+    // gets ".pdf" when it lacks it.
+    void reportFileNames_data()
+    {
+        QTest::addColumn<QString>("id"); // null: the row checks the suffix of "chosen"
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("slashes") << "HU/RAD\\US:01*"
+                                 << ""
+                                 << "CQ_HU-RAD-US-01_2026-03-05.pdf";
+        QTest::newRow("spaces") << " US  01\t"
+                                << ""
+                                << "CQ_US_01_2026-03-05.pdf";
+        QTest::newRow("accents") << "Cardiológico-Ç"
+                                 << ""
+                                 << "CQ_Cardiológico-Ç_2026-03-05.pdf";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "CQ_2026-03-05.pdf";
+        QTest::newRow("nothing safe") << ".?/\n"
+                                      << ""
+                                      << "CQ_2026-03-05.pdf";
+        QTest::newRow("long") << QString(300, 'x') << ""
+                              << "CQ_" + QString(80, 'x') + "_2026-03-05.pdf";
+        QTest::newRow("no suffix") << QString() << "/a/laudo"
+                                   << "/a/laudo.pdf";
+        QTest::newRow("other suffix") << QString() << "/a/laudo.v2"
+                                      << "/a/laudo.v2.pdf";
+        QTest::newRow("upper case") << QString() << "/a/laudo.PDF"
+                                    << "/a/laudo.PDF";
+    }
+    void reportFileNames()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, chosen);
+        QFETCH(QString, name);
+        QCOMPARE(id.isNull() ? ReportFile::withPdfSuffix(chosen)
+                             : ReportFile::proposedName(id, QDate(2026, 3, 5)),
+                 name);
+    }
+
     void cleanup()
     {
         if (!mounted.isEmpty())
@@ -312,14 +358,23 @@ private slots:
         child<QPushButton>("pushButton3Botoes")->click();
         for (int step = 0; step < 8; ++step)
             child<QPushButton>("pushButtonNext")->click();
-        const QString path = wd->file("r.pdf");
+        const QString path = wd->file("r.pdf"), printed = wd->file("printed.pdf");
         QStringList texts[3], pictures[3];
+        QList<QRectF> boxes[3]; // where each text may be, in the page's pixels
         int differ[3] = {-1, -1, -1};
         QPointF id; // where the ID starts on its page, in points
         driver.then([&](QWidget *report) {
             QSignalSpy saved(report, SIGNAL(reportSaved(QString)));
-            driver.chooseFile(path).chooseFile(path).press(QMessageBox::Yes);
+            // a long name wraps in its cell; typed without ".pdf", saved with it
+            qobject_cast<ReportForm *>(report)->setInstitution(QString("Hospital Universitário "
+                                                                       "Clementino Fraga ")
+                                                                   .repeated(3));
+            driver.clear();
+            driver.chooseFile(wd->file("r")).chooseFile(wd->file("r")).press(QMessageBox::Yes);
             auto *save = report->findChild<QPushButton *>("pushButtonSave");
+            auto *cancel = report->findChild<QPushButton *>("pushButtonCancel");
+            auto *open = report->findChild<QPushButton *>("pushButtonOpen");
+            QVERIFY(!open->isVisible());
             save->click(); // the second over the first, whose permissions it keeps
             QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
             save->click();
@@ -330,14 +385,31 @@ private slots:
                            cell->size());
             id = QPointF(r.left(), r.center().y()) * 0.75;
             QCOMPARE(saved.value(1).value(0).toString(), path);
+            // proposed in the documents folder, then in the folder of the last report
+            const QString name = "/CQ_US-01_" + QDate::currentDate().toString(Qt::ISODate) + ".pdf";
+            QCOMPARE(driver.seen().value(0).file, wd->file("home/Documents") + name);
+            QCOMPARE(driver.seen().value(1).file, wd->path() + name);
+            QCOMPARE(cancel->text(), language == "pt_BR" ? "Fechar" : "Close");
+            opened.clear();
+            QDesktopServices::setUrlHandler("file", this, "open");
+            open->click();
+            QDesktopServices::unsetUrlHandler("file");
+            QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(path)});
+            // printed by the same painter: the print dialog's file, vector text on A4
+            driver.then([&](QWidget *dialog) {
+                dialog->findChild<QLineEdit *>("filename")->setText(printed);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+            report->findChild<QPushButton *>("pushButtonPrint")->click();
+            QVERIFY(driver.waitDone());
             auto *line = report->findChild<QLabel *>("labelSaved"); // beside the buttons
-            QCOMPARE(line->text() + line->toolTip(),
-                     (language == "pt_BR" ? "Salvo em " : "Saved to ") + path + path);
+            QCOMPARE(line->toolTip(), path); // the line itself may be cut beside five buttons
+            QVERIFY(line->text().startsWith(language == "pt_BR" ? "Salvo em /" : "Saved to /"));
             line->resize(150, line->height()); // a short line cuts the path in its middle
             QVERIFY(line->text().endsWith(QChar(0x2026) + QString("df")));
             QShowEvent shown; // a report shown anew has not been saved
             QCoreApplication::sendEvent(report, &shown);
-            QVERIFY(line->text().isEmpty() && line->toolTip().isEmpty());
+            QVERIFY(line->text().isEmpty() && line->toolTip().isEmpty() && !open->isVisible());
             for (int i = 0; i < 3; ++i) {
                 auto *page = report->findChild<QWidget *>(QString("frameFormPage%1").arg(i + 1));
                 // The printed drawing is the page as shown, but for its outline, the
@@ -369,6 +441,10 @@ private slots:
                     const QPixmap pixmap = label ? label->pixmap(Qt::ReturnByValue) : QPixmap();
                     if (!w->isVisibleTo(page))
                         continue;
+                    if (w->inherits("QLabel") || w->inherits("QAbstractButton") ||
+                        w->inherits("QTextEdit")) // the rectangle their text is clipped to
+                        boxes[i] << QRectF(w->mapTo(page, w->contentsRect().topLeft()),
+                                           w->contentsRect().size());
                     if (!pixmap.isNull())
                         pictures[i] << QString("%1x%2").arg(pixmap.width()).arg(pixmap.height());
                     else if (w->inherits("QLabel") || w->inherits("QAbstractButton"))
@@ -395,6 +471,7 @@ private slots:
         QVERIFY(driver.waitDone(20000));
         QCOMPARE(QVector<int>(differ, differ + 3), QVector<int>(3, 0));
         kept = kept.mid(2) << "r.pdf"
+                           << "printed.pdf"
                            << ".r.pdf.held.part"
                            << ".r.pdf.link.part";
         kept.sort();
@@ -408,6 +485,35 @@ private slots:
                  texts[i].join(' ').split(QRegularExpression("\\s+"), Qt::SkipEmptyParts))
                 QVERIFY2(pageTexts.value(i).contains(word), qPrintable(word));
         }
+        // every word of the file inside the box that clips it: none was cut
+        const QRegularExpression word("<page |xMin=\"(.*)\" yMin=\"(.*)\" xMax=\"(.*)\" "
+                                      "yMax=\"(.*)\">(.*)</word>");
+        int page = -1;
+        QStringList cut;
+        for (auto m = word.globalMatch(run("pdftotext", {"-bbox", path, "-"})); m.hasNext();) {
+            const QRegularExpressionMatch w = m.next();
+            if (w.captured(5).isNull()) {
+                ++page;
+                continue;
+            }
+            const QRectF r = QRectF(QPointF(w.captured(1).toDouble(), w.captured(2).toDouble()),
+                                    QPointF(w.captured(3).toDouble(), w.captured(4).toDouble()));
+            const QRectF inPage(r.topLeft() / 0.75 - QPointF(46, 86), r.size() / 0.75);
+            // pdftotext joins the texts of neighbouring cells: each end in a box of its own
+            auto within = [&](qreal x) {
+                return std::any_of(boxes[page].begin(), boxes[page].end(), [&](QRectF box) {
+                    box.adjust(-1, -2, 1, 2);
+                    return box.left() <= x && x <= box.right() && box.top() <= inPage.top() &&
+                           inPage.bottom() <= box.bottom();
+                });
+            };
+            if (!within(inPage.left()) || !within(inPage.right()))
+                cut << w.captured(5);
+        }
+        QCOMPARE(cut, QStringList());
+        QCOMPARE(run("pdftotext", {printed, "-"}), run("pdftotext", {path, "-"}));
+        QVERIFY(run("pdfinfo", {printed})
+                    .contains(QRegularExpression("Pages: +3\n(.*\n)*Page size: +595.* x 84[12]")));
         const QStringList fonts = run("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);
         QVERIFY(!fonts.isEmpty());
         for (const QString &font : fonts)
@@ -499,6 +605,9 @@ private slots:
         // the longest name a folder takes (255 bytes; its partial file's is cut short)
         const QString longest = wd->file("a" + QString(125, QChar(0xe9)) + ".pdf");
         QVERIFY(saveAs(form, longest, false).size() == 1 && QFileInfo(longest).size() > 0);
+        // a name that just fits (241 bytes) keeps its whole stem in its partial file's
+        const QString fits = QString(237, 'a') + ".pdf";
+        QVERIFY(isPartFileName("." + fits + ".z.part", fits));
     }
 };
 

@@ -1,8 +1,10 @@
-// screen: xcb 96 dpi
-// Long values as a desktop user's fonts measure them: every label of the report shows
-// its whole text inside its contents rectangle, value cells at 7 pt or more; at any
-// length no text of page 3 overlaps another, the signer's line included.
+// screen: xcb 96 192 dpi, offscreen
+// Long values on a desktop at 96 and 192 dpi and without one: the pages take their own
+// font, not the platform's, in points of the page; every label of the report shows its whole text
+// inside its contents rectangle, value cells at 7 pt or more; at any length no text of page 3
+// overlaps another, the signer's line included.
 
+#include "app/highdpi.h"
 #include "app/language.h"
 #include "core/judgement.h"
 #include "report/certificate.h"
@@ -54,6 +56,9 @@ private slots:
         for (int part = 0; part < 6; ++part)
             form.setInspectionRating(part, 5, Result::Fail);
         form.setLimits(judge(Inspection(QJsonObject{{"comboBox3cabo", 1}})), 12.5);
+        const QString limits = form.findChild<QLabel *>("labelLimits")->text(); // ratings passed
+        for (const QString &rating : Inspection::choiceTexts("comboBox3cabo").mid(1, 3))
+            QVERIFY2(limits.contains(rating), qPrintable(limits));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.setSigned({text("WILHELMINA MAXIMILIANA ", 64), "12345678901"},
@@ -73,8 +78,16 @@ private slots:
 
         for (const QLabel *label : form.findChildren<QLabel *>()) {
             const auto *cell = qobject_cast<const ReportCell *>(label);
+            bool onPage = false; // in the pages' own font, wherever they are made
+            for (QWidget *w = label->parentWidget(); w; w = w->parentWidget())
+                onPage |= w->objectName().startsWith("frameFormPage");
+            const qreal toPage = 1 / ReportCell::pageToScreen(label);
+            QVERIFY2(!onPage || (QFontInfo(label->font()).family() == "DejaVu Sans" &&
+                                 label->font().pointSizeF() * toPage >= 6.99),
+                     qPrintable(label->objectName()));
             const QFont font = cell ? cell->fittedFont() : label->font();
-            QVERIFY(font.pointSizeF() >= (cell && length < 20 ? label->font().pointSizeF() : 7));
+            QVERIFY(font.pointSizeF() * toPage >=
+                    (cell && length < 20 ? label->font().pointSizeF() * toPage : 6.99));
             QTextLayout layout(label->text(), font);
             QTextOption option; // a caption that does not fit wraps, and is too tall
             option.setWrapMode(cell ? QTextOption::WrapAtWordBoundaryOrAnywhere
@@ -96,5 +109,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestReportFit)
+int main(int argc, char *argv[])
+{
+    enableHighDpiScaling();
+    QApplication application(argc, argv);
+    TestReportFit test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_reportfit.moc"

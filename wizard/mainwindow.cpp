@@ -46,7 +46,6 @@ const QString databaseName = QStringLiteral("zetu.db");
 MainWindow::MainWindow(int languageIndex, QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
-    , report(nullptr)
 {
     ui->setupUi(this);
     // The menu bar sits above the steps, which keep the size the form gives them.
@@ -93,7 +92,6 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     // Numbers and dates in the interface language, in every widget of the window and
     // of the report; set before the number boxes take their own copy of it.
     setLocale(interfaceLocale(languageIndex));
-    report.setLocale(locale());
 
     // "." and "," both type the decimal separator in every number box.
     (new DecimalKeyFilter(this))->watchAll(this);
@@ -114,9 +112,6 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
             session.inputChanged();
     });
     fields->showLimits(this, locale());
-    connect(&report, &ReportForm::reportSaved, &session,
-            [this](const QString &fileName) { session.reportSaved(fileName); });
-    connect(&report, &ReportForm::reportSigned, &session, &InspectionSession::reportSaved);
     connect(ui->pushButtonHistory, &QPushButton::clicked, &session,
             &InspectionSession::showHistory);
     connect(ui->pushButtonTrend, &QPushButton::clicked, &session, &InspectionSession::showTrend);
@@ -495,10 +490,23 @@ void MainWindow::on_plainTextEdit4_textChanged()
     images->trimExplanation();
 }
 
+ReportForm &MainWindow::report()
+{
+    if (!reportForm) {
+        reportForm.reset(new ReportForm);
+        reportForm->setLocale(locale());
+        connect(reportForm.data(), &ReportForm::reportSaved, &session,
+                [this](const QString &fileName) { session.reportSaved(fileName); });
+        connect(reportForm.data(), &ReportForm::reportSigned, &session,
+                &InspectionSession::reportSaved);
+    }
+    return *reportForm;
+}
+
 void MainWindow::on_pushButtonReport_clicked()
 {
     ReportAssembly(Inspection(inputValues()), equipment->currentRecord(), images->photographs(),
-                   report)
+                   report())
         .fill();
-    report.exec();
+    report().exec();
 }

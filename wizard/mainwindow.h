@@ -128,7 +128,10 @@ private:
     Ui::MainWindow *ui;
     QScopedPointer<InspectionFields> fields; // the inputs of the inspection
     DataBase dataBase;
-    ReportForm report;
+    // The report dialog, made when the first report is (the first screen has no use
+    // for it), and kept with its content until the window closes.
+    ReportForm &report();
+    QScopedPointer<ReportForm> reportForm;
     EquipmentList *equipment = nullptr;      // the list of step 1
     ImageSteps *images = nullptr;            // the pictures of steps 2 and 3
     TransducerChoice *transducers = nullptr; // the transducer chosen on step 1

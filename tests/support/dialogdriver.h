@@ -13,6 +13,7 @@ struct SeenDialog
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons = QMessageBox::NoButton;
     QString directory;       // QFileDialog start directory
+    QString file;            // QFileDialog proposed file
     bool unexpected = false; // appeared with no action queued: closed as by Escape
 };
 
@@ -95,8 +96,10 @@ private:
             seen.icon = box->icon();
             seen.buttons = box->standardButtons();
         }
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal))
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
             seen.directory = dialog->directory().absolutePath();
+            seen.file = dialog->selectedFiles().value(0);
+        }
         seen.unexpected = actions.isEmpty();
         const Action action = seen.unexpected
                                   ? Action([](QWidget *w) { QTest::keyClick(w, Qt::Key_Escape); })
