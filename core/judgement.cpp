@@ -1,9 +1,14 @@
 #include "core/judgement.h"
 
 #include "core/evaluator.h"
+#include "core/tolerance.h"
+
+#include <QJsonDocument>
+#include <QMutex>
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -75,23 +80,24 @@ QVector<JudgedResult> buildTable()
             table << mass;
         }
     }
+    for (Attenuation attenuation : {Attenuation::Db05, Attenuation::Db07})
+        table << row(Rule::Penetration, {Field::maxPenetration(attenuation)}, attenuation);
     return table;
 }
 
-Result judgeOne(const JudgedResult &judged, const Inspection &inspection, double frequency)
+// Under a range: the program's fixed rules, or the rule's own bounds where it has them.
+bool inRange(const ToleranceRule &rule, double value, double low, double high)
+{
+    const double lower = std::isnan(rule.lower) ? low : rule.lower;
+    const double upper = std::isnan(rule.upper) ? high : rule.upper;
+    return value > lower && value < upper;
+}
+
+void judgeRange(const JudgedResult &judged, const ToleranceRule &rule, double frequency,
+                Result &result, bool &pass)
 {
     static const Evaluator evaluator;
-    Result result;
-    result.judged = &judged;
-    result.lower = none;
-    result.upper = none;
-    bool measured = judged.depthCheckBox.isEmpty() || inspection.isChecked(judged.depthCheckBox);
-    for (const QString &name : judged.inputs) {
-        result.inputs << inspection.number(name);
-        measured = measured && !std::isnan(result.inputs.last());
-    }
     const QVector<double> &inputs = result.inputs;
-    bool pass = false;
     // A stored index that is not whole is no choice of the form and fails, as the
     // unrated choice 0 does.
     const double index = inputs.first();
@@ -133,12 +139,97 @@ Result judgeOne(const JudgedResult &judged, const Inspection &inspection, double
         result.lower = Evaluator::aspectRatioLow;
         result.upper = Evaluator::aspectRatioHigh;
         break;
-    case Rule::Area:
+    case Rule::Area: {
+        const double nominal = Evaluator::nominalArea(judged.depth + 1);
         result.value = inputs[2];
         pass = evaluator.areaOk(inputs[2], judged.depth + 1);
-        result.lower = Evaluator::areaLowFactor * Evaluator::nominalArea(judged.depth + 1);
-        result.upper = Evaluator::areaHighFactor * Evaluator::nominalArea(judged.depth + 1);
-        break;
+        result.lower = Evaluator::areaLowFactor * nominal;
+        result.upper = Evaluator::areaHighFactor * nominal;
+        if (!std::isnan(rule.lower) || !std::isnan(rule.upper)) {
+            ToleranceRule factors = rule;
+            factors.lower = std::isnan(rule.lower) ? Evaluator::areaLowFactor : rule.lower;
+            factors.upper = std::isnan(rule.upper) ? Evaluator::areaHighFactor : rule.upper;
+            result.lower = factors.lower * nominal;
+            result.upper = factors.upper * nominal;
+            pass =
+                nominal > 0 && inRange(rule, result.value / nominal, factors.lower, factors.upper);
+        }
+        return;
+    }
+    case Rule::Penetration:
+        result.value = inputs.first();
+        return;
+    }
+    // Bounds of the rule's own replace the fixed ones of a mean or ratio.
+    if (!judged.isChoice() && (!std::isnan(rule.lower) || !std::isnan(rule.upper))) {
+        pass = inRange(rule, result.value, result.lower, result.upper);
+        result.lower = std::isnan(rule.lower) ? result.lower : rule.lower;
+        result.upper = std::isnan(rule.upper) ? result.upper : rule.upper;
+    }
+}
+
+// The size a change or deviation judges, in millimetres.
+double measuredSize(const JudgedResult &judged, Result &result)
+{
+    static const Evaluator evaluator;
+    const double first = result.inputs.first();
+    switch (judged.rule) {
+    case Rule::DeadZone:
+    case Rule::AxialResolution:
+    case Rule::LateralResolution:
+        result.value = first == std::floor(first) ? first : 0;
+        return choiceMillimetres(judged.inputs.first(), int(result.value));
+    case Rule::VerticalMean:
+        evaluator.verticalMeanOk(result.inputs, &result.value);
+        return result.value;
+    case Rule::HorizontalMean:
+        evaluator.horizontalMeanOk(result.inputs, &result.value);
+        return result.value;
+    default:
+        result.value = first;
+        return first;
+    }
+}
+
+Result judgeOne(const JudgedResult &judged, const Inspection &inspection, double frequency,
+                const ToleranceSet &set, const Baseline &baseline)
+{
+    Result result;
+    result.judged = &judged;
+    result.lower = result.upper = none;
+    result.measured = result.reference = result.allowance = none;
+    result.rule = set.ruleFor(judged.rule);
+    bool measured = judged.depthCheckBox.isEmpty() || inspection.isChecked(judged.depthCheckBox);
+    for (const QString &name : judged.inputs) {
+        result.inputs << inspection.number(name);
+        measured = measured && !std::isnan(result.inputs.last());
+    }
+    if (!result.rule) {
+        result.value = result.inputs.first();
+        return result;
+    }
+    const ToleranceRule &rule = *result.rule;
+    bool pass = false;
+    if (rule.kind == ToleranceRule::Range) {
+        judgeRange(judged, rule, frequency, result, pass);
+    } else {
+        result.measured = measuredSize(judged, result);
+        result.reference = rule.kind == ToleranceRule::Deviation
+                               ? rule.nominal
+                               : baseline.values.value(judged.key(), none);
+        if (rule.kind == ToleranceRule::Change)
+            result.baselineDate = baseline.date;
+        result.allowance = rule.allowance(result.reference);
+        result.lower = result.reference - result.allowance;
+        result.upper = result.reference + result.allowance;
+        // A hair of slack, so that a difference equal to the tolerance passes however
+        // the decimals were rounded in binary.
+        const double slack = 1e-9 * std::max(1.0, std::fabs(result.reference));
+        pass = std::fabs(result.measured - result.reference) <= result.allowance + slack;
+        if (measured && std::isnan(result.reference)) {
+            result.verdict = Result::NoBaseline;
+            return result;
+        }
     }
     result.verdict = !measured ? Result::NotJudged : pass ? Result::Pass : Result::Fail;
     return result;
@@ -152,14 +243,65 @@ const QVector<JudgedResult> &Judgement::results()
     return table;
 }
 
-QVector<Result> judge(const Inspection &inspection)
+QVector<Result> judge(const Inspection &inspection, const ToleranceSet &set,
+                      const Baseline &baseline)
 {
     const double stored = inspection.number(Field::frequency);
     const double frequency = std::isnan(stored) ? 0 : stored;
     QVector<Result> results;
     for (const JudgedResult &judged : Judgement::results())
-        results << judgeOne(judged, inspection, frequency);
+        results << judgeOne(judged, inspection, frequency, set, baseline);
     return results;
+}
+
+QVector<Result> judge(const Inspection &inspection)
+{
+    // Results keep a pointer to their rule: the sets an inspection names are kept for
+    // as long as the program runs (a few per session).
+    static QHash<QByteArray, ToleranceSet *> sets;
+    static QMutex guard;
+    ToleranceSet *set = nullptr;
+    const QJsonObject kept = inspection.values().value(Field::toleranceSet).toObject();
+    if (kept.isEmpty()) {
+        static ToleranceSet original = ToleranceSet::original();
+        set = &original;
+    } else {
+        const QByteArray text = QJsonDocument(kept).toJson(QJsonDocument::Compact);
+        const QMutexLocker locker(&guard);
+        set = sets.value(text);
+        if (!set) {
+            set = new ToleranceSet;
+            ToleranceSet::fromJson(kept, set);
+            sets.insert(text, set);
+        }
+    }
+    return judge(inspection, *set,
+                 Baseline::fromJson(inspection.values().value(Field::baseline).toObject()));
+}
+
+double choiceMillimetres(const QString &field, int index)
+{
+    if (index <= 0)
+        return none;
+    if (field.endsWith(QLatin1String("RA")))
+        return index == 1 ? 0.5 : index - 1; // "<0.5mm", "1mm", "2mm", ...
+    return index;
+}
+
+bool JudgedResult::isChoice() const
+{
+    return rule == Rule::Rating || rule == Rule::DeadZone || rule == Rule::AxialResolution ||
+           rule == Rule::LateralResolution;
+}
+
+QString JudgedResult::key() const
+{
+    return rule == Rule::Area ? inputs.last() : inputs.first();
+}
+
+bool Result::byIndex() const
+{
+    return judged && judged->isChoice() && (!rule || rule->kind == ToleranceRule::Range);
 }
 
 int failedCount(const QVector<Result> &results)
@@ -174,7 +316,7 @@ int judgedCount(const QVector<Result> &results)
 {
     int judged = 0;
     for (const Result &result : results)
-        judged += result.verdict != Result::NotJudged ? 1 : 0;
+        judged += result.verdict == Result::Pass || result.verdict == Result::Fail ? 1 : 0;
     return judged;
 }
 
@@ -224,6 +366,8 @@ QString limitText(const JudgedResult &judged, double frequency, const QLocale &l
             .arg(decimal(locale, Evaluator::areaLowFactor * nominal, 2),
                  decimal(locale, Evaluator::areaHighFactor * nominal, 2));
     }
+    case Rule::Penetration:
+        break;
     }
     return QString();
 }

@@ -69,6 +69,8 @@ QString describe(const JudgedResult &judged, const QLocale &locale)
             .arg(massText(judged.massType))
             .arg(cm)
             .arg(at);
+    case Rule::Penetration:
+        return Texts::tr("Penetração máxima a %1 dB").arg(at);
     }
     return QString();
 }
@@ -191,6 +193,8 @@ QVector<Column> columns(const QLocale &numbers)
                      return Texts::tr("aprovado");
                  case Result::Fail:
                      return Texts::tr("reprovado");
+                 case Result::NoBaseline:
+                     return Texts::tr("sem linha de base");
                  default:
                      return QString();
                  }

@@ -1,5 +1,6 @@
 #include "history/inspectionstore.h"
 
+#include "history/tolerancestore.h"
 #include "history/transducerstore.h"
 
 #include "core/dateformats.h"
@@ -66,7 +67,9 @@ const int previousVersion = 2;
 const QVector<Column> transducerColumns = {
     {QStringLiteral("Transducer"), QStringLiteral("INTEGER")},
     {QStringLiteral("Inspected"), QStringLiteral("VARCHAR(10)")}};
-const int schemaVersion = 3;
+const int transducerVersion = 3;
+// Then the tolerance sets, baselines and their audit trail, in tables of their own.
+const int schemaVersion = 4;
 
 const QStringList scannerColumns = {QStringLiteral("Institution"), QStringLiteral("Place"),
                                     QStringLiteral("ID"), QStringLiteral("Model"),
@@ -113,23 +116,7 @@ InspectionStore::Outcome failed(const QSqlQuery &query, const char *what)
 
 const auto run = runBound;
 
-// One write transaction on the default connection, rolled back unless committed.
-// BEGIN IMMEDIATE takes the write lock first, so only it waits for another writer.
-class Transaction
-{
-public:
-    bool begin() { return open = query.exec(QStringLiteral("BEGIN IMMEDIATE")); }
-    bool commit() { return !(open = !query.exec(QStringLiteral("COMMIT"))); }
-    ~Transaction()
-    {
-        if (open && !query.exec(QStringLiteral("ROLLBACK")))
-            qCWarning(zetuStore) << "cannot roll back a write:" << query.lastError().text();
-    }
-    QSqlQuery query;
-
-private:
-    bool open = false;
-};
+using Transaction = StoreTransaction;
 
 // One row in the order of `columns`. Values that are not a JSON object (a damaged
 // row) leave `values` empty and say so.
@@ -163,7 +150,7 @@ StoredInspection fromRow(const QSqlQuery &query)
 
 // What `inspection` is in the open file: absent, the earlier version's table, this
 // version's, or something else.
-enum class Found { Absent, Earlier, Previous, Current, Foreign };
+enum class Found { Absent, Earlier, Previous, Transducers, Current, Foreign };
 
 InspectionStore::Outcome look(Found *found,
                               const QSqlDatabase &connection = QSqlDatabase::database())
@@ -198,6 +185,9 @@ InspectionStore::Outcome look(Found *found,
         *found = Found::Earlier;
     else if (version == previousVersion && same(earlierColumns + addedColumns))
         *found = Found::Previous;
+    else if (version == transducerVersion &&
+             same(earlierColumns + addedColumns + transducerColumns))
+        *found = Found::Transducers;
     else if (version == schemaVersion && same(earlierColumns + addedColumns + transducerColumns))
         *found = Found::Current;
     else
@@ -266,7 +256,7 @@ InspectionStore::Outcome InspectionStore::prepare(bool *foreign)
                                          "FROM usequip u WHERE u.ID_key = inspection.Equipment)")
                    << QStringLiteral("UPDATE inspection SET Equipment = NULL WHERE ID IS NULL");
     }
-    if (found != Found::Absent) {
+    if (found != Found::Absent && found != Found::Transducers) {
         // Each inspection of the earlier versions goes under a transducer of its scanner
         // named by the transducer's type as it was typed; nothing is judged again.
         for (const Column &column : transducerColumns)
@@ -274,7 +264,9 @@ InspectionStore::Outcome InspectionStore::prepare(bool *foreign)
                               definitions({column});
         statements << TransducerStore::createStatements() << TransducerStore::placementStatements();
     }
-    statements << QStringLiteral(
+    // Every inspection made so far keeps the original rules: it names no set.
+    statements << ToleranceStore::createStatements()
+               << QStringLiteral(
                       "CREATE INDEX IF NOT EXISTS inspection_equipment ON inspection (Equipment)")
                << QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion);
     for (const QString &statement : statements) {

@@ -179,7 +179,12 @@ TrendData trendData(const QVector<StoredInspection> &inspections, bool includeDr
                 if (knownFrequency) {
                     point.judged = true;
                     point.passed = judged.verdict == Result::Pass;
-                    point.upper = chart->millimetres(int(judged.upper));
+                    if (judged.byIndex()) {
+                        point.upper = chart->millimetres(int(judged.upper));
+                    } else {
+                        point.lower = judged.lower;
+                        point.upper = judged.upper;
+                    }
                 }
             } else {
                 bool complete = true;

@@ -1,6 +1,8 @@
 #ifndef STOREERROR_H
 #define STOREERROR_H
 
+#include "core/logging.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariantList>
@@ -19,7 +21,8 @@ inline bool isPassingStoreError(const QSqlError &error)
 // Prepares, binds and runs one statement on zetu.db; false with the statement's own
 // error, also when it could not even be prepared (the schema of a locked file cannot be
 // read).
-inline bool runBound(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
+inline bool runBound(QSqlQuery &query, const QString &sql,
+                     const QVariantList &values = QVariantList())
 {
     if (!query.prepare(sql))
         return false;
@@ -27,5 +30,23 @@ inline bool runBound(QSqlQuery &query, const QString &sql, const QVariantList &v
         query.addBindValue(value);
     return query.exec();
 }
+
+// One write transaction on the default connection, rolled back unless committed.
+// BEGIN IMMEDIATE takes the write lock first, so only it waits for another writer.
+class StoreTransaction
+{
+public:
+    bool begin() { return open = query.exec(QStringLiteral("BEGIN IMMEDIATE")); }
+    bool commit() { return !(open = !query.exec(QStringLiteral("COMMIT"))); }
+    ~StoreTransaction()
+    {
+        if (open && !query.exec(QStringLiteral("ROLLBACK")))
+            qCWarning(zetuStore) << "cannot roll back a write:" << query.lastError().text();
+    }
+    QSqlQuery query;
+
+private:
+    bool open = false;
+};
 
 #endif // STOREERROR_H

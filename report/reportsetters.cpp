@@ -34,7 +34,7 @@ bool validColumn(int column)
 void ReportForm::setMark(Result::Verdict verdict, QLabel *markCell, const QString &text,
                          QLabel *textCell)
 {
-    if (verdict == Result::NotJudged)
+    if (verdict != Result::Pass && verdict != Result::Fail)
         markCell->clear();
     else
         markCell->setPixmap(verdict == Result::Pass ? checkmarkPixmap : crossPixmap);

@@ -591,6 +591,14 @@ Settings: %2</translation>
         <source>reprovado</source>
         <translation>failed</translation>
     </message>
+    <message>
+        <source>Penetração máxima a %1 dB</source>
+        <translation>Maximum penetration at %1 dB</translation>
+    </message>
+    <message>
+        <source>sem linha de base</source>
+        <translation>no baseline</translation>
+    </message>
 </context>
 <context>
     <name>InspectionSession</name>
@@ -1830,6 +1838,63 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>O token %1 não pôde ser usado para assinar.</source>
         <translation>The token %1 could not be used to sign.</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceRule</name>
+    <message>
+        <source>regra original</source>
+        <translation>original rule</translation>
+    </message>
+    <message>
+        <source>entre %1 e %2 vezes a área nominal</source>
+        <translation>between %1 and %2 times the nominal area</translation>
+    </message>
+    <message>
+        <source>entre %1 e %2</source>
+        <translation>between %1 and %2</translation>
+    </message>
+    <message>
+        <source>entre %1 e %2 mm</source>
+        <translation>between %1 and %2 mm</translation>
+    </message>
+    <message>
+        <source>até %1 % da linha de base</source>
+        <translation>within %1 % of the baseline</translation>
+    </message>
+    <message>
+        <source>até %1 mm da linha de base</source>
+        <translation>within %1 mm of the baseline</translation>
+    </message>
+    <message>
+        <source>até %1 % ou %2 mm de %3 mm, o que for maior</source>
+        <translation>within %1 % or %2 mm of %3 mm, whichever is greater</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceSet</name>
+    <message>
+        <source>Regras originais</source>
+        <translation>Original rules</translation>
+    </message>
+</context>
+<context>
+    <name>ToleranceStore::AuditEntry</name>
+    <message>
+        <source>Linha de base de %1: inspeção de %2</source>
+        <translation>Baseline of %1: inspection of %2</translation>
+    </message>
+    <message>
+        <source>Conjunto &quot;%1&quot; criado a partir de &quot;%2&quot;</source>
+        <translation>Set &quot;%1&quot; created from &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Conjunto alterado: %1</source>
+        <translation>Set changed: %1</translation>
+    </message>
+    <message>
+        <source>Equipamento %1 julgado pelo conjunto %2</source>
+        <translation>Scanner %1 judged by set %2</translation>
     </message>
 </context>
 <context>

@@ -237,6 +237,7 @@ private slots:
         QFETCH(QJsonObject, changes);
         QFETCH(QList<int>, failed);
         QFETCH(QList<int>, unjudged);
+        unjudged << 50 << 51; // the penetration, which the original rules do not judge
         QJsonObject values = passingValues();
         for (auto change = changes.begin(); change != changes.end(); ++change)
             values[change.key()] = change.value();
@@ -244,7 +245,7 @@ private slots:
             if (change->isNull())
                 values.remove(change.key());
         const QVector<Result> results = ::judge(Inspection(values));
-        QCOMPARE(results.size(), 50);
+        QCOMPARE(results.size(), 52);
         QList<int> gotFailed, gotUnjudged;
         for (int row = 0; row < results.size(); ++row) {
             QCOMPARE(results[row].judged, &Judgement::results()[row]);

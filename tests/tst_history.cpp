@@ -334,7 +334,7 @@ private slots:
                                      << "DROP TABLE usequip"
                                      << "não tem a tabela";
         QTest::newRow("later version") << ""
-                                       << "PRAGMA user_version = 4"
+                                       << "PRAGMA user_version = 5"
                                        << "outra versão";
         QTest::newRow("damaged") << ""
                                  << "bytes"
@@ -903,7 +903,7 @@ private slots:
             << "CREATE TABLE inspection (ID_key INTEGER primary key, Equipment INTEGER, Note TEXT)"
             << "\"inspection\""
             << "did not make";
-        QTest::newRow("later version") << "PRAGMA user_version = 4"
+        QTest::newRow("later version") << "PRAGMA user_version = 5"
                                        << "\"inspection\""
                                        << "did not make";
     }
