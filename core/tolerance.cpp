@@ -1,5 +1,6 @@
 #include "core/tolerance.h"
 
+#include "core/dateformats.h"
 #include "core/evaluator.h"
 
 #include <QCoreApplication>
@@ -327,4 +328,20 @@ Baseline Baseline::fromJson(const QJsonObject &object)
             baseline.values.insert(value.key(), value.value().toDouble());
     }
     return baseline;
+}
+
+QString referenceText(const Result &result, const QLocale &locale)
+{
+    if (!result.rule || result.rule->kind == ToleranceRule::Range)
+        return QString();
+    const bool mean =
+        result.judged->rule == Rule::VerticalMean || result.judged->rule == Rule::HorizontalMean;
+    auto mm = [&](double value) { return locale.toString(value, 'f', mean ? 3 : 1); };
+    if (std::isnan(result.reference))
+        return tr("sem linha de base: esta inspeção será a linha de base");
+    const QString limits = tr("aprovado de %1 a %2 mm").arg(mm(result.lower), mm(result.upper));
+    if (result.rule->kind == ToleranceRule::Deviation)
+        return tr("nominal %1 mm: %2").arg(mm(result.reference), limits);
+    return tr("linha de base %1 mm (%2): %3")
+        .arg(mm(result.reference), result.baselineDate.toString(DateFormats::shown), limits);
 }

@@ -116,4 +116,10 @@ inline const QString baseline = QStringLiteral("baseline");
 QVector<Result> judge(const Inspection &inspection, const ToleranceSet &set,
                       const Baseline &baseline);
 
+// What a result judged by a change or deviation is compared with, in words of the
+// installed catalogue: "linha de base 45 mm (10/06/2025): aprovado de 35 a 55 mm",
+// "nominal 10 mm: aprovado de 8 a 12 mm", "sem linha de base: esta inspeção será a
+// linha de base"; empty for a result judged by a range or not at all.
+QString referenceText(const Result &result, const QLocale &locale);
+
 #endif // TOLERANCE_H

@@ -5,6 +5,7 @@
 #include "core/inspection.h"
 #include "core/judgement.h"
 #include "core/logging.h"
+#include "history/changereasondialog.h"
 #include "history/inspectioncsv.h"
 #include "history/inspectionstore.h"
 #include "history/pdfviewer.h"
@@ -100,6 +101,7 @@ void HistoryDialog::setInspections(const QVector<StoredInspection> &read)
 void HistoryDialog::setTransducers(const QVector<Transducer> &scannerTransducers)
 {
     transducers = scannerTransducers;
+    readBaselines();
     QComboBox *combo = ui->comboBoxTransducer;
     const QVariant chosen = combo->currentData();
     const QSignalBlocker blocker(combo);
@@ -156,11 +158,14 @@ void HistoryDialog::fill()
     table->setRowCount(inspections.size());
     for (int row = 0; row < inspections.size(); ++row) {
         const StoredInspection &inspection = inspections.at(row);
+        const QString baseline = baselineText(inspection);
         const QString cells[] = {dateText(inspection),
                                  transducerText(inspection, transducers, locale()),
                                  inspection.changed.toString(DateFormats::shownWithTime),
                                  inspection.technician,
-                                 stateText(inspection),
+                                 baseline.isEmpty()
+                                     ? stateText(inspection)
+                                     : stateText(inspection) + QStringLiteral(" · ") + baseline,
                                  failedText(inspection),
                                  inspection.pdfPath};
         for (int column = 0; column < PdfColumn + 1; ++column) {
@@ -169,6 +174,8 @@ void HistoryDialog::fill()
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (column == PdfColumn || column == TransducerColumn)
                 item->setToolTip(cells[column]);
+            if (column == StateColumn && !baseline.isEmpty())
+                item->setToolTip(baselineReasons(inspection));
             table->setItem(row, column, item);
         }
     }
@@ -207,6 +214,82 @@ void HistoryDialog::updateButtons()
     ui->pushButtonReport->setEnabled(selected && !inspections.value(row).unreadable);
     ui->pushButtonOpenPdf->setEnabled(selected && !inspections.value(row).pdfPath.isEmpty());
     ui->pushButtonDelete->setEnabled(selected);
+    // a reported inspection of a transducer that is not its baseline already
+    const StoredInspection &one = inspections.value(row);
+    const QVector<ToleranceStore::BaselineEntry> &kept = baselines[one.transducerKey];
+    ui->pushButtonBaseline->setEnabled(selected && one.state == StoredInspection::Reported &&
+                                       one.transducerKey >= 0 && !one.unreadable &&
+                                       (kept.isEmpty() || kept.last().inspectionId != one.id));
+}
+
+void HistoryDialog::readBaselines()
+{
+    baselines.clear();
+    for (const Transducer &transducer : qAsConst(transducers))
+        baselines.insert(transducer.key, ToleranceStore::baselines(transducer.key));
+}
+
+// "Linha de base" for the baseline in force, "Linha de base até 10/06/2026" for one
+// that another has replaced.
+QString HistoryDialog::baselineText(const StoredInspection &inspection) const
+{
+    const QVector<ToleranceStore::BaselineEntry> kept = baselines.value(inspection.transducerKey);
+    for (int i = kept.size() - 1; i >= 0; --i) {
+        if (kept[i].inspectionId != inspection.id)
+            continue;
+        if (i == kept.size() - 1)
+            return tr("Linha de base");
+        return tr("Linha de base até %1")
+            .arg(kept[i + 1].chosen.date().toString(DateFormats::shown));
+    }
+    return QString();
+}
+
+// Why and by whom an inspection was made a baseline, each time it was.
+QString HistoryDialog::baselineReasons(const StoredInspection &inspection) const
+{
+    QStringList lines;
+    for (const ToleranceStore::BaselineEntry &entry : baselines.value(inspection.transducerKey)) {
+        if (entry.inspectionId != inspection.id)
+            continue;
+        lines << (entry.chosen.isValid()
+                      ? tr("Linha de base desde %1, por %2: %3")
+                            .arg(entry.chosen.toString(DateFormats::shownWithTime), entry.who,
+                                 entry.why)
+                      : tr("Linha de base: a primeira inspeção relatada do transdutor"));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void HistoryDialog::on_pushButtonBaseline_clicked()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const StoredInspection chosen = inspections.at(row);
+    ChangeReasonDialog reason(
+        tr("A inspeção de %1 passa a ser a linha de base de %2. As inspeções seguintes deste "
+           "transdutor serão comparadas com ela; as anteriores e seus relatórios não mudam.")
+            .arg(dateText(chosen), transducerText(chosen, transducers, locale())),
+        QString(), this);
+    if (reason.exec() != QDialog::Accepted)
+        return;
+    const InspectionStore::Outcome outcome =
+        ToleranceStore::chooseBaseline(chosen.transducerKey, chosen.id, reason.signedBy());
+    if (outcome != InspectionStore::Done) {
+        QMessageBox::warning(
+            this, tr("Linha de base"),
+            outcome == InspectionStore::Busy
+                ? tr("O arquivo zetu.db está ocupado por outro programa; a linha de base não "
+                     "foi alterada. Tente de novo em instantes.")
+                : tr("A linha de base não pôde ser alterada em zetu.db (veja o registro do "
+                     "programa)."));
+        return;
+    }
+    readBaselines();
+    fill();
+    ui->tableWidget->selectRow(row);
+    emit baselineChosen();
 }
 
 int HistoryDialog::selectedRow() const

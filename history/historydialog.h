@@ -3,6 +3,7 @@
 
 #include "core/transducer.h"
 #include "history/storedinspection.h"
+#include "history/tolerancestore.h"
 
 #include <QDialog>
 #include <QVector>
@@ -46,6 +47,8 @@ public:
 signals:
     // The report of a stored inspection, as its values hold it, is asked for.
     void reportRequested(const StoredInspection &inspection);
+    // Another inspection was made a transducer's baseline.
+    void baselineChosen();
 
 private slots:
     void on_pushButtonOpen_clicked();
@@ -53,6 +56,7 @@ private slots:
     void on_pushButtonReport_clicked();
     void on_pushButtonExport_clicked();
     void on_pushButtonOpenPdf_clicked();
+    void on_pushButtonBaseline_clicked();
     void on_tableWidget_cellDoubleClicked(int row, int column);
     void updateButtons();
     void applyFilter();
@@ -70,6 +74,9 @@ private:
     void fill();
     int selectedRow() const;
     static QString stateText(const StoredInspection &inspection);
+    void readBaselines();
+    QString baselineText(const StoredInspection &inspection) const;
+    QString baselineReasons(const StoredInspection &inspection) const;
 
     Ui::HistoryDialog *ui;
     QString emptyText;
@@ -77,6 +84,8 @@ private:
     QVector<StoredInspection> all;         // newest first
     QVector<StoredInspection> inspections; // those shown, in the order of the rows
     QVector<Transducer> transducers;
+    // each transducer's baselines, the one in force last
+    QHash<qint64, QVector<ToleranceStore::BaselineEntry>> baselines;
     QVector<qint64> deleted;
     int chosenRow = -1;
 };

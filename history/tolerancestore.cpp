@@ -324,7 +324,7 @@ QVector<ToleranceStore::BaselineEntry> ToleranceStore::baselines(qint64 transduc
     query.finish();
     read = read && run(query,
                        QStringLiteral("SELECT b.Inspection, i.Inspected, b.Chosen, b.Who, "
-                                      "b.Reason FROM baseline b LEFT JOIN inspection i ON "
+                                      "b.Reason FROM baseline b JOIN inspection i ON "
                                       "i.ID_key = b.Inspection WHERE b.Transducer = ? "
                                       "ORDER BY b.ID_key"),
                        {transducerKey});

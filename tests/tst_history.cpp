@@ -5,6 +5,7 @@
 #include "history/databasecopy.h"
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
+#include "history/tolerancestore.h"
 #include "history/transducerstore.h"
 #include "history/trenddialog.h"
 #include "wizard/mainwindow.h"
@@ -628,6 +629,115 @@ private slots:
                              "Manufacturer) VALUES (2, 'Outra', 'Sala', 'US-77', 'X', 'Y')"));
         QVERIFY(TransducerStore::forEquipment(2).isEmpty());
         QVERIFY(!TransducerStore::dueByScanner(QDate(2026, 12, 8)).contains(2));
+    }
+
+    // A file of the previous version upgraded: no row changed, the original rules give
+    // each row's marks. A transducer's first reported inspection is its baseline; another
+    // becomes it only with a reason, and the first stays listed. An inspection under
+    // TG-128 compares its penetration with the baseline, beside the box and as stored,
+    // and keeps the set's version it was judged with when the set changes.
+    void baselines()
+    {
+        QFile::remove("zetu.db");
+        QVERIFY(QFile::copy(ZETU_SOURCE_DIR "/tests/data/zetu-v3.db", "zetu.db"));
+        QFile::setPermissions("zetu.db", QFile::ReadOwner | QFile::WriteOwner);
+        const QString rows = "SELECT ID_key || State || IFNULL(Transducer, '-') || Inputs "
+                             "FROM inspection ORDER BY ID_key";
+        const QStringList before = column(rows);
+        open();
+        DialogDriver driver;
+        driver.press(QMessageBox::No); // the draft of US-01 is not taken up
+        window->resumeAtStart();
+        QVERIFY(driver.waitDone());
+        QCOMPARE(column(rows), before);
+        QCOMPARE(column("PRAGMA user_version"), QStringList{"4"});
+        ToleranceSet original;
+        QVERIFY(ToleranceStore::set(ToleranceSet::OriginalId, 1, &original));
+        QStringList marks;
+        for (const StoredInspection &one : InspectionStore::all()) {
+            const QVector<Result> today = judge(Inspection(one.values));
+            const QVector<Result> kept = judge(Inspection(one.values), original, Baseline());
+            for (int i = 0; i < today.size(); ++i)
+                QCOMPARE(kept[i].verdict, today[i].verdict);
+            marks << QString("%1/%2").arg(failedCount(today)).arg(judgedCount(today));
+        }
+        QCOMPARE(marks.join(' '), QString("0/2 0/2 0/8 6/8 6/8 0/8 0/8"));
+
+        // transducer 1 of US-01: inspections 1 (10/06/2025) and 3 (31/01/2026)
+        QCOMPARE(ToleranceStore::baselineInspection(1), qint64(1));
+        QCOMPARE(ToleranceStore::chooseBaseline(1, 2, {"Ana", "reparo"}),
+                 InspectionStore::Failed); // another transducer's inspection
+        auto *list = child<QTableView>("tableView");
+        const auto selectUs01 = [&] {
+            for (int row = 0; row < list->model()->rowCount(); ++row) {
+                if (list->model()->index(row, 3).data().toString() == "US-01")
+                    list->selectRow(row);
+            }
+        };
+        selectUs01();
+        QStringList states;
+        driver.then([&](QWidget *history) {
+            auto *table = child<QTableWidget>("tableWidget", history);
+            for (int row = 0; row < table->rowCount(); ++row) {
+                if (table->item(row, 0)->text() == "31/01/2026")
+                    table->selectRow(row);
+            }
+            click("pushButtonBaseline", history); // asks who and why, below
+            for (int row = 0; row < table->rowCount(); ++row)
+                states << table->item(row, 0)->text() + " " + table->item(row, 4)->text();
+            qobject_cast<QDialog *>(history)->reject();
+        });
+        driver.then([&](QWidget *reason) {
+            child<QLineEdit>("lineEditWho", reason)->setText("Ana Física");
+            auto *ok = child<QDialogButtonBox>("buttonBox", reason)->button(QDialogButtonBox::Ok);
+            QVERIFY(!ok->isEnabled()); // no reason given
+            child<QPlainTextEdit>("plainTextEditWhy", reason)->setPlainText("Reparo do cabo");
+            ok->click();
+        });
+        click("pushButtonHistory");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(states,
+                 QStringList({"30/11/2026 Rascunho", "31/01/2026 Relatório salvo · Linha de base",
+                              "10/06/2025 Relatório salvo · Linha de base", // linear
+                              "10/06/2025 Relatório salvo · Linha de base até " +
+                                  QDate::currentDate().toString("dd/MM/yyyy")}));
+        QCOMPARE(ToleranceStore::baselines(1).size(), 2);
+        QCOMPARE(ToleranceStore::baselines(1).first().inspectionId, qint64(1));
+        QCOMPARE(ToleranceStore::baselineInspection(1), qint64(3));
+
+        // US-01 judged by TG-128: a penetration 15 mm below the baseline's 42.5 mm
+        const QVector<ToleranceSet> sets = ToleranceStore::sets();
+        QCOMPARE(sets.size(), 2);
+        QCOMPARE(ToleranceStore::chooseSet(1, InspectionStore::equipmentRecord(1), sets[1],
+                                           {"Ana Física", "Programa do serviço"}),
+                 InspectionStore::Done);
+        WizardFill::makeStepsValid(window.data());
+        selectUs01();
+        auto *transducer = child<QComboBox>("comboBoxTransducer");
+        transducer->setCurrentIndex(transducer->findData(1));
+        QCOMPARE(transducer->currentData().toInt(), 1);
+        child<QDoubleSpinBox>("doubleSpinBox5_05_MPV")->setValue(27.5);
+        child<QDoubleSpinBox>("doubleSpinBox5_07_MPV")->setValue(52.5);
+        click("pushButtonNext");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(child<QLabel>("hint_doubleSpinBox5_05_MPV")->text(),
+                 QString("linha de base 42,5 mm (31/01/2026): aprovado de 32,5 a 52,5 mm"));
+        window->close();
+        const StoredInspection made = InspectionStore::forEquipment(1).first();
+        const QVector<Result> judged = judge(Inspection(made.values));
+        QCOMPARE(judged[50].verdict, Result::Fail);
+        QCOMPARE(judged[51].verdict, Result::Pass);
+        QCOMPARE(judge(Inspection(made.values), original, Baseline())[50].verdict,
+                 Result::NotJudged);
+
+        // the audit trail, newest first
+        QStringList trail;
+        for (const ToleranceStore::AuditEntry &entry : ToleranceStore::auditTrail())
+            trail << entry.who + ": " + entry.describe() + " (" + entry.why + ")";
+        QCOMPARE(trail, QStringList({"Ana Física: Equipamento US-01 julgado pelo conjunto AAPM "
+                                     "TG-128 (v1) (Programa do serviço)",
+                                     "Ana Física: Linha de base de US-01 / Convexo 3,5 MHz: "
+                                     "inspeção de 31/01/2026 (Reparo do cabo)"}));
     }
 
     void editedScanner()

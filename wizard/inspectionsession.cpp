@@ -584,6 +584,8 @@ void InspectionSession::showHistory()
     dialog.setTransducers(TransducerStore::forEquipment(key));
     connect(&dialog, &HistoryDialog::reportRequested, this,
             [&dialog](const StoredInspection &stored) { showStoredReport(stored, &dialog); });
+    bool baselineChosen = false;
+    connect(&dialog, &HistoryDialog::baselineChosen, this, [&] { baselineChosen = true; });
     // While zetu.db is busy the dialog says so, and fills in once it can be read.
     QTimer refill;
     if (outcome == InspectionStore::Busy) {
@@ -600,7 +602,7 @@ void InspectionSession::showHistory()
         refill.start(retryInterval);
     }
     const bool opened = dialog.exec() == QDialog::Accepted;
-    if (!dialog.deletedIds().isEmpty())
+    if (!dialog.deletedIds().isEmpty() || baselineChosen)
         wizard.storeChanged();
     // The inspection in the wizard, deleted from the history, is kept anew from its
     // next change on.

@@ -99,6 +99,13 @@ public:
     bool takeSelectedScanner();
     // Table `inspection` is ready to be read and written.
     bool isReady() const { return storeReady; }
+    // The inspection's row (-1 until it is first written), and whether the wizard holds
+    // the values of its saved report, unchanged.
+    qint64 inspectionId() const { return inspection.id; }
+    bool holdsReport() const
+    {
+        return inspection.state == StoredInspection::Reported && !changedSinceReport;
+    }
     // The registry's record of scanner `key` was edited from `before` to `after`.
     void equipmentEdited(int key, const QStringList &before, const QStringList &after);
     // Shows the report of a stored inspection, built from its values alone.

@@ -2,8 +2,10 @@
 #include "ui_mainwindow.h"
 
 #include "app/language.h"
+#include "history/tolerancestore.h"
 #include "registry/equipmentfields.h"
 #include "wizard/aboutdialog.h"
+#include "wizard/baselinehints.h"
 #include "wizard/datafiles.h"
 #include "wizard/decimalkeyfilter.h"
 #include "wizard/equipmentlist.h"
@@ -256,6 +258,32 @@ void MainWindow::takeTransducer()
     ui->lineEdit4Transdutor->setText(chosen.describe(locale()));
     if (other && chosen.frequency > 0)
         ui->doubleSpinBox4Freq->setValue(chosen.frequency);
+    takeJudgement();
+}
+
+// An inspection is judged with its scanner's tolerance set and its transducer's baseline
+// as they are while it is made; the values of a saved report keep those they were
+// judged with.
+void MainWindow::takeJudgement()
+{
+    if (session.holdsReport() || !session.isReady() || equipment->selectedKey() < 0)
+        return;
+    const Baseline baseline =
+        ToleranceStore::baselineFor(chosenTransducer.key, session.inspectionId());
+    judgement = {
+        {Field::toleranceSet, ToleranceStore::setForScanner(equipment->selectedKey()).toJson()},
+        {Field::baseline, baseline.isValid() ? baseline.toJson() : QJsonObject()}};
+    showJudgement();
+}
+
+void MainWindow::showJudgement()
+{
+    if (!hints) {
+        if (judgement.isEmpty())
+            return; // the original rules: nothing to show beside the boxes
+        hints = new BaselineHints(this);
+    }
+    hints->show(judge(Inspection(inputValues())));
 }
 
 qint64 MainWindow::selectedTransducerKey() const
@@ -272,6 +300,8 @@ void MainWindow::storeChanged()
 {
     equipment->refreshDue();
     transducers->reload();
+    if (!judgement.isEmpty())
+        takeJudgement(); // a baseline chosen meanwhile
 }
 
 void MainWindow::on_actionFirstStep_triggered()
@@ -368,6 +398,8 @@ QJsonObject MainWindow::inputValues() const
     QJsonObject values = fields->read().values();
     if (chosenTransducer.key >= 0)
         values.insert(Field::transducerRecord, chosenTransducer.toJson());
+    for (auto kept = judgement.begin(); kept != judgement.end(); ++kept)
+        values.insert(kept.key(), kept.value());
     return values;
 }
 
@@ -375,8 +407,14 @@ QStringList MainWindow::setInputValues(const QJsonObject &values)
 {
     chosenTransducer = Transducer::fromJson(values.value(Field::transducerRecord).toObject());
     ui->lineEdit4Transdutor->setReadOnly(chosenTransducer.key >= 0);
+    judgement = QJsonObject();
+    for (const QString &key : {Field::toleranceSet, Field::baseline}) {
+        if (values.contains(key))
+            judgement.insert(key, values.value(key));
+    }
     const QStringList problems = fields->write(Inspection(values));
     updateMassRows();
+    showJudgement();
     return problems;
 }
 

@@ -15,6 +15,7 @@ class EquipmentList;
 class ImageSteps;
 class InspectionFields;
 class TransducerChoice;
+class BaselineHints;
 struct MeasuringField;
 
 namespace Ui {
@@ -115,6 +116,8 @@ private:
     void storeChanged() override;
     void showScannerTransducers();
     void takeTransducer();
+    void takeJudgement();
+    void showJudgement();
     bool equipmentListPending() const override;
     QJsonObject inputValues() const override;
     QStringList setInputValues(const QJsonObject &values) override;
@@ -137,7 +140,11 @@ private:
     TransducerChoice *transducers = nullptr; // the transducer chosen on step 1
     Transducer chosenTransducer;             // the inspection's transducer, as inspected
     bool quietInputs = false;                // inputs set by the window, not the user
-    DataFiles *files = nullptr;              // export, backup and restore
+    // The tolerance set and baseline the inspection is judged with, as kept in its values
+    // (empty: the original rules, no baseline).
+    QJsonObject judgement;
+    BaselineHints *hints = nullptr;
+    DataFiles *files = nullptr; // export, backup and restore
     QStringList stepTitles;
     QStringList stepCounters;
 
