@@ -47,6 +47,25 @@ Settings: %2</translation>
     </message>
 </context>
 <context>
+    <name>ChangeReasonDialog</name>
+    <message>
+        <source>Registrar alteração</source>
+        <translation>Record a change</translation>
+    </message>
+    <message>
+        <source>&amp;Responsável</source>
+        <translation>&amp;Responsible</translation>
+    </message>
+    <message>
+        <source>&amp;Motivo</source>
+        <translation>&amp;Reason</translation>
+    </message>
+    <message>
+        <source>ex.: após reparo do transdutor, novo fantoma</source>
+        <translation>e.g. after a repair of the transducer, a new phantom</translation>
+    </message>
+</context>
+<context>
     <name>DataFiles</name>
     <message>
         <source>A cópia de segurança escolhida não pôde ser posta no lugar de %1 (%2). Ela continua guardada como %3 e será tentada de novo no próximo início.</source>
@@ -334,6 +353,42 @@ Settings: %2</translation>
     <message>
         <source>Abrir PDF</source>
         <translation>Open PDF</translation>
+    </message>
+    <message>
+        <source>Torna a inspeção escolhida a linha de base do seu transdutor (após reparo, novo fantoma)</source>
+        <translation>Makes the chosen inspection its transducer's baseline (after a repair, a new phantom)</translation>
+    </message>
+    <message>
+        <source>Linha de base…</source>
+        <translation>Baseline…</translation>
+    </message>
+    <message>
+        <source>Linha de base</source>
+        <translation>Baseline</translation>
+    </message>
+    <message>
+        <source>Linha de base até %1</source>
+        <translation>Baseline until %1</translation>
+    </message>
+    <message>
+        <source>Linha de base desde %1, por %2: %3</source>
+        <translation>Baseline since %1, by %2: %3</translation>
+    </message>
+    <message>
+        <source>Linha de base: a primeira inspeção relatada do transdutor</source>
+        <translation>Baseline: the transducer's first reported inspection</translation>
+    </message>
+    <message>
+        <source>A inspeção de %1 passa a ser a linha de base de %2. As inspeções seguintes deste transdutor serão comparadas com ela; as anteriores e seus relatórios não mudam.</source>
+        <translation>The inspection of %1 becomes the baseline of %2. The transducer's next inspections will be compared with it; earlier ones and their reports do not change.</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db está ocupado por outro programa; a linha de base não foi alterada. Tente de novo em instantes.</source>
+        <translation>The file zetu.db is busy with another program; the baseline was not changed. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>A linha de base não pôde ser alterada em zetu.db (veja o registro do programa).</source>
+        <translation>The baseline could not be changed in zetu.db (see the program's log).</translation>
     </message>
 </context>
 <context>

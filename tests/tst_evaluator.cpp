@@ -5,6 +5,7 @@
 #include "app/language.h"
 #include "core/evaluator.h"
 #include "core/judgement.h"
+#include "core/tolerance.h"
 #include "core/transducer.h"
 #include "history/inspectioncsv.h"
 
@@ -258,6 +259,135 @@ private slots:
         QCOMPARE(gotUnjudged, unjudged);
         QCOMPARE(failedCount(results), failed.size());
         QCOMPARE(results[18].value, values["s5AA2"].toDouble() / values["s5AL2"].toDouble());
+    }
+
+    // Each kind of rule at its bounds, judged as the wizard and the report judge: the
+    // result (by its key), a rule, the baseline's value (NaN: none), this value, and the
+    // verdict. "Whichever is greater" on both sides of its crossover.
+    void tolerances_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QJsonObject>("rule");
+        QTest::addColumn<double>("baseline");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("verdict");
+        const QString penetration = Field::maxPenetration(Attenuation::Db05);
+        const QString axial = QStringLiteral("comboBox2_05db_RA");
+        const QString lateral = QStringLiteral("comboBox2_07db_RL");
+        const QString vertical = QStringLiteral("doubleSpinBox5_05_12");
+        const QJsonObject mm10{{"result", "penetration"}, {"kind", "change"}, {"amount", 10}};
+        QJsonObject percent = mm10;
+        percent["percent"] = true;
+        const QJsonObject axial1{{"result", "axialResolution"}, {"kind", "change"}, {"amount", 1}};
+        QJsonObject lateral1 = axial1;
+        lateral1["result"] = "lateralResolution";
+        auto deviation = [](double nominal, double percent, double units) {
+            return QJsonObject{{"result", "verticalMean"},
+                               {"kind", "deviation"},
+                               {"nominal", nominal},
+                               {"amount", percent},
+                               {"units", units}};
+        };
+        const QJsonObject range{
+            {"result", "verticalMean"}, {"kind", "range"}, {"lower", 9.9}, {"upper", 10.1}};
+        const int pass = Result::Pass, fail = Result::Fail;
+        QTest::newRow("15 mm below") << penetration << mm10 << 45.0 << 30.0 << fail;
+        QTest::newRow("10 mm below") << penetration << mm10 << 45.0 << 35.0 << pass;
+        QTest::newRow("10 mm above") << penetration << mm10 << 45.0 << 55.0 << pass;
+        QTest::newRow("just over") << penetration << mm10 << 45.0 << 55.01 << fail;
+        QTest::newRow("no baseline")
+            << penetration << mm10 << qQNaN() << 30.0 << int(Result::NoBaseline);
+        QTest::newRow("10 % below") << penetration << percent << 40.0 << 36.0 << pass;
+        QTest::newRow("over 10 %") << penetration << percent << 40.0 << 35.9 << fail;
+        // axial: index 1 "<0.5mm" is 0.5 mm, index 3 "2mm"; lateral index 2 "2mm"
+        QTest::newRow("axial 0.5 to 1.5") << axial << axial1 << 0.5 << 2.0 << pass;
+        QTest::newRow("axial 0.5 to 2") << axial << axial1 << 0.5 << 3.0 << fail;
+        QTest::newRow("lateral 2 to 3") << lateral << lateral1 << 2.0 << 3.0 << pass;
+        QTest::newRow("lateral 2 to 4") << lateral << lateral1 << 2.0 << 4.0 << fail;
+        QTest::newRow("lateral unrated") << lateral << lateral1 << 2.0 << 0.0 << fail;
+        // 2 % of 10 mm is 0.2 mm: the millimetres are greater
+        QTest::newRow("2 mm of 10") << vertical << deviation(10, 2, 2) << qQNaN() << 12.0 << pass;
+        QTest::newRow("over 2 mm") << vertical << deviation(10, 2, 2) << qQNaN() << 12.01 << fail;
+        // 2 % of 10 mm is greater than 0.1 mm
+        QTest::newRow("2 % of 10") << vertical << deviation(10, 2, 0.1) << qQNaN() << 9.8 << pass;
+        QTest::newRow("over 2 %") << vertical << deviation(10, 2, 0.1) << qQNaN() << 9.79 << fail;
+        QTest::newRow("range inside") << vertical << range << qQNaN() << 10.09 << pass;
+        QTest::newRow("range bound") << vertical << range << qQNaN() << 10.1 << fail;
+    }
+    void tolerances()
+    {
+        QFETCH(QString, key);
+        QFETCH(QJsonObject, rule);
+        QFETCH(double, baseline);
+        QFETCH(double, value);
+        QFETCH(int, verdict);
+        ToleranceSet set = ToleranceSet::original();
+        ToleranceRule read;
+        QVERIFY(ToleranceRule::fromJson(rule, &read));
+        set.rules = {read};
+        QJsonObject values = passingValues();
+        for (const JudgedResult &judged : Judgement::results()) {
+            if (judged.key() == key) // every distance of a mean
+                for (const QString &input : judged.inputs)
+                    values[input] = value;
+        }
+        values[key] = value;
+        Baseline kept;
+        kept.inspectionId = 7;
+        kept.date = QDate(2025, 6, 10);
+        if (!std::isnan(baseline))
+            kept.values.insert(key, baseline);
+        // kept with the inspection, as the wizard keeps them
+        values[Field::toleranceSet] = set.toJson();
+        values[Field::baseline] = kept.toJson();
+        int judged = 0;
+        for (const Result &result : ::judge(Inspection(values))) {
+            QVERIFY(result.verdict == Result::NotJudged || result.rule->result == read.result);
+            if (result.judged->key() == key) {
+                ++judged;
+                QCOMPARE(int(result.verdict), verdict);
+            }
+        }
+        QCOMPARE(judged, 1);
+    }
+
+    // Sets kept and read back; what cannot be a rule or a set is refused, and an
+    // inspection that names none is judged by the original rules.
+    void sets()
+    {
+        ToleranceSet read;
+        QVERIFY(ToleranceSet::fromJson(ToleranceSet::tg128().toJson(), &read));
+        QCOMPARE(read.toJson(), ToleranceSet::tg128().toJson());
+        QCOMPARE(read.ruleFor(Rule::Penetration)->describe(QLocale(QLocale::Portuguese)),
+                 QString("até 10 mm da linha de base"));
+        QCOMPARE(read.ruleFor(Rule::VerticalMean)->describe(QLocale(QLocale::Portuguese)),
+                 QString("até 2 % ou 2 mm de 10 mm, o que for maior"));
+        const QJsonObject bad[] = {
+            {{"result", "penetration"}, {"kind", "range"}},
+            {{"result", "penetration"}, {"kind", "change"}, {"amount", -1}},
+            {{"result", "deadZone"}, {"kind", "range"}, {"lower", 1}, {"upper", 2}},
+            {{"result", "verticalMean"}, {"kind", "range"}, {"lower", 10.1}, {"upper", 9.9}},
+            {{"result", "verticalMean"}, {"kind", "deviation"}, {"nominal", 0}},
+            {{"result", "nothing"}, {"kind", "change"}, {"amount", 1}}};
+        for (const QJsonObject &rule : bad) {
+            ToleranceRule ignored;
+            QVERIFY2(!ToleranceRule::fromJson(rule, &ignored),
+                     qPrintable(QJsonDocument(rule).toJson()));
+        }
+        QJsonObject twice = ToleranceSet::tg128().toJson();
+        QJsonArray rules = twice["rules"].toArray();
+        rules.append(rules.first());
+        twice["rules"] = rules;
+        QVERIFY(!ToleranceSet::fromJson(twice, &read));
+        QCOMPARE(read.toJson(), ToleranceSet::original().toJson());
+        // a baseline takes each size a change can judge, the choices in millimetres
+        QJsonObject values = passingValues();
+        values["comboBox2_05db_RA"] = 3; // "2mm"
+        const Baseline baseline = Baseline::of(3, Inspection(values));
+        QCOMPARE(baseline.values.value("comboBox2_05db_RA"), 2.0);
+        QCOMPARE(baseline.values.value(Field::maxPenetration(Attenuation::Db07)), 10.0);
+        QCOMPARE(baseline.values.size(), 4 + 6 + 2);
+        QCOMPARE(Baseline::fromJson(baseline.toJson()).values, baseline.values);
     }
 
     // Stored inspections exported for a spreadsheet of the interface's language, read back

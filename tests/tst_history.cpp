@@ -730,11 +730,36 @@ private slots:
         QCOMPARE(judge(Inspection(made.values), original, Baseline())[50].verdict,
                  Result::NotJudged);
 
+        // a copy of TG-128 allowing 20 mm, chosen for US-01, then changed to 5 mm: the
+        // inspection made keeps its judgement, the copy's first version stays readable
+        const ToleranceStore::Signed by{"Ana Física", "Programa do serviço"};
+        ToleranceSet copy = sets[1];
+        copy.name = "Serviço";
+        copy.rules.last().amount = 20; // the penetration
+        QCOMPARE(ToleranceStore::addSet(copy, sets[1].name, by), InspectionStore::Done);
+        QCOMPARE(ToleranceStore::chooseSet(1, InspectionStore::equipmentRecord(1), copy, by),
+                 InspectionStore::Done);
+        copy.rules.last().amount = 5;
+        QCOMPARE(ToleranceStore::changeSet(copy, by), InspectionStore::Done);
+        QCOMPARE(ToleranceStore::setForScanner(1).toJson(), copy.toJson());
+        ToleranceSet first, builtIn = sets[1];
+        QVERIFY(ToleranceStore::set(copy.id, 1, &first) && first.version == 1);
+        QCOMPARE(first.rules.last().amount, 20.0);
+        QCOMPARE(ToleranceStore::changeSet(builtIn, by), InspectionStore::Failed);
+        QCOMPARE(judge(Inspection(InspectionStore::forEquipment(1).first().values))[50].verdict,
+                 Result::Fail);
+
         // the audit trail, newest first
         QStringList trail;
         for (const ToleranceStore::AuditEntry &entry : ToleranceStore::auditTrail())
             trail << entry.who + ": " + entry.describe() + " (" + entry.why + ")";
-        QCOMPARE(trail, QStringList({"Ana Física: Equipamento US-01 julgado pelo conjunto AAPM "
+        QCOMPARE(trail, QStringList({"Ana Física: Conjunto alterado: Serviço (v2) (Programa do "
+                                     "serviço)",
+                                     "Ana Física: Equipamento US-01 julgado pelo conjunto Serviço "
+                                     "(v1) (Programa do serviço)",
+                                     "Ana Física: Conjunto \"Serviço\" criado a partir de \"AAPM "
+                                     "TG-128\" (Programa do serviço)",
+                                     "Ana Física: Equipamento US-01 julgado pelo conjunto AAPM "
                                      "TG-128 (v1) (Programa do serviço)",
                                      "Ana Física: Linha de base de US-01 / Convexo 3,5 MHz: "
                                      "inspeção de 31/01/2026 (Reparo do cabo)"}));
@@ -961,7 +986,7 @@ private slots:
             auto *table = child<QTableWidget>("tableWidget", history);
             QCOMPARE(table->rowCount(), carried ? 2 : 3 - row);
             table->selectRow(
-                table->findItems("Assinado por Carla Dias", Qt::MatchExactly).value(0)->row());
+                table->findItems("Assinado por Carla Dias", Qt::MatchStartsWith).value(0)->row());
             click("pushButtonOpen", history);
         });
         if (carried) // the changed values are in no report
