@@ -337,6 +337,9 @@ QString referenceText(const Result &result, const QLocale &locale)
     const bool mean =
         result.judged->rule == Rule::VerticalMean || result.judged->rule == Rule::HorizontalMean;
     auto mm = [&](double value) { return locale.toString(value, 'f', mean ? 3 : 1); };
+    if (std::isnan(result.reference) && result.baselineDate.isValid())
+        return tr("sem linha de base: a de %1 não tem este valor")
+            .arg(result.baselineDate.toString(DateFormats::shown));
     if (std::isnan(result.reference))
         return tr("sem linha de base: esta inspeção será a linha de base");
     const QString limits = tr("aprovado de %1 a %2 mm").arg(mm(result.lower), mm(result.upper));

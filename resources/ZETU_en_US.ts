@@ -356,7 +356,7 @@ Settings: %2</translation>
     </message>
     <message>
         <source>Torna a inspeção escolhida a linha de base do seu transdutor (após reparo, novo fantoma)</source>
-        <translation>Makes the chosen inspection its transducer's baseline (after a repair, a new phantom)</translation>
+        <translation>Makes the chosen inspection its transducer&apos;s baseline (after a repair, a new phantom)</translation>
     </message>
     <message>
         <source>Linha de base…</source>
@@ -376,11 +376,11 @@ Settings: %2</translation>
     </message>
     <message>
         <source>Linha de base: a primeira inspeção relatada do transdutor</source>
-        <translation>Baseline: the transducer's first reported inspection</translation>
+        <translation>Baseline: the transducer&apos;s first reported inspection</translation>
     </message>
     <message>
         <source>A inspeção de %1 passa a ser a linha de base de %2. As inspeções seguintes deste transdutor serão comparadas com ela; as anteriores e seus relatórios não mudam.</source>
-        <translation>The inspection of %1 becomes the baseline of %2. The transducer's next inspections will be compared with it; earlier ones and their reports do not change.</translation>
+        <translation>The inspection of %1 becomes the baseline of %2. The transducer&apos;s next inspections will be compared with it; earlier ones and their reports do not change.</translation>
     </message>
     <message>
         <source>O arquivo zetu.db está ocupado por outro programa; a linha de base não foi alterada. Tente de novo em instantes.</source>
@@ -388,7 +388,7 @@ Settings: %2</translation>
     </message>
     <message>
         <source>A linha de base não pôde ser alterada em zetu.db (veja o registro do programa).</source>
-        <translation>The baseline could not be changed in zetu.db (see the program's log).</translation>
+        <translation>The baseline could not be changed in zetu.db (see the program&apos;s log).</translation>
     </message>
 </context>
 <context>

@@ -32,7 +32,20 @@ bool placeBeside(QWidget *anchor, QLabel *hint)
     if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
         int row, column, rows, columns;
         grid->getItemPosition(index, &row, &column, &rows, &columns);
-        grid->addWidget(hint, row, grid->columnCount());
+        // the hints of one grid share the first column after the anchor free of others
+        int free = column + columns;
+        const auto holdsOthers = [grid](int at) {
+            for (int other = 0; other < grid->rowCount(); ++other) {
+                QLayoutItem *item = grid->itemAtPosition(other, at);
+                if (item && (!item->widget() ||
+                             !item->widget()->objectName().startsWith(QLatin1String("hint_"))))
+                    return true;
+            }
+            return false;
+        };
+        while (holdsOthers(free))
+            ++free;
+        grid->addWidget(hint, row, free);
     } else if (auto *form = qobject_cast<QFormLayout *>(layout)) {
         int row;
         QFormLayout::ItemRole role;
@@ -76,7 +89,6 @@ QLabel *BaselineHints::hintFor(const JudgedResult &judged)
     auto *hint = new QLabel(anchor->parentWidget());
     hint->setObjectName(QStringLiteral("hint_") + judged.key());
     hint->setWordWrap(true);
-    hint->setForegroundRole(QPalette::PlaceholderText);
     QFont font = hint->font();
     font.setPointSizeF(font.pointSizeF() * 0.85);
     hint->setFont(font);
