@@ -765,6 +765,64 @@ private slots:
                                      "inspeção de 31/01/2026 (Reparo do cabo)"}));
     }
 
+    // Step 1's transducers through their real dialogs: a scanner without one asks for
+    // one on Next; one is edited (and not, when the dialog is cancelled); one with an
+    // inspection is retired, one without is deleted, each after its own question.
+    void transducersOnStepOne()
+    {
+        open();
+        window->resumeAtStart();
+        auto *combo = child<QComboBox>("comboBoxTransducer");
+        child<QTableView>("tableView")->selectRow(0);
+        const int key = child<QTableView>("tableView")->model()->index(0, 0).data().toInt();
+        QVERIFY(!child("pushButtonTransducerEdit")->isEnabled());
+        DialogDriver driver;
+        const auto describe = [&](const char *model, int type) {
+            return [=](QWidget *dialog) {
+                child<QLineEdit>("lineEditModel", dialog)->setText(model);
+                child<QComboBox>("comboBoxType", dialog)->setCurrentIndex(type);
+                qobject_cast<QDialog *>(dialog)->accept();
+            };
+        };
+        driver.then([](QWidget *box) {
+            for (QAbstractButton *button : qobject_cast<QMessageBox *>(box)->buttons())
+                if (button->text().startsWith("Adicionar"))
+                    button->click();
+        });
+        driver.then(describe("L12-5", Transducer::Linear));
+        click("pushButtonNext");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 1);
+        QVERIFY(child<QLineEdit>("lineEdit4Transdutor")->text().startsWith("L12-5, Linear"));
+        click("pushButtonPrevious");
+        driver.then([](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->reject(); });
+        click("pushButtonTransducerEdit");
+        driver.then(describe("L12-5 B", Transducer::Linear));
+        click("pushButtonTransducerEdit");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(combo->currentText(), QString("L12-5 B, Linear"));
+        QCOMPARE(TransducerStore::forEquipment(key).value(0).model, QString("L12-5 B"));
+        // the draft written on leaving step 1 names it: retired, its history kept
+        driver.press(QMessageBox::Yes);
+        click("pushButtonTransducerRemove");
+        QVERIFY(driver.waitDone());
+        QVERIFY(driver.seen().last().text.contains("1 inspeções guardadas"));
+        QVERIFY(TransducerStore::forEquipment(key).value(0).retired);
+        QCOMPARE(combo->count(), 1); // only "Adicionar transdutor…"
+        QVERIFY(!child("pushButtonTransducerRemove")->isEnabled());
+        driver.then(describe("C5-1", Transducer::Convex));
+        emit combo->activated(0);
+        QVERIFY(driver.waitDone());
+        QCOMPARE(combo->currentText(), QString("C5-1, Convexo"));
+        driver.press(QMessageBox::No).press(QMessageBox::Yes);
+        click("pushButtonTransducerRemove");
+        QCOMPARE(TransducerStore::forEquipment(key).size(), 2);
+        click("pushButtonTransducerRemove");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(driver.seen().last().text, QString("Remover o transdutor C5-1, Convexo?"));
+        QCOMPARE(TransducerStore::forEquipment(key).size(), 1);
+    }
+
     void editedScanner()
     {
         QVERIFY(other().exec("UPDATE usequip SET ID_key = 0 WHERE ID = 'US-02'"));
