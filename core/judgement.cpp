@@ -85,19 +85,13 @@ QVector<JudgedResult> buildTable()
     return table;
 }
 
-// Under a range: the program's fixed rules, or the rule's own bounds where it has them.
-bool inRange(const ToleranceRule &rule, double value, double low, double high)
-{
-    const double lower = std::isnan(rule.lower) ? low : rule.lower;
-    const double upper = std::isnan(rule.upper) ? high : rule.upper;
-    return value > lower && value < upper;
-}
-
 void judgeRange(const JudgedResult &judged, const ToleranceRule &rule, double frequency,
                 Result &result, bool &pass)
 {
     static const Evaluator evaluator;
     const QVector<double> &inputs = result.inputs;
+    // A rule has both bounds of its own or none (the fixed ones).
+    const bool ownBounds = !std::isnan(rule.lower);
     // A stored index that is not whole is no choice of the form and fails, as the
     // unrated choice 0 does.
     const double index = inputs.first();
@@ -145,14 +139,10 @@ void judgeRange(const JudgedResult &judged, const ToleranceRule &rule, double fr
         pass = evaluator.areaOk(inputs[2], judged.depth + 1);
         result.lower = Evaluator::areaLowFactor * nominal;
         result.upper = Evaluator::areaHighFactor * nominal;
-        if (!std::isnan(rule.lower) || !std::isnan(rule.upper)) {
-            ToleranceRule factors = rule;
-            factors.lower = std::isnan(rule.lower) ? Evaluator::areaLowFactor : rule.lower;
-            factors.upper = std::isnan(rule.upper) ? Evaluator::areaHighFactor : rule.upper;
-            result.lower = factors.lower * nominal;
-            result.upper = factors.upper * nominal;
-            pass =
-                nominal > 0 && inRange(rule, result.value / nominal, factors.lower, factors.upper);
+        if (ownBounds) { // factors of the nominal area
+            result.lower = rule.lower * nominal;
+            result.upper = rule.upper * nominal;
+            pass = result.value > result.lower && result.value < result.upper;
         }
         return;
     }
@@ -161,10 +151,10 @@ void judgeRange(const JudgedResult &judged, const ToleranceRule &rule, double fr
         return;
     }
     // Bounds of the rule's own replace the fixed ones of a mean or ratio.
-    if (!judged.isChoice() && (!std::isnan(rule.lower) || !std::isnan(rule.upper))) {
-        pass = inRange(rule, result.value, result.lower, result.upper);
-        result.lower = std::isnan(rule.lower) ? result.lower : rule.lower;
-        result.upper = std::isnan(rule.upper) ? result.upper : rule.upper;
+    if (ownBounds && !judged.isChoice()) {
+        result.lower = rule.lower;
+        result.upper = rule.upper;
+        pass = result.value > result.lower && result.value < result.upper;
     }
 }
 

@@ -312,6 +312,13 @@ private slots:
         QTest::newRow("2 % of 10") << vertical << deviation(10, 2, 0.1) << qQNaN() << 9.8 << pass;
         QTest::newRow("over 2 %") << vertical << deviation(10, 2, 0.1) << qQNaN() << 9.79 << fail;
         QTest::newRow("range inside") << vertical << range << qQNaN() << 10.09 << pass;
+        // an area between 0.5 and 1.5 times the nominal area, strictly
+        const JudgedResult &area = Judgement::results()[19];
+        const QJsonObject factors{
+            {"result", "area"}, {"kind", "range"}, {"lower", 0.5}, {"upper", 1.5}};
+        const double nominal = Evaluator::nominalArea(area.depth + 1);
+        QTest::newRow("area 1.4") << area.key() << factors << qQNaN() << 1.4 * nominal << pass;
+        QTest::newRow("area 1.5") << area.key() << factors << qQNaN() << 1.5 * nominal << fail;
         QTest::newRow("range bound") << vertical << range << qQNaN() << 10.1 << fail;
     }
     void tolerances()
