@@ -397,6 +397,25 @@ private slots:
         QCOMPARE(Baseline::fromJson(baseline.toJson()).values, baseline.values);
     }
 
+    // What each judged box tells as its tool tip, at 3.5 MHz, in Portuguese.
+    void limitTexts()
+    {
+        const QLocale pt(QLocale::Portuguese, QLocale::Brazil);
+        QStringList texts;
+        for (int row : {0, 6, 8, 10, 12, 14, 18, 19, 50})
+            texts << limitText(Judgement::results()[row], 3.5, pt);
+        texts << massLimitText(2, pt) << massLimitText(8, pt);
+        QCOMPARE(texts,
+                 QStringList({"aprovado: Ótimo, Bom ou Regular", "aprovado até 2mm (a 3,5 MHz)",
+                              "aprovado até 1mm (a 3,5 MHz)", "aprovado até 1mm (a 3,5 MHz)",
+                              "média entre 9,985 e 10,015 mm", "média entre 9,98 e 10,02 mm",
+                              "altura/largura entre 0,98 e 1,02", "área entre 2,51 e 3,77 mm²", "",
+                              "alvo de 2 mm, área nominal 3,14 mm²; aprovado: altura/largura "
+                              "entre 0,98 e 1,02, área entre 2,51 e 3,77 mm²",
+                              "alvo de 6 mm, área nominal 28,27 mm²; aprovado: altura/largura "
+                              "entre 0,98 e 1,02, área entre 22,62 e 33,93 mm²"}));
+    }
+
     // Stored inspections exported for a spreadsheet of the interface's language, read back
     // as it reads them: texts with separators, quotes and line breaks whole, a formula
     // kept as text, numbers with the language's decimal mark, headers in its words.
