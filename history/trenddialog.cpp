@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QToolTip>
+#include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegendMarker>
@@ -61,11 +62,11 @@ QImage crossImage(int size)
     return image;
 }
 
-// One limit as a step line: each inspection's limit holds until the next inspection,
-// across the whole date range shown.
-QLineSeries *limitLine(QVector<QPair<qreal, double>> limits, qreal first, qreal last)
+using Limits = QVector<QPair<qreal, double>>; // by date
+
+// Steps: each inspection's limit holds until the next inspection, from `first` to `last`.
+void appendSteps(QLineSeries *line, Limits limits, qreal first, qreal last)
 {
-    auto *line = new QLineSeries;
     std::stable_sort(limits.begin(), limits.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (int i = 0; i < limits.size(); ++i) {
@@ -76,6 +77,13 @@ QLineSeries *limitLine(QVector<QPair<qreal, double>> limits, qreal first, qreal 
     }
     if (!limits.isEmpty())
         line->append(last, limits.last().second);
+}
+
+// One limit as a step line across the whole date range shown.
+QLineSeries *limitLine(const Limits &limits, qreal first, qreal last)
+{
+    auto *line = new QLineSeries;
+    appendSteps(line, limits, first, last);
     QPen pen(QColor(170, 40, 40));
     pen.setStyle(Qt::DashLine);
     pen.setWidthF(1.5);
@@ -239,7 +247,7 @@ QChart *TrendDialog::buildChart(TrendResult result)
             high = qMax(high, value);
         }
     };
-    QVector<QPair<qreal, double>> lowerLimits, upperLimits;
+    Limits lowerLimits, upperLimits, bandLower, bandUpper, baselines;
     QVector<qreal> limitOf; // the dates whose limits are taken
     const int markerSize = qRound(13 * logicalDpiY() / 96.0);
     auto *failed = new QScatterSeries;
@@ -247,6 +255,22 @@ QChart *TrendDialog::buildChart(TrendResult result)
     failed->setMarkerSize(markerSize);
     failed->setBrush(crossImage(markerSize));
     failed->setPen(QPen(Qt::transparent));
+
+    // The tolerance band of changes and deviations, behind everything else.
+    QAreaSeries *band = nullptr;
+    for (const TrendSeries *column : columns) {
+        const bool banded = std::any_of(column->points.cbegin(), column->points.cend(),
+                                        [](const TrendPoint &point) { return point.band; });
+        if (banded && !band) {
+            band = new QAreaSeries(new QLineSeries, new QLineSeries);
+            band->upperSeries()->setParent(band);
+            band->lowerSeries()->setParent(band);
+            band->setName(tr("Faixa de tolerância"));
+            band->setPen(Qt::NoPen);
+            band->setBrush(QColor(40, 150, 60, 45));
+            chart->addSeries(band);
+        }
+    }
 
     dates.clear();
     const QString names[2] = {tr("Atenuação de 0,5 dB"), tr("Atenuação de 0,7 dB")};
@@ -264,14 +288,20 @@ QChart *TrendDialog::buildChart(TrendResult result)
             first = qMin(first, x);
             last = qMax(last, x);
             include(point.value);
-            if (point.judged && !point.passed)
+            if (point.verdict == Result::Fail)
                 failed->append(x, point.value);
-            if (point.judged && !limitOf.contains(x)) {
+            if (point.judged() && !limitOf.contains(x)) {
                 limitOf.append(x);
                 if (std::isfinite(point.lower))
                     lowerLimits.append({x, point.lower});
                 if (std::isfinite(point.upper))
                     upperLimits.append({x, point.upper});
+                if (point.band && std::isfinite(point.lower) && std::isfinite(point.upper)) {
+                    bandLower.append({x, point.lower});
+                    bandUpper.append({x, point.upper});
+                }
+                if (std::isfinite(point.baseline))
+                    baselines.append({x, point.baseline});
                 include(point.lower);
                 include(point.upper);
             }
@@ -312,6 +342,22 @@ QChart *TrendDialog::buildChart(TrendResult result)
         if (limitNamed)
             chart->legend()->markers(limit).value(0)->setVisible(false);
         limitNamed = true;
+    }
+    if (band) { // from the first inspection judged by it, or the chart's start
+        const auto byDate = [](const auto &a, const auto &b) { return a.first < b.first; };
+        const qreal start = std::min_element(bandLower.cbegin(), bandLower.cend(), byDate)->first;
+        const qreal from = start > *std::min_element(dates.cbegin(), dates.cend()) ? start : first;
+        appendSteps(band->upperSeries(), bandUpper, from, last);
+        appendSteps(band->lowerSeries(), bandLower, from, last);
+    }
+    if (!baselines.isEmpty()) {
+        auto *baseline = new QLineSeries;
+        appendSteps(baseline, baselines, first, last);
+        baseline->setName(tr("Linha de base"));
+        QPen pen(QColor(30, 110, 50));
+        pen.setWidthF(1.5);
+        baseline->setPen(pen);
+        chart->addSeries(baseline);
     }
     // The note under the chart explains the crosses; a cross brush tiles badly in the legend.
     chart->addSeries(failed);
@@ -361,28 +407,50 @@ void TrendDialog::fitDateLabels()
 
 QString TrendDialog::resultNote(TrendResult result) const
 {
-    QString note;
-    if (isChoice(result))
-        note = tr("Uma cruz vermelha marca um resultado reprovado. O resultado passa até o "
-                  "limite, inclusive; o limite depende da frequência do transdutor de cada "
-                  "inspeção.");
-    else if (result == TrendResult::MaxPenetration || result == TrendResult::FocalZone)
-        note = tr("O relatório mostra este resultado sem julgá-lo: não há limites.");
-    else
-        note = tr("Uma cruz vermelha marca um resultado reprovado. A média passa estritamente "
-                  "entre os dois limites.");
+    bool byRange = false, banded = false, noBaseline = false;
+    for (int column = 0; column < 2; ++column) {
+        for (const TrendPoint &point : data.series[int(result) * 2 + column].points) {
+            byRange |= point.judged() && !point.band;
+            banded |= point.band;
+            noBaseline |= point.verdict == Result::NoBaseline;
+        }
+    }
+    QStringList notes;
+    if (byRange && isChoice(result))
+        notes << tr("Uma cruz vermelha marca um resultado reprovado. O resultado passa até o "
+                    "limite, inclusive; o limite depende da frequência do transdutor de cada "
+                    "inspeção.");
+    else if (byRange)
+        notes << tr("Uma cruz vermelha marca um resultado reprovado. A média passa estritamente "
+                    "entre os dois limites.");
+    if (banded && !byRange)
+        notes << tr("Uma cruz vermelha marca um resultado reprovado.");
+    if (banded)
+        notes << tr("A faixa sombreada é a tolerância em torno da linha de base ou do valor "
+                    "nominal: o resultado passa dentro dela, limites incluídos.");
+    if (noBaseline)
+        notes << tr("Um ponto sem linha de base não é julgado: o transdutor ainda não a tinha.");
+    if (notes.isEmpty())
+        notes << tr("O relatório mostra este resultado sem julgá-lo: não há limites.");
     if (data.unreadable > 0)
-        note +=
-            QLatin1Char(' ') + tr("Valores ilegíveis de algumas inspeções foram deixados de fora.");
-    return note;
+        notes << tr("Valores ilegíveis de algumas inspeções foram deixados de fora.");
+    return notes.join(QLatin1Char(' '));
 }
 
 QString TrendDialog::describe(const TrendPoint &point) const
 {
     QString text = tr("%1: %2 mm").arg(point.date.toString(dateFormat), number(this, point.value));
-    if (point.judged) {
-        text += QLatin1String(", ") + (point.passed ? tr("aprovado") : tr("reprovado"));
-        if (std::isfinite(point.lower) && std::isfinite(point.upper))
+    if (point.verdict == Result::NoBaseline)
+        text += QLatin1String(", ") + tr("sem linha de base");
+    if (point.judged()) {
+        text += QLatin1String(", ") +
+                (point.verdict == Result::Pass ? tr("aprovado") : tr("reprovado"));
+        if (std::isfinite(point.baseline))
+            text +=
+                QLatin1Char(' ') + tr("(linha de base %1 mm, limites %2 e %3 mm)")
+                                       .arg(number(this, point.baseline), number(this, point.lower),
+                                            number(this, point.upper));
+        else if (std::isfinite(point.lower) && std::isfinite(point.upper))
             text +=
                 QLatin1Char(' ') + tr("(limites %1 e %2 mm)")
                                        .arg(number(this, point.lower), number(this, point.upper));
