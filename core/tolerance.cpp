@@ -11,11 +11,6 @@ namespace {
 
 const double none = std::numeric_limits<double>::quiet_NaN();
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Tolerance", text);
-}
-
 // Kept by name, never by number: the names outlive any reordering.
 const char *const ruleNames[ruleCount] = {
     "rating",       "deadZone",       "axialResolution", "lateralResolution",

@@ -522,6 +522,7 @@ void ReportForm::fillBaselineTable(QVector<const Result *> rows)
     auto cell = [&](const QString &text, int row, int column, Qt::Alignment alignment,
                     int span = 1) {
         auto *label = new QLabel(text, ui->widgetBaseline);
+        label->setObjectName(QStringLiteral("labelBaselineCell%1_%2").arg(row).arg(column));
         label->setFont(ui->labelLimits->font()); // the pages' smallest text
         label->setAlignment(alignment | Qt::AlignVCenter);
         grid->addWidget(label, top + row, column, span, 1);
