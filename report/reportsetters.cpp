@@ -574,12 +574,14 @@ void ReportForm::arrangeUniformity(bool compact)
     grid->removeWidget(ui->labelLimits);
     if (compact) {
         grid->addWidget(image, 1, 0, Qt::AlignLeft | Qt::AlignTop);
-        grid->addWidget(ui->labelLimits, 1, 1, Qt::AlignTop);
+        grid->addWidget(ui->labelLimits, 1, 1); // as high as the image, its text at the top
     } else {
         grid->addWidget(image, 1, 0, 1, 2, Qt::AlignHCenter);
         grid->addWidget(ui->labelLimits, 2, 0, 1, 2);
     }
     grid->setColumnStretch(1, compact ? 1 : 0);
+    ui->labelLimits->setSizePolicy(QSizePolicy::Preferred,
+                                   compact ? QSizePolicy::Preferred : QSizePolicy::Fixed);
     const int side = compact ? compactUniformitySide : uniformitySide;
     image->setFixedSize(side, side);
     // A photograph shown is scaled anew to the cell; the placeholder keeps its size.
