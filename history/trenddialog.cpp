@@ -64,6 +64,15 @@ QImage crossImage(int size)
 
 using Limits = QVector<QPair<qreal, double>>; // by date
 
+// One attenuation's tolerance band and baseline, drawn in its line's colour.
+struct Band
+{
+    Limits lower, upper, baseline;
+    bool drawn = false;
+    QAreaSeries *area = nullptr;
+    QColor colour;
+};
+
 // Steps: each inspection's limit holds until the next inspection, from `first` to `last`.
 void appendSteps(QLineSeries *line, Limits limits, qreal first, qreal last)
 {
@@ -247,8 +256,8 @@ QChart *TrendDialog::buildChart(TrendResult result)
             high = qMax(high, value);
         }
     };
-    Limits lowerLimits, upperLimits, bandLower, bandUpper, baselines;
-    QVector<qreal> limitOf; // the dates whose limits are taken
+    Limits lowerLimits, upperLimits; // of the original rules' ranges
+    QVector<qreal> limitOf;          // the dates whose limits are taken
     const int markerSize = qRound(13 * logicalDpiY() / 96.0);
     auto *failed = new QScatterSeries;
     failed->setName(tr("Reprovado"));
@@ -256,23 +265,29 @@ QChart *TrendDialog::buildChart(TrendResult result)
     failed->setBrush(crossImage(markerSize));
     failed->setPen(QPen(Qt::transparent));
 
-    // The tolerance band of changes and deviations, behind everything else.
-    QAreaSeries *band = nullptr;
-    for (const TrendSeries *column : columns) {
-        const bool banded = std::any_of(column->points.cbegin(), column->points.cend(),
-                                        [](const TrendPoint &point) { return point.band; });
-        if (banded && !band) {
-            band = new QAreaSeries(new QLineSeries, new QLineSeries);
-            band->upperSeries()->setParent(band);
-            band->lowerSeries()->setParent(band);
-            band->setName(tr("Faixa de tolerância"));
-            band->setPen(Qt::NoPen);
-            band->setBrush(QColor(40, 150, 60, 45));
-            chart->addSeries(band);
+    // Each attenuation's tolerance band and baseline under a change or deviation; the
+    // 0.7 dB one only where it differs from the 0.5 dB one.
+    Band bands[2];
+    for (int column = 0; column < 2; ++column) {
+        Band &band = bands[column];
+        for (const TrendPoint &point : columns[column]->points) {
+            if (!point.band || !point.judged())
+                continue;
+            const qreal x = when(point.date);
+            band.lower.append({x, point.lower});
+            band.upper.append({x, point.upper});
+            if (std::isfinite(point.baseline))
+                band.baseline.append({x, point.baseline});
+            include(point.lower);
+            include(point.upper);
         }
+        const bool same = column == 1 && band.lower == bands[0].lower &&
+                          band.upper == bands[0].upper && band.baseline == bands[0].baseline;
+        band.drawn = !band.lower.isEmpty() && !same;
     }
 
     dates.clear();
+    QVector<QLineSeries *> lines;
     const QString names[2] = {tr("Atenuação de 0,5 dB"), tr("Atenuação de 0,7 dB")};
     for (int column = 0; column < 2; ++column) {
         const QVector<TrendPoint> points = columns[column]->points;
@@ -290,18 +305,12 @@ QChart *TrendDialog::buildChart(TrendResult result)
             include(point.value);
             if (point.verdict == Result::Fail)
                 failed->append(x, point.value);
-            if (point.judged() && !limitOf.contains(x)) {
+            if (point.judged() && !point.band && !limitOf.contains(x)) {
                 limitOf.append(x);
                 if (std::isfinite(point.lower))
                     lowerLimits.append({x, point.lower});
                 if (std::isfinite(point.upper))
                     upperLimits.append({x, point.upper});
-                if (point.band && std::isfinite(point.lower) && std::isfinite(point.upper)) {
-                    bandLower.append({x, point.lower});
-                    bandUpper.append({x, point.upper});
-                }
-                if (std::isfinite(point.baseline))
-                    baselines.append({x, point.baseline});
                 include(point.lower);
                 include(point.upper);
             }
@@ -322,6 +331,26 @@ QChart *TrendDialog::buildChart(TrendResult result)
         // The 0.5 dB line is the wider, so that it still shows under an equal 0.7 dB one.
         pen.setWidthF((column == 0 ? 3.0 : 1.5) * logicalDpiY() / 96.0);
         line->setPen(pen);
+        bands[column].colour = pen.color();
+        lines << line;
+    }
+    // The bands go under the lines: the lines, coloured by the theme in their order, are
+    // laid again on top.
+    for (Band &band : bands) {
+        if (!band.drawn)
+            continue;
+        band.area = new QAreaSeries(new QLineSeries, new QLineSeries);
+        band.area->upperSeries()->setParent(band.area);
+        band.area->lowerSeries()->setParent(band.area);
+        band.area->setName(tr("Faixa de tolerância"));
+        band.area->setPen(Qt::NoPen);
+        chart->addSeries(band.area);
+    }
+    for (QLineSeries *line : qAsConst(lines)) {
+        if (bands[0].drawn || bands[1].drawn) {
+            chart->removeSeries(line);
+            chart->addSeries(line);
+        }
     }
 
     // Some room on either side, so the first and last points stand off the axes.
@@ -329,9 +358,17 @@ QChart *TrendDialog::buildChart(TrendResult result)
     const qreal margin = qMax(day, (last - first) * 0.06);
     first -= margin;
     last += margin;
+    // Each line from the first inspection that has it, or from the chart's start when that
+    // is the first inspection shown.
+    const qreal earliest = first + margin;
+    const auto from = [&](const Limits &limits) {
+        const auto byDate = [](const auto &a, const auto &b) { return a.first < b.first; };
+        const qreal start = std::min_element(limits.cbegin(), limits.cend(), byDate)->first;
+        return start > earliest ? start : first;
+    };
     QLineSeries *limits[2] = {
-        lowerLimits.isEmpty() ? nullptr : limitLine(lowerLimits, first, last),
-        upperLimits.isEmpty() ? nullptr : limitLine(upperLimits, first, last),
+        lowerLimits.isEmpty() ? nullptr : limitLine(lowerLimits, from(lowerLimits), last),
+        upperLimits.isEmpty() ? nullptr : limitLine(upperLimits, from(upperLimits), last),
     };
     bool limitNamed = false;
     for (QLineSeries *limit : limits) {
@@ -343,21 +380,33 @@ QChart *TrendDialog::buildChart(TrendResult result)
             chart->legend()->markers(limit).value(0)->setVisible(false);
         limitNamed = true;
     }
-    if (band) { // from the first inspection judged by it, or the chart's start
-        const auto byDate = [](const auto &a, const auto &b) { return a.first < b.first; };
-        const qreal start = std::min_element(bandLower.cbegin(), bandLower.cend(), byDate)->first;
-        const qreal from = start > *std::min_element(dates.cbegin(), dates.cend()) ? start : first;
-        appendSteps(band->upperSeries(), bandUpper, from, last);
-        appendSteps(band->lowerSeries(), bandLower, from, last);
+    // Each band in its attenuation's colour, named once in the legend.
+    bool bandNamed = false;
+    for (Band &band : bands) {
+        if (!band.area)
+            continue;
+        appendSteps(band.area->upperSeries(), band.upper, from(band.upper), last);
+        appendSteps(band.area->lowerSeries(), band.lower, from(band.lower), last);
+        QColor fill = band.colour;
+        fill.setAlpha(50);
+        band.area->setBrush(fill);
+        chart->legend()->markers(band.area).value(0)->setVisible(!bandNamed);
+        bandNamed = true;
     }
-    if (!baselines.isEmpty()) {
+    bool baselineNamed = false;
+    for (const Band &band : bands) {
+        if (!band.area || band.baseline.isEmpty())
+            continue;
         auto *baseline = new QLineSeries;
-        appendSteps(baseline, baselines, first, last);
+        appendSteps(baseline, band.baseline, from(band.baseline), last);
         baseline->setName(tr("Linha de base"));
-        QPen pen(QColor(30, 110, 50));
-        pen.setWidthF(1.5);
+        QPen pen(band.colour.darker(150));
+        pen.setStyle(Qt::DashDotLine);
+        pen.setWidthF(1.5 * logicalDpiY() / 96.0);
         baseline->setPen(pen);
         chart->addSeries(baseline);
+        chart->legend()->markers(baseline).value(0)->setVisible(!baselineNamed);
+        baselineNamed = true;
     }
     // The note under the chart explains the crosses; a cross brush tiles badly in the legend.
     chart->addSeries(failed);

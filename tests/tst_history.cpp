@@ -1110,6 +1110,34 @@ private slots:
         QVERIFY(y->labelFormat() == "%.3f" && y->min() < 9.985 && y->max() > 10.03);
         const QString note = dialog.findChild<QLabel *>("labelNote")->text();
         QVERIFY(note.contains("A média passa") && note.endsWith("deixados de fora."));
+
+        // Under TG-128: the band from the first inspection judged against the baseline, the
+        // baseline through it, one cross; the baseline inspection itself is no failure.
+        TrendDialog banded(underTg128(), QStringLiteral("US-01"), {});
+        banded.setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        banded.findChild<QComboBox *>("comboBoxResult")
+            ->setCurrentIndex(int(TrendResult::MaxPenetration));
+        view = banded.findChild<QtCharts::QChartView *>();
+        QStringList drawn;
+        for (auto *s : view->chart()->series()) {
+            const auto *area = qobject_cast<QtCharts::QAreaSeries *>(s);
+            const auto *xy = area ? area->lowerSeries() : static_cast<QtCharts::QXYSeries *>(s);
+            drawn
+                << s->name() +
+                       QDateTime::fromMSecsSinceEpoch(qint64(xy->at(0).x())).toString(" yyMMdd:") +
+                       QString::number(xy->at(0).y()) +
+                       (area ? ".." + QString::number(area->upperSeries()->at(0).y()) : "") + " " +
+                       QString::number(xy->count());
+        }
+        QCOMPARE(drawn.join("; "),
+                 "Faixa de tolerância 250701:110..130 4; Atenuação de 0,5 dB "
+                 "250610:120 3; Linha de base 250701:120 4; Reprovado 250701:105 1");
+        line = static_cast<QtCharts::QXYSeries *>(view->chart()->series()[1]);
+        emit line->hovered(line->at(0), true);
+        QCOMPARE(QToolTip::text(), "Atenuação de 0,5 dB\n10/06/2025: 120 mm, sem linha de base");
+        emit line->hovered(line->at(1), true);
+        QVERIFY(
+            QToolTip::text().endsWith("reprovado (linha de base 120 mm, limites 110 e 130 mm)"));
     }
 };
 
