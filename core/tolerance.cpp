@@ -12,11 +12,6 @@ namespace {
 
 const double none = std::numeric_limits<double>::quiet_NaN();
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Tolerance", text);
-}
-
 // Kept by name, never by number: the names outlive any reordering.
 const char *const ruleNames[ruleCount] = {
     "rating",       "deadZone",       "axialResolution", "lateralResolution",
@@ -338,13 +333,14 @@ QString referenceText(const Result &result, const QLocale &locale)
         result.judged->rule == Rule::VerticalMean || result.judged->rule == Rule::HorizontalMean;
     auto mm = [&](double value) { return locale.toString(value, 'f', mean ? 3 : 1); };
     if (std::isnan(result.reference) && result.baselineDate.isValid())
-        return tr("sem linha de base: a de %1 não tem este valor")
+        return ToleranceRule::tr("sem linha de base: a de %1 não tem este valor")
             .arg(result.baselineDate.toString(DateFormats::shown));
     if (std::isnan(result.reference))
-        return tr("sem linha de base: esta inspeção será a linha de base");
-    const QString limits = tr("aprovado de %1 a %2 mm").arg(mm(result.lower), mm(result.upper));
+        return ToleranceRule::tr("sem linha de base: esta inspeção será a linha de base");
+    const QString limits =
+        ToleranceRule::tr("aprovado de %1 a %2 mm").arg(mm(result.lower), mm(result.upper));
     if (result.rule->kind == ToleranceRule::Deviation)
-        return tr("nominal %1 mm: %2").arg(mm(result.reference), limits);
-    return tr("linha de base %1 mm (%2): %3")
+        return ToleranceRule::tr("nominal %1 mm: %2").arg(mm(result.reference), limits);
+    return ToleranceRule::tr("linha de base %1 mm (%2): %3")
         .arg(mm(result.reference), result.baselineDate.toString(DateFormats::shown), limits);
 }

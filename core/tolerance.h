@@ -3,6 +3,7 @@
 
 #include "core/judgement.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QHash>
 #include <QJsonObject>
@@ -57,6 +58,9 @@ struct ToleranceRule
     // False when the object is no rule of a known result and kind, or has numbers a
     // rule cannot have (negative tolerances, bounds the wrong way round).
     static bool fromJson(const QJsonObject &object, ToleranceRule *rule);
+
+    // describe() in the catalogue's language (last: the macro leaves the rest private)
+    Q_DECLARE_TR_FUNCTIONS(ToleranceRule)
 };
 
 // A named, versioned table of rules, at most one per kind of result; a result without
@@ -86,6 +90,9 @@ struct ToleranceSet
     QJsonObject toJson() const;
     // False when the object is no set (then *set is the original set).
     static bool fromJson(const QJsonObject &object, ToleranceSet *set);
+
+    // displayName() in the catalogue's language (last: the macro leaves the rest private)
+    Q_DECLARE_TR_FUNCTIONS(ToleranceSet)
 };
 
 // A transducer's baseline: the values of its baseline inspection that rules of change

@@ -2,6 +2,7 @@
 
 #include "core/dateformats.h"
 #include "core/judgement.h"
+#include "core/resultname.h"
 #include "history/trend.h"
 
 #include <QCoreApplication>
@@ -28,51 +29,9 @@ QString capitalised(QString text)
     return text;
 }
 
-// The rated parts of step 2 in the order of the report's part number.
-const char *const parts[] = {QT_TRANSLATE_NOOP("InspectionCsv", "Cabo de força"),
-                             QT_TRANSLATE_NOOP("InspectionCsv", "Controles"),
-                             QT_TRANSLATE_NOOP("InspectionCsv", "Filtro de poeira"),
-                             QT_TRANSLATE_NOOP("InspectionCsv", "Monitor"),
-                             QT_TRANSLATE_NOOP("InspectionCsv", "Botões"),
-                             QT_TRANSLATE_NOOP("InspectionCsv", "Transdutores")};
-
 QString massText(MassType type)
 {
     return type == MassType::Anechoic ? Texts::tr("anecoica") : Texts::tr("hiperecoica");
-}
-
-// A judged result in words; a rating or choice is named as its input's column.
-QString describe(const JudgedResult &judged, const QLocale &locale)
-{
-    const QString at = dB(judged.attenuation, locale);
-    const int cm = 2 * (judged.depth + 1);
-    switch (judged.rule) {
-    case Rule::Rating:
-        return QCoreApplication::translate("InspectionCsv", parts[judged.part]);
-    case Rule::DeadZone:
-        return Texts::tr("Zona morta a %1 dB").arg(at);
-    case Rule::AxialResolution:
-        return Texts::tr("Resolução axial a %1 dB").arg(at);
-    case Rule::LateralResolution:
-        return Texts::tr("Resolução lateral a %1 dB").arg(at);
-    case Rule::VerticalMean:
-        return Texts::tr("Média vertical a %1 dB").arg(at);
-    case Rule::HorizontalMean:
-        return Texts::tr("Média horizontal a %1 cm, %2 dB").arg(judged.set == 0 ? 3 : 9).arg(at);
-    case Rule::AspectRatio:
-        return Texts::tr("Altura/largura da massa %1 a %2 cm, %3 dB")
-            .arg(massText(judged.massType))
-            .arg(cm)
-            .arg(at);
-    case Rule::Area:
-        return Texts::tr("Área da massa %1 a %2 cm, %3 dB")
-            .arg(massText(judged.massType))
-            .arg(cm)
-            .arg(at);
-    case Rule::Penetration:
-        return Texts::tr("Penetração máxima a %1 dB").arg(at);
-    }
-    return QString();
 }
 
 // The state as the history names it (the same texts, in its context).
@@ -154,7 +113,7 @@ QVector<Column> columns(const QLocale &numbers)
     const QVector<JudgedResult> &judged = Judgement::results();
     for (const JudgedResult &result : judged) {
         if (result.rule == Rule::Rating)
-            table.append({describe(result, numbers), choice(result.inputs.first())});
+            table.append({resultName(result, numbers), choice(result.inputs.first())});
     }
     table.append({Texts::tr("Uniformidade da imagem"), choice(Field::uniformity)});
     table.append({Texts::tr("Inomogeneidade"), text(Field::explanation)});
@@ -164,7 +123,7 @@ QVector<Column> columns(const QLocale &numbers)
                   }});
     for (const JudgedResult &result : judged) {
         if (result.rule >= Rule::DeadZone && result.rule <= Rule::LateralResolution)
-            table.append({describe(result, numbers), choice(result.inputs.first())});
+            table.append({resultName(result, numbers), choice(result.inputs.first())});
     }
     for (const MeasuringField &field : Inspection::measuringFields()) {
         const QString name = field.name;
@@ -187,7 +146,7 @@ QVector<Column> columns(const QLocale &numbers)
     }
     for (int i = 0; i < judged.size(); ++i) {
         table.append(
-            {Texts::tr("Resultado: %1").arg(describe(judged[i], numbers)), [i](const Row &row) {
+            {Texts::tr("Resultado: %1").arg(resultName(judged[i], numbers)), [i](const Row &row) {
                  switch (row.results.value(i).verdict) {
                  case Result::Pass:
                      return Texts::tr("aprovado");

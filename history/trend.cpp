@@ -1,5 +1,6 @@
 #include "history/trend.h"
 #include "core/judgement.h"
+#include "core/tolerance.h"
 
 #include <QJsonValue>
 
@@ -31,19 +32,22 @@ double axialMillimetres(int index)
 }
 
 // How each judged result is charted; the inputs, rules and limits are the judgement's.
+// A choice is read from its combo box's index, any other value as a number in `range`.
 struct Charted
 {
     Rule rule;
     TrendResult result;
-    int choices; // items of a choice's combo box; 0 for a mean
+    int choices; // items of a choice's combo box; 0 for a number
     double (*millimetres)(int);
+    Range range; // a number's inputs
 };
 const Charted charted[] = {
-    {Rule::DeadZone, TrendResult::DeadZone, 6, plainMillimetres},
-    {Rule::AxialResolution, TrendResult::AxialResolution, 7, axialMillimetres},
-    {Rule::LateralResolution, TrendResult::LateralResolution, 6, plainMillimetres},
-    {Rule::VerticalMean, TrendResult::VerticalMean, 0, nullptr},
-    {Rule::HorizontalMean, TrendResult::HorizontalMean3cm, 0, nullptr},
+    {Rule::DeadZone, TrendResult::DeadZone, 6, plainMillimetres, {}},
+    {Rule::AxialResolution, TrendResult::AxialResolution, 7, axialMillimetres, {}},
+    {Rule::LateralResolution, TrendResult::LateralResolution, 6, plainMillimetres, {}},
+    {Rule::VerticalMean, TrendResult::VerticalMean, 0, nullptr, distanceRange},
+    {Rule::HorizontalMean, TrendResult::HorizontalMean3cm, 0, nullptr, distanceRange},
+    {Rule::Penetration, TrendResult::MaxPenetration, 0, nullptr, {0, 200}},
 };
 
 const Charted *chartedOf(Rule rule)
@@ -63,7 +67,6 @@ struct Plain
     Range range;
 };
 const Plain plains[] = {
-    {TrendResult::MaxPenetration, {"doubleSpinBox5_05_MPV", "doubleSpinBox5_07_MPV"}, {0, 200}},
     {TrendResult::FocalZone, {"doubleSpinBox5_05_ZF", "doubleSpinBox5_07_ZF"}, {0, 100}},
 };
 
@@ -161,6 +164,7 @@ TrendData trendData(const QVector<StoredInspection> &inspections, bool includeDr
         base.draft = inspection->state == StoredInspection::Draft;
         base.lower = none;
         base.upper = none;
+        base.baseline = none;
 
         double frequency = 0;
         const bool knownFrequency = reader.number(Field::frequency, frequencyRange, &frequency);
@@ -169,41 +173,38 @@ TrendData trendData(const QVector<StoredInspection> &inspections, bool includeDr
             const Charted *chart = chartedOf(row.rule);
             if (!chart)
                 continue;
-            const int column = int(row.attenuation);
             TrendPoint point = base;
             if (chart->choices > 0) {
                 int index = 0;
                 if (!reader.choice(row.inputs.first(), chart->choices, &index))
                     continue;
                 point.value = chart->millimetres(index);
-                if (knownFrequency) {
-                    point.judged = true;
-                    point.passed = judged.verdict == Result::Pass;
-                    if (judged.byIndex()) {
-                        point.upper = chart->millimetres(int(judged.upper));
-                    } else {
-                        point.lower = judged.lower;
-                        point.upper = judged.upper;
-                    }
-                }
             } else {
                 bool complete = true;
                 for (const QString &key : row.inputs) {
-                    double distance = 0;
-                    complete = reader.number(key, distanceRange, &distance) && complete;
+                    double number = 0;
+                    complete = reader.number(key, chart->range, &number) && complete;
                 }
                 if (!complete)
                     continue;
-                point.judged = true;
-                point.passed = judged.verdict == Result::Pass;
                 point.value = judged.value;
+            }
+            // A choice's table of limits depends on the frequency: without one it is not judged.
+            if (!judged.byIndex() || knownFrequency)
+                point.verdict = judged.verdict;
+            if (point.judged() && judged.byIndex()) {
+                point.upper = chart->millimetres(int(judged.upper));
+            } else if (point.judged()) {
                 point.lower = judged.lower;
                 point.upper = judged.upper;
+                point.band = judged.rule->kind != ToleranceRule::Range;
+                if (judged.rule->kind == ToleranceRule::Change)
+                    point.baseline = judged.reference;
             }
             const TrendResult result = row.rule == Rule::HorizontalMean && row.set == 1
                                            ? TrendResult::HorizontalMean9cm
                                            : chart->result;
-            seriesOf(data, result, column).points.append(point);
+            seriesOf(data, result, int(row.attenuation)).points.append(point);
         }
         for (const Plain &plain : plains) {
             for (int column = 0; column < 2; ++column) {

@@ -1,13 +1,15 @@
 #ifndef TREND_H
 #define TREND_H
 
+#include "core/judgement.h"
 #include "history/storedinspection.h"
 
 #include <QDate>
 #include <QVector>
 
 // The results of a scanner's inspections that drift over time, read from the stored
-// values of its inspections and judged by the report's own rules. Knows no widgets.
+// values of its inspections and judged by the report's own rules: each inspection by
+// the set of tolerances and the baseline it kept. Knows no widgets.
 
 enum class TrendResult {
     DeadZone,
@@ -29,12 +31,20 @@ struct TrendPoint
     qint64 inspectionId = -1;
     bool draft = false;
     double value = 0;
-    bool judged = false; // the report gives this result a mark
-    bool passed = false;
-    // The pass limits in force for that inspection; NaN where there is none. A choice
-    // passes up to and including `upper`; a mean passes strictly between the two.
+    // As the report judges it: Pass or Fail with a mark, NotJudged without one, and
+    // NoBaseline (a rule of change while the transducer had no baseline) neither.
+    Result::Verdict verdict = Result::NotJudged;
+    // The pass limits in force for that inspection; NaN where there is none. Under the
+    // original rules a choice passes up to and including `upper` and a mean strictly
+    // between the two; with `band` (a change from the baseline or a deviation from a
+    // nominal value) the value passes from `lower` to `upper`, both included.
     double lower;
     double upper;
+    bool band = false;
+    // Under a change: the transducer's baseline value; NaN otherwise.
+    double baseline;
+
+    bool judged() const { return verdict == Result::Pass || verdict == Result::Fail; }
 };
 
 struct TrendSeries

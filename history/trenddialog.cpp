@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QToolTip>
+#include <QtCharts/QAreaSeries>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QLegendMarker>
@@ -61,11 +62,20 @@ QImage crossImage(int size)
     return image;
 }
 
-// One limit as a step line: each inspection's limit holds until the next inspection,
-// across the whole date range shown.
-QLineSeries *limitLine(QVector<QPair<qreal, double>> limits, qreal first, qreal last)
+using Limits = QVector<QPair<qreal, double>>; // by date
+
+// One attenuation's tolerance band and baseline, drawn in its line's colour.
+struct Band
 {
-    auto *line = new QLineSeries;
+    Limits lower, upper, baseline;
+    bool drawn = false;
+    QAreaSeries *area = nullptr;
+    QColor colour;
+};
+
+// Steps: each inspection's limit holds until the next inspection, from `first` to `last`.
+void appendSteps(QLineSeries *line, Limits limits, qreal first, qreal last)
+{
     std::stable_sort(limits.begin(), limits.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (int i = 0; i < limits.size(); ++i) {
@@ -76,6 +86,13 @@ QLineSeries *limitLine(QVector<QPair<qreal, double>> limits, qreal first, qreal 
     }
     if (!limits.isEmpty())
         line->append(last, limits.last().second);
+}
+
+// One limit as a step line across the whole date range shown.
+QLineSeries *limitLine(const Limits &limits, qreal first, qreal last)
+{
+    auto *line = new QLineSeries;
+    appendSteps(line, limits, first, last);
     QPen pen(QColor(170, 40, 40));
     pen.setStyle(Qt::DashLine);
     pen.setWidthF(1.5);
@@ -239,8 +256,8 @@ QChart *TrendDialog::buildChart(TrendResult result)
             high = qMax(high, value);
         }
     };
-    QVector<QPair<qreal, double>> lowerLimits, upperLimits;
-    QVector<qreal> limitOf; // the dates whose limits are taken
+    Limits lowerLimits, upperLimits; // of the original rules' ranges
+    QVector<qreal> limitOf;          // the dates whose limits are taken
     const int markerSize = qRound(13 * logicalDpiY() / 96.0);
     auto *failed = new QScatterSeries;
     failed->setName(tr("Reprovado"));
@@ -248,7 +265,29 @@ QChart *TrendDialog::buildChart(TrendResult result)
     failed->setBrush(crossImage(markerSize));
     failed->setPen(QPen(Qt::transparent));
 
+    // Each attenuation's tolerance band and baseline under a change or deviation; the
+    // 0.7 dB one only where it differs from the 0.5 dB one.
+    Band bands[2];
+    for (int column = 0; column < 2; ++column) {
+        Band &band = bands[column];
+        for (const TrendPoint &point : columns[column]->points) {
+            if (!point.band || !point.judged())
+                continue;
+            const qreal x = when(point.date);
+            band.lower.append({x, point.lower});
+            band.upper.append({x, point.upper});
+            if (std::isfinite(point.baseline))
+                band.baseline.append({x, point.baseline});
+            include(point.lower);
+            include(point.upper);
+        }
+        const bool same = column == 1 && band.lower == bands[0].lower &&
+                          band.upper == bands[0].upper && band.baseline == bands[0].baseline;
+        band.drawn = !band.lower.isEmpty() && !same;
+    }
+
     dates.clear();
+    QVector<QLineSeries *> lines;
     const QString names[2] = {tr("Atenuação de 0,5 dB"), tr("Atenuação de 0,7 dB")};
     for (int column = 0; column < 2; ++column) {
         const QVector<TrendPoint> points = columns[column]->points;
@@ -264,9 +303,9 @@ QChart *TrendDialog::buildChart(TrendResult result)
             first = qMin(first, x);
             last = qMax(last, x);
             include(point.value);
-            if (point.judged && !point.passed)
+            if (point.verdict == Result::Fail)
                 failed->append(x, point.value);
-            if (point.judged && !limitOf.contains(x)) {
+            if (point.judged() && !point.band && !limitOf.contains(x)) {
                 limitOf.append(x);
                 if (std::isfinite(point.lower))
                     lowerLimits.append({x, point.lower});
@@ -292,6 +331,26 @@ QChart *TrendDialog::buildChart(TrendResult result)
         // The 0.5 dB line is the wider, so that it still shows under an equal 0.7 dB one.
         pen.setWidthF((column == 0 ? 3.0 : 1.5) * logicalDpiY() / 96.0);
         line->setPen(pen);
+        bands[column].colour = pen.color();
+        lines << line;
+    }
+    // The bands go under the lines: the lines, coloured by the theme in their order, are
+    // laid again on top.
+    for (Band &band : bands) {
+        if (!band.drawn)
+            continue;
+        band.area = new QAreaSeries(new QLineSeries, new QLineSeries);
+        band.area->upperSeries()->setParent(band.area);
+        band.area->lowerSeries()->setParent(band.area);
+        band.area->setName(tr("Faixa de tolerância"));
+        band.area->setPen(Qt::NoPen);
+        chart->addSeries(band.area);
+    }
+    for (QLineSeries *line : qAsConst(lines)) {
+        if (bands[0].drawn || bands[1].drawn) {
+            chart->removeSeries(line);
+            chart->addSeries(line);
+        }
     }
 
     // Some room on either side, so the first and last points stand off the axes.
@@ -299,9 +358,17 @@ QChart *TrendDialog::buildChart(TrendResult result)
     const qreal margin = qMax(day, (last - first) * 0.06);
     first -= margin;
     last += margin;
+    // Each line from the first inspection that has it, or from the chart's start when that
+    // is the first inspection shown.
+    const qreal earliest = first + margin;
+    const auto from = [&](const Limits &limits) {
+        const auto byDate = [](const auto &a, const auto &b) { return a.first < b.first; };
+        const qreal start = std::min_element(limits.cbegin(), limits.cend(), byDate)->first;
+        return start > earliest ? start : first;
+    };
     QLineSeries *limits[2] = {
-        lowerLimits.isEmpty() ? nullptr : limitLine(lowerLimits, first, last),
-        upperLimits.isEmpty() ? nullptr : limitLine(upperLimits, first, last),
+        lowerLimits.isEmpty() ? nullptr : limitLine(lowerLimits, from(lowerLimits), last),
+        upperLimits.isEmpty() ? nullptr : limitLine(upperLimits, from(upperLimits), last),
     };
     bool limitNamed = false;
     for (QLineSeries *limit : limits) {
@@ -312,6 +379,34 @@ QChart *TrendDialog::buildChart(TrendResult result)
         if (limitNamed)
             chart->legend()->markers(limit).value(0)->setVisible(false);
         limitNamed = true;
+    }
+    // Each band in its attenuation's colour, named once in the legend.
+    bool bandNamed = false;
+    for (Band &band : bands) {
+        if (!band.area)
+            continue;
+        appendSteps(band.area->upperSeries(), band.upper, from(band.upper), last);
+        appendSteps(band.area->lowerSeries(), band.lower, from(band.lower), last);
+        QColor fill = band.colour;
+        fill.setAlpha(50);
+        band.area->setBrush(fill);
+        chart->legend()->markers(band.area).value(0)->setVisible(!bandNamed);
+        bandNamed = true;
+    }
+    bool baselineNamed = false;
+    for (const Band &band : bands) {
+        if (!band.area || band.baseline.isEmpty())
+            continue;
+        auto *baseline = new QLineSeries;
+        appendSteps(baseline, band.baseline, from(band.baseline), last);
+        baseline->setName(tr("Linha de base"));
+        QPen pen(band.colour.darker(150));
+        pen.setStyle(Qt::DashDotLine);
+        pen.setWidthF(1.5 * logicalDpiY() / 96.0);
+        baseline->setPen(pen);
+        chart->addSeries(baseline);
+        chart->legend()->markers(baseline).value(0)->setVisible(!baselineNamed);
+        baselineNamed = true;
     }
     // The note under the chart explains the crosses; a cross brush tiles badly in the legend.
     chart->addSeries(failed);
@@ -361,28 +456,50 @@ void TrendDialog::fitDateLabels()
 
 QString TrendDialog::resultNote(TrendResult result) const
 {
-    QString note;
-    if (isChoice(result))
-        note = tr("Uma cruz vermelha marca um resultado reprovado. O resultado passa até o "
-                  "limite, inclusive; o limite depende da frequência do transdutor de cada "
-                  "inspeção.");
-    else if (result == TrendResult::MaxPenetration || result == TrendResult::FocalZone)
-        note = tr("O relatório mostra este resultado sem julgá-lo: não há limites.");
-    else
-        note = tr("Uma cruz vermelha marca um resultado reprovado. A média passa estritamente "
-                  "entre os dois limites.");
+    bool byRange = false, banded = false, noBaseline = false;
+    for (int column = 0; column < 2; ++column) {
+        for (const TrendPoint &point : data.series[int(result) * 2 + column].points) {
+            byRange |= point.judged() && !point.band;
+            banded |= point.band;
+            noBaseline |= point.verdict == Result::NoBaseline;
+        }
+    }
+    QStringList notes;
+    if (byRange && isChoice(result))
+        notes << tr("Uma cruz vermelha marca um resultado reprovado. O resultado passa até o "
+                    "limite, inclusive; o limite depende da frequência do transdutor de cada "
+                    "inspeção.");
+    else if (byRange)
+        notes << tr("Uma cruz vermelha marca um resultado reprovado. A média passa estritamente "
+                    "entre os dois limites.");
+    if (banded && !byRange)
+        notes << tr("Uma cruz vermelha marca um resultado reprovado.");
+    if (banded)
+        notes << tr("A faixa sombreada é a tolerância em torno da linha de base ou do valor "
+                    "nominal: o resultado passa dentro dela, limites incluídos.");
+    if (noBaseline)
+        notes << tr("Um ponto sem linha de base não é julgado: o transdutor ainda não a tinha.");
+    if (notes.isEmpty())
+        notes << tr("O relatório mostra este resultado sem julgá-lo: não há limites.");
     if (data.unreadable > 0)
-        note +=
-            QLatin1Char(' ') + tr("Valores ilegíveis de algumas inspeções foram deixados de fora.");
-    return note;
+        notes << tr("Valores ilegíveis de algumas inspeções foram deixados de fora.");
+    return notes.join(QLatin1Char(' '));
 }
 
 QString TrendDialog::describe(const TrendPoint &point) const
 {
     QString text = tr("%1: %2 mm").arg(point.date.toString(dateFormat), number(this, point.value));
-    if (point.judged) {
-        text += QLatin1String(", ") + (point.passed ? tr("aprovado") : tr("reprovado"));
-        if (std::isfinite(point.lower) && std::isfinite(point.upper))
+    if (point.verdict == Result::NoBaseline)
+        text += QLatin1String(", ") + tr("sem linha de base");
+    if (point.judged()) {
+        text += QLatin1String(", ") +
+                (point.verdict == Result::Pass ? tr("aprovado") : tr("reprovado"));
+        if (std::isfinite(point.baseline))
+            text +=
+                QLatin1Char(' ') + tr("(linha de base %1 mm, limites %2 e %3 mm)")
+                                       .arg(number(this, point.baseline), number(this, point.lower),
+                                            number(this, point.upper));
+        else if (std::isfinite(point.lower) && std::isfinite(point.upper))
             text +=
                 QLatin1Char(' ') + tr("(limites %1 e %2 mm)")
                                        .arg(number(this, point.lower), number(this, point.upper));

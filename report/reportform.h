@@ -2,6 +2,7 @@
 #define REPORTFORM_H
 
 #include "core/judgement.h"
+#include "core/tolerance.h"
 
 #include <QDateTime>
 #include <QDialog>
@@ -28,6 +29,9 @@ public:
     static constexpr qreal printRatio = 3.5;
     // The pages' text: 9 pt of the page (a page pixel is 1/96 inch, see ReportCell).
     static constexpr qreal pagePointSize = 9;
+    // The uniformity image's side in page pixels, and beside the criteria.
+    static constexpr int uniformitySide = 300;
+    static constexpr int compactUniformitySide = 180;
 
     explicit ReportForm(QWidget *parent = nullptr);
     ~ReportForm();
@@ -93,9 +97,14 @@ public:
                          double w6, double w8, double a2, double a4, double a6, double a8, bool c2,
                          bool c4, bool c6, bool c8, int massType);
 
-    // The limits each judged table is judged by, under the table; `frequency` sets the
-    // limits of the dead zone and the resolutions.
-    void setLimits(const QVector<Result> &results, double frequency);
+    // The limits each judged table is judged by, on page 2; `frequency` sets the limits
+    // of the dead zone and the resolutions. Under the original rules the criteria stand
+    // under the uniformity image, as they always did. Under another `set` they name it,
+    // its version and the baseline's date, and stand beside a smaller image, above a
+    // table of the results judged by a change from the baseline or a deviation from a
+    // nominal value: reference, value, difference, tolerance and verdict of each.
+    void setLimits(const QVector<Result> &results, double frequency,
+                   const ToleranceSet &set = ToleranceSet::original());
 
 signals:
     // After a save that succeeded, with the name of the file written.
@@ -138,6 +147,13 @@ private:
                       int massType);
     void setMassValues(int attenuation, const double (&values)[12], const bool (&checked)[4],
                        int massType);
+    QString originalCriteria(const QVector<Result> &results, double frequency) const;
+    QString setCriteria(const QVector<Result> &results, double frequency, const ToleranceSet &set,
+                        bool table) const;
+    void fillBaselineTable(QVector<const Result *> rows);
+    // The uniformity image at its full size with the criteria under it, or smaller with
+    // the criteria beside it.
+    void arrangeUniformity(bool compact);
 
     Ui::ReportForm *ui;
     // The rating words of the physical inspection, by rating index 0 to 5.
@@ -146,6 +162,8 @@ private:
     QPixmap crossPixmap;     // fail mark
     QString savedPath;       // native path of the last save while the dialog is open
     bool savedSigned = false;
+    QList<QLabel *> baselineCells; // the table's rows on page 2
+    bool compactUniformity = false;
 };
 
 #endif // REPORTFORM_H

@@ -1,15 +1,19 @@
 // The setters through which the main window fills the report: texts, numbers, pass
 // and fail marks and photographs, each into the cells of its row.
 
+#include "core/dateformats.h"
 #include "core/evaluator.h"
+#include "core/resultname.h"
 #include "report/reportform.h"
 #include "ui_reportform.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -355,8 +359,25 @@ void ReportForm::setMassValues07(double h2, double h4, double h6, double h8, dou
     setMassValues(1, {h2, h4, h6, h8, w2, w4, w6, w8, a2, a4, a6, a8}, {c2, c4, c6, c8}, massType);
 }
 
-// The limits in force for this inspection, on page 2 under the uniformity image.
-void ReportForm::setLimits(const QVector<Result> &results, double frequency)
+// The limits in force for this inspection, on page 2 with the uniformity image.
+void ReportForm::setLimits(const QVector<Result> &results, double frequency,
+                           const ToleranceSet &set)
+{
+    QVector<const Result *> rows;
+    for (const Result &result : results) {
+        if (result.rule && result.rule->kind != ToleranceRule::Range &&
+            result.verdict != Result::NotJudged)
+            rows << &result;
+    }
+    const bool original = set.id == ToleranceSet::OriginalId && rows.isEmpty();
+    fillBaselineTable(rows);
+    arrangeUniformity(!original);
+    ui->labelLimits->setText(original ? originalCriteria(results, frequency)
+                                      : setCriteria(results, frequency, set, !rows.isEmpty()));
+}
+
+// The criteria of the original rules, as every report printed them.
+QString ReportForm::originalCriteria(const QVector<Result> &results, double frequency) const
 {
     const QLocale locale = this->locale();
     auto choice = [&](Rule rule) {
@@ -389,5 +410,182 @@ void ReportForm::setLimits(const QVector<Result> &results, double frequency)
             .arg(locale.toString(Evaluator::areaLowFactor),
                  locale.toString(Evaluator::areaHighFactor), areas.join(QStringLiteral("; "))),
     };
-    ui->labelLimits->setText(lines.join(QLatin1Char(' ')));
+    return lines.join(QLatin1Char(' '));
+}
+
+// The criteria of another set: its name and version, the baseline, and the bounds of the
+// results it judges by a range; the others are in the table.
+QString ReportForm::setCriteria(const QVector<Result> &results, double frequency,
+                                const ToleranceSet &set, bool table) const
+{
+    const QLocale locale = this->locale();
+    auto first = [&](Rule rule) -> const Result * {
+        for (const Result &result : results) {
+            if (result.judged->rule == rule)
+                return &result;
+        }
+        return nullptr;
+    };
+    auto byRange = [&](Rule rule) {
+        const Result *result = first(rule);
+        return result && result->rule && result->rule->kind == ToleranceRule::Range;
+    };
+    auto choice = [&](Rule rule) {
+        const Result *result = first(rule);
+        return Inspection::choiceTexts(result->judged->inputs.first()).value(int(result->upper));
+    };
+    // A range's own bound, else the original one.
+    auto bound = [&](Rule rule, bool upper, double original) {
+        const double own = upper ? first(rule)->rule->upper : first(rule)->rule->lower;
+        return locale.toString(std::isnan(own) ? original : own, 'g', 6);
+    };
+
+    QStringList choices, pieces;
+    if (byRange(Rule::DeadZone))
+        choices << tr("zona morta até %1").arg(choice(Rule::DeadZone));
+    if (byRange(Rule::AxialResolution))
+        choices << tr("axial até %1").arg(choice(Rule::AxialResolution));
+    if (byRange(Rule::LateralResolution))
+        choices << tr("lateral até %1").arg(choice(Rule::LateralResolution));
+    if (!choices.isEmpty())
+        pieces << tr("%1 (%2 MHz)")
+                      .arg(choices.join(QStringLiteral(", ")), locale.toString(frequency, 'f', 1));
+    if (byRange(Rule::Rating)) {
+        const QStringList ratings =
+            Inspection::choiceTexts(QStringLiteral("comboBox3cabo")).mid(1, 3);
+        pieces
+            << tr("física: %1, %2 ou %3").arg(ratings.value(0), ratings.value(1), ratings.value(2));
+    }
+    const int ranges = pieces.size();
+    if (byRange(Rule::VerticalMean))
+        pieces << tr("média vertical %1–%2 mm")
+                      .arg(bound(Rule::VerticalMean, false, Evaluator::verticalMeanLow),
+                           bound(Rule::VerticalMean, true, Evaluator::verticalMeanHigh));
+    if (byRange(Rule::HorizontalMean))
+        pieces << tr("média horizontal %1–%2 mm")
+                      .arg(bound(Rule::HorizontalMean, false, Evaluator::horizontalMeanLow),
+                           bound(Rule::HorizontalMean, true, Evaluator::horizontalMeanHigh));
+    if (byRange(Rule::AspectRatio))
+        pieces << tr("massas: altura/largura %1–%2")
+                      .arg(bound(Rule::AspectRatio, false, Evaluator::aspectRatioLow),
+                           bound(Rule::AspectRatio, true, Evaluator::aspectRatioHigh));
+    if (byRange(Rule::Area)) {
+        QStringList areas;
+        for (int depth = 1; depth <= 4; ++depth)
+            areas << locale.toString(Evaluator::nominalArea(depth), 'f', 2);
+        pieces << tr("área %1–%2 × nominal (%3 mm² a 2, 4, 6 e 8 cm)")
+                      .arg(bound(Rule::Area, false, Evaluator::areaLowFactor),
+                           bound(Rule::Area, true, Evaluator::areaHighFactor),
+                           areas.join(QStringLiteral("; ")));
+    }
+    if (pieces.size() > ranges)
+        pieces << tr("limites excluídos");
+    if (table)
+        pieces << tr("na tabela, a tolerância de cada resultado, limites incluídos");
+
+    QDate baseline;
+    bool noBaseline = false;
+    for (const Result &result : results) {
+        noBaseline |= result.verdict == Result::NoBaseline;
+        if (result.baselineDate.isValid())
+            baseline = result.baselineDate;
+    }
+    const QString name = set.displayName();
+    const QString head =
+        noBaseline ? tr("Conjunto de tolerâncias: %1, versão %2; esta inspeção é a linha de base.")
+                         .arg(name)
+                         .arg(set.version)
+        : baseline.isValid()
+            ? tr("Conjunto de tolerâncias: %1, versão %2; linha de base de %3.")
+                  .arg(name)
+                  .arg(set.version)
+                  .arg(baseline.toString(DateFormats::shown))
+            : tr("Conjunto de tolerâncias: %1, versão %2.").arg(name).arg(set.version);
+    return head + QLatin1Char(' ') + tr("Critérios: %1.").arg(pieces.join(QStringLiteral("; ")));
+}
+
+// One row a result: its name, the baseline's value and date or the nominal value, this
+// value, the difference and the verdict; rows of one rule share its tolerance's cell.
+void ReportForm::fillBaselineTable(QVector<const Result *> rows)
+{
+    qDeleteAll(baselineCells);
+    baselineCells.clear();
+    ui->widgetBaseline->setVisible(!rows.isEmpty());
+    std::stable_sort(rows.begin(), rows.end(), [](const Result *a, const Result *b) {
+        const JudgedResult &x = *a->judged, &y = *b->judged;
+        return std::make_tuple(x.rule, x.set, x.attenuation) <
+               std::make_tuple(y.rule, y.set, y.attenuation);
+    });
+    const QLocale locale = this->locale();
+    auto *grid = ui->gridLayoutBaseline;
+    const int top = 2; // under the title and the headers
+    auto cell = [&](const QString &text, int row, int column, Qt::Alignment alignment,
+                    int span = 1) {
+        auto *label = new QLabel(text, ui->widgetBaseline);
+        label->setObjectName(QStringLiteral("labelBaselineCell%1_%2").arg(row).arg(column));
+        label->setFont(ui->labelLimits->font()); // the pages' smallest text
+        label->setAlignment(alignment | Qt::AlignVCenter);
+        grid->addWidget(label, top + row, column, span, 1);
+        baselineCells << label;
+        return label;
+    };
+    for (int row = 0; row < rows.size(); ++row) {
+        const Result &result = *rows[row];
+        const bool change = result.rule->kind == ToleranceRule::Change;
+        const bool noBaseline = result.verdict == Result::NoBaseline;
+        // Rounded to the millionth, so that a mean equal to its reference differs by 0.
+        const double difference =
+            std::round((result.measured - result.reference) * 1e6) / 1e6 + 0.0;
+        const QString reference =
+            noBaseline ? tr("esta inspeção")
+            : change   ? tr("%1 (%2)").arg(number(this, result.reference),
+                                           result.baselineDate.toString(DateFormats::shown))
+                       : tr("%1 (nominal)").arg(number(this, result.reference));
+        cell(resultName(*result.judged, locale), row, 0, Qt::AlignLeft);
+        cell(reference, row, 1, Qt::AlignLeft);
+        cell(number(this, result.measured), row, 2, Qt::AlignRight);
+        cell(noBaseline
+                 ? QString()
+                 : (difference > 0 ? QStringLiteral("+") : QString()) + number(this, difference),
+             row, 3, Qt::AlignRight);
+        QLabel *verdict = cell(noBaseline                       ? tr("sem linha de base")
+                               : result.verdict == Result::Pass ? tr("aprovado")
+                                                                : tr("reprovado"),
+                               row, 5, Qt::AlignLeft);
+        QFont font = verdict->font();
+        font.setBold(result.verdict == Result::Fail);
+        verdict->setFont(font);
+        int span = 1;
+        while (row + span < rows.size() && rows[row + span]->rule == result.rule)
+            ++span;
+        if (row == 0 || rows[row - 1]->rule != result.rule)
+            cell(result.rule->describe(locale), row, 4, Qt::AlignLeft, span)->setWordWrap(true);
+    }
+}
+
+void ReportForm::arrangeUniformity(bool compact)
+{
+    if (compact == compactUniformity)
+        return;
+    compactUniformity = compact;
+    QGridLayout *grid = ui->gridLayout_10;
+    QLabel *image = ui->labelUniformidadeANEXO;
+    grid->removeWidget(image);
+    grid->removeWidget(ui->labelLimits);
+    if (compact) {
+        grid->addWidget(image, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(ui->labelLimits, 1, 1); // as high as the image, its text at the top
+    } else {
+        grid->addWidget(image, 1, 0, 1, 2, Qt::AlignHCenter);
+        grid->addWidget(ui->labelLimits, 2, 0, 1, 2);
+    }
+    grid->setColumnStretch(1, compact ? 1 : 0);
+    ui->labelLimits->setSizePolicy(QSizePolicy::Preferred,
+                                   compact ? QSizePolicy::Preferred : QSizePolicy::Fixed);
+    const int side = compact ? compactUniformitySide : uniformitySide;
+    image->setFixedSize(side, side);
+    // A photograph shown is scaled anew to the cell; the placeholder keeps its size.
+    const QPixmap shown = image->pixmap(Qt::ReturnByValue);
+    if (!shown.isNull() && qFuzzyCompare(shown.devicePixelRatio(), printRatio))
+        setScaledPixmap(image, shown);
 }

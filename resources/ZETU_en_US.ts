@@ -499,64 +499,12 @@ Settings: %2</translation>
 <context>
     <name>InspectionCsv</name>
     <message>
-        <source>Cabo de força</source>
-        <translation>Power cable</translation>
-    </message>
-    <message>
-        <source>Controles</source>
-        <translation>Controls</translation>
-    </message>
-    <message>
-        <source>Filtro de poeira</source>
-        <translation>Dust filter</translation>
-    </message>
-    <message>
-        <source>Monitor</source>
-        <translation>Monitor</translation>
-    </message>
-    <message>
-        <source>Botões</source>
-        <translation>Buttons</translation>
-    </message>
-    <message>
-        <source>Transdutores</source>
-        <translation>Transducers</translation>
-    </message>
-    <message>
         <source>anecoica</source>
         <translation>anechoic</translation>
     </message>
     <message>
         <source>hiperecoica</source>
         <translation>hyperechoic</translation>
-    </message>
-    <message>
-        <source>Zona morta a %1 dB</source>
-        <translation>Dead zone at %1 dB</translation>
-    </message>
-    <message>
-        <source>Resolução axial a %1 dB</source>
-        <translation>Axial resolution at %1 dB</translation>
-    </message>
-    <message>
-        <source>Resolução lateral a %1 dB</source>
-        <translation>Lateral resolution at %1 dB</translation>
-    </message>
-    <message>
-        <source>Média vertical a %1 dB</source>
-        <translation>Vertical mean at %1 dB</translation>
-    </message>
-    <message>
-        <source>Média horizontal a %1 cm, %2 dB</source>
-        <translation>Horizontal mean at %1 cm, %2 dB</translation>
-    </message>
-    <message>
-        <source>Altura/largura da massa %1 a %2 cm, %3 dB</source>
-        <translation>Height/width of the %1 mass at %2 cm, %3 dB</translation>
-    </message>
-    <message>
-        <source>Área da massa %1 a %2 cm, %3 dB</source>
-        <translation>Area of the %1 mass at %2 cm, %3 dB</translation>
     </message>
     <message>
         <source>Instituição</source>
@@ -645,10 +593,6 @@ Settings: %2</translation>
     <message>
         <source>reprovado</source>
         <translation>failed</translation>
-    </message>
-    <message>
-        <source>Penetração máxima a %1 dB</source>
-        <translation>Maximum penetration at %1 dB</translation>
     </message>
     <message>
         <source>sem linha de base</source>
@@ -1823,6 +1767,185 @@ p, li { white-space: pre-wrap; }
         <source>Fechar</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Comparação com a linha de base e valores nominais (mm)</source>
+        <translation>Comparison with the baseline and nominal values (mm)</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Referência</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Diferença</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Tolerância</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>Veredito</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>zona morta até %1</source>
+        <translation>dead zone up to %1</translation>
+    </message>
+    <message>
+        <source>axial até %1</source>
+        <translation>axial up to %1</translation>
+    </message>
+    <message>
+        <source>lateral até %1</source>
+        <translation>lateral up to %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2 MHz)</source>
+        <translation>%1 (%2 MHz)</translation>
+    </message>
+    <message>
+        <source>física: %1, %2 ou %3</source>
+        <translation>physical: %1, %2 or %3</translation>
+    </message>
+    <message>
+        <source>média vertical %1–%2 mm</source>
+        <translation>vertical mean %1–%2 mm</translation>
+    </message>
+    <message>
+        <source>média horizontal %1–%2 mm</source>
+        <translation>horizontal mean %1–%2 mm</translation>
+    </message>
+    <message>
+        <source>massas: altura/largura %1–%2</source>
+        <translation>masses: height/width %1–%2</translation>
+    </message>
+    <message>
+        <source>área %1–%2 × nominal (%3 mm² a 2, 4, 6 e 8 cm)</source>
+        <translation>area %1–%2 × nominal (%3 mm² at 2, 4, 6 and 8 cm)</translation>
+    </message>
+    <message>
+        <source>limites excluídos</source>
+        <translation>limits excluded</translation>
+    </message>
+    <message>
+        <source>na tabela, a tolerância de cada resultado, limites incluídos</source>
+        <translation>in the table, each result&apos;s tolerance, limits included</translation>
+    </message>
+    <message>
+        <source>Conjunto de tolerâncias: %1, versão %2; esta inspeção é a linha de base.</source>
+        <translation>Tolerance set: %1, version %2; this inspection is the baseline.</translation>
+    </message>
+    <message>
+        <source>Conjunto de tolerâncias: %1, versão %2; linha de base de %3.</source>
+        <translation>Tolerance set: %1, version %2; baseline of %3.</translation>
+    </message>
+    <message>
+        <source>Conjunto de tolerâncias: %1, versão %2.</source>
+        <translation>Tolerance set: %1, version %2.</translation>
+    </message>
+    <message>
+        <source>Critérios: %1.</source>
+        <translation>Criteria: %1.</translation>
+    </message>
+    <message>
+        <source>esta inspeção</source>
+        <translation>this inspection</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (nominal)</source>
+        <translation>%1 (nominal)</translation>
+    </message>
+    <message>
+        <source>sem linha de base</source>
+        <translation>no baseline</translation>
+    </message>
+    <message>
+        <source>aprovado</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>reprovado</source>
+        <translation>failed</translation>
+    </message>
+</context>
+<context>
+    <name>ResultName</name>
+    <message>
+        <source>Cabo de força</source>
+        <translation>Power cable</translation>
+    </message>
+    <message>
+        <source>Controles</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Filtro de poeira</source>
+        <translation>Dust filter</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>Monitor</translation>
+    </message>
+    <message>
+        <source>Botões</source>
+        <translation>Buttons</translation>
+    </message>
+    <message>
+        <source>Transdutores</source>
+        <translation>Transducers</translation>
+    </message>
+    <message>
+        <source>anecoica</source>
+        <translation>anechoic</translation>
+    </message>
+    <message>
+        <source>hiperecoica</source>
+        <translation>hyperechoic</translation>
+    </message>
+    <message>
+        <source>Zona morta a %1 dB</source>
+        <translation>Dead zone at %1 dB</translation>
+    </message>
+    <message>
+        <source>Resolução axial a %1 dB</source>
+        <translation>Axial resolution at %1 dB</translation>
+    </message>
+    <message>
+        <source>Resolução lateral a %1 dB</source>
+        <translation>Lateral resolution at %1 dB</translation>
+    </message>
+    <message>
+        <source>Média vertical a %1 dB</source>
+        <translation>Vertical mean at %1 dB</translation>
+    </message>
+    <message>
+        <source>Média horizontal a %1 cm, %2 dB</source>
+        <translation>Horizontal mean at %1 cm, %2 dB</translation>
+    </message>
+    <message>
+        <source>Altura/largura da massa %1 a %2 cm, %3 dB</source>
+        <translation>Height/width of the %1 mass at %2 cm, %3 dB</translation>
+    </message>
+    <message>
+        <source>Área da massa %1 a %2 cm, %3 dB</source>
+        <translation>Area of the %1 mass at %2 cm, %3 dB</translation>
+    </message>
+    <message>
+        <source>Penetração máxima a %1 dB</source>
+        <translation>Maximum penetration at %1 dB</translation>
+    </message>
 </context>
 <context>
     <name>SigningKey</name>
@@ -1924,6 +2047,26 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>até %1 % ou %2 mm de %3 mm, o que for maior</source>
         <translation>within %1 % or %2 mm of %3 mm, whichever is greater</translation>
+    </message>
+    <message>
+        <source>sem linha de base: a de %1 não tem este valor</source>
+        <translation>no baseline: the one of %1 lacks this value</translation>
+    </message>
+    <message>
+        <source>sem linha de base: esta inspeção será a linha de base</source>
+        <translation>no baseline: this inspection will be the baseline</translation>
+    </message>
+    <message>
+        <source>aprovado de %1 a %2 mm</source>
+        <translation>passes from %1 to %2 mm</translation>
+    </message>
+    <message>
+        <source>nominal %1 mm: %2</source>
+        <translation>nominal %1 mm: %2</translation>
+    </message>
+    <message>
+        <source>linha de base %1 mm (%2): %3</source>
+        <translation>baseline %1 mm (%2): %3</translation>
     </message>
 </context>
 <context>
@@ -2224,6 +2367,34 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Faixa de tolerância</source>
+        <translation>Tolerance band</translation>
+    </message>
+    <message>
+        <source>Linha de base</source>
+        <translation>Baseline</translation>
+    </message>
+    <message>
+        <source>Uma cruz vermelha marca um resultado reprovado.</source>
+        <translation>A red cross marks a failed result.</translation>
+    </message>
+    <message>
+        <source>A faixa sombreada é a tolerância em torno da linha de base ou do valor nominal: o resultado passa dentro dela, limites incluídos.</source>
+        <translation>The shaded band is the tolerance around the baseline or the nominal value: the result passes inside it, limits included.</translation>
+    </message>
+    <message>
+        <source>Um ponto sem linha de base não é julgado: o transdutor ainda não a tinha.</source>
+        <translation>A point without a baseline is not judged: the transducer did not have one yet.</translation>
+    </message>
+    <message>
+        <source>sem linha de base</source>
+        <translation>no baseline</translation>
+    </message>
+    <message>
+        <source>(linha de base %1 mm, limites %2 e %3 mm)</source>
+        <translation>(baseline %1 mm, limits %2 and %3 mm)</translation>
     </message>
 </context>
 </TS>

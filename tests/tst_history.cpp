@@ -2,6 +2,7 @@
 // a scanner's trend: points by date, limits per frequency, bad values left out.
 
 #include "app/signalwatch.h"
+#include "core/tolerance.h"
 #include "history/databasecopy.h"
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
@@ -69,6 +70,25 @@ static const QVector<StoredInspection> stored{
     inspection(false, 20, R"({"doubleSpinBox4Freq": 7.5, "comboBox2_05db_ZM": 1,
         "comboBox2_07db_ZM": "4mm", "comboBox2_05db_RA": 7, "doubleSpinBox5_05_MPV": 200.5})"),
     inspection(true, 10, R"({"comboBox2_05db_ZM": 2, "comboBox2_07db_ZM": 0})")};
+
+// One transducer judged under TG-128: its first inspection is the baseline, the next
+// lost 15 mm of penetration, the last 2 mm.
+static QVector<StoredInspection> underTg128()
+{
+    QVector<StoredInspection> list;
+    const char *dates[] = {"2025-06-10", "2025-07-01", "2025-08-01"};
+    const double penetration[] = {120, 105, 118};
+    for (int i = 0; i < 3; ++i) {
+        StoredInspection one = inspection(false, 10.01, R"({"comboBox2_05db_RA": 1})");
+        one.values["calendarWidget"] = dates[i];
+        one.values["doubleSpinBox5_05_MPV"] = penetration[i];
+        one.values[Field::toleranceSet] = ToleranceSet::tg128().toJson();
+        if (i > 0)
+            one.values[Field::baseline] = Baseline::of(1, Inspection(list[0].values)).toJson();
+        list << one;
+    }
+    return list;
+}
 
 class TestHistory : public QObject
 {
@@ -1171,7 +1191,8 @@ private slots:
         readOnly.clear();
     }
 
-    // Series: result * 2 + column. Points: value, mark (+ pass, - fail, . not judged), limits.
+    // Series: result * 2 + column. Points: value, mark (+ pass, - fail, . not judged, ? no
+    // baseline), limits, and under a change or deviation the baseline ("b").
     void series_data()
     {
         QTest::addColumn<int>("series");
@@ -1182,17 +1203,22 @@ private slots:
         QTest::newRow("axial below 0.5 mm") << 2 << "0.5+ nan..0.5, 1+ nan..1";
         QTest::newRow("depth not judged, past its range") << 6 << "118. nan..nan";
         QTest::newRow("vertical mean") << 10 << "10.01+ 9.985..10.015, 10.03- 9.985..10.015, 10+ 9.985..10.015";
+        QTest::newRow("TG-128 penetration") << 6 + 100 << "120? nan..nan, 105- 110..130 b120, 118+ 110..130 b120";
+        QTest::newRow("TG-128 vertical mean") << 10 + 100 << "10.01+ 8..12 bnan, 10.01+ 8..12 bnan, 10.01+ 8..12 bnan";
+        QTest::newRow("TG-128 axial") << 2 + 100 << "0.5? nan..nan, 0.5+ -0.5..1.5 b0.5, 0.5+ -0.5..1.5 b0.5";
         // clang-format on
     }
     void series()
     {
-        QFETCH(int, series);
-        const TrendData data = trendData(stored, true);
-        QCOMPARE(QPoint(trendData(stored, false).inspections, data.unreadable), QPoint(3, 1));
+        QFETCH(int, series); // past 100: of the inspections under TG-128
+        const TrendData data = trendData(series < 100 ? stored : underTg128(), true);
+        QCOMPARE(QPoint(trendData(stored, false).inspections, trendData(stored, true).unreadable),
+                 QPoint(3, 1));
         QStringList points;
-        for (const TrendPoint &p : data.series.value(series).points)
-            points << QString::asprintf("%g%c %g..%g", p.value,
-                                        ".-+"[p.judged + p.judged * p.passed], p.lower, p.upper);
+        for (const TrendPoint &p : data.series.value(series % 100).points)
+            points << QString::asprintf("%g%c %g..%g", p.value, "+-.?"[p.verdict], p.lower,
+                                        p.upper) +
+                          (p.band ? QString(" b%1").arg(p.baseline) : QString());
         QTEST(points.join(", "), "points");
     }
     // One report and a draft give a text until drafts count, a result none has another.
@@ -1277,6 +1303,34 @@ private slots:
         QVERIFY(y->labelFormat() == "%.3f" && y->min() < 9.985 && y->max() > 10.03);
         const QString note = dialog.findChild<QLabel *>("labelNote")->text();
         QVERIFY(note.contains("A média passa") && note.endsWith("deixados de fora."));
+
+        // Under TG-128: the band from the first inspection judged against the baseline, the
+        // baseline through it, one cross; the baseline inspection itself is no failure.
+        TrendDialog banded(underTg128(), QStringLiteral("US-01"), {});
+        banded.setLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+        banded.findChild<QComboBox *>("comboBoxResult")
+            ->setCurrentIndex(int(TrendResult::MaxPenetration));
+        view = banded.findChild<QtCharts::QChartView *>();
+        QStringList drawn;
+        for (auto *s : view->chart()->series()) {
+            const auto *area = qobject_cast<QtCharts::QAreaSeries *>(s);
+            const auto *xy = area ? area->lowerSeries() : static_cast<QtCharts::QXYSeries *>(s);
+            drawn
+                << s->name() +
+                       QDateTime::fromMSecsSinceEpoch(qint64(xy->at(0).x())).toString(" yyMMdd:") +
+                       QString::number(xy->at(0).y()) +
+                       (area ? ".." + QString::number(area->upperSeries()->at(0).y()) : "") + " " +
+                       QString::number(xy->count());
+        }
+        QCOMPARE(drawn.join("; "),
+                 "Faixa de tolerância 250701:110..130 4; Atenuação de 0,5 dB "
+                 "250610:120 3; Linha de base 250701:120 4; Reprovado 250701:105 1");
+        line = static_cast<QtCharts::QXYSeries *>(view->chart()->series()[1]);
+        emit line->hovered(line->at(0), true);
+        QCOMPARE(QToolTip::text(), "Atenuação de 0,5 dB\n10/06/2025: 120 mm, sem linha de base");
+        emit line->hovered(line->at(1), true);
+        QVERIFY(
+            QToolTip::text().endsWith("reprovado (linha de base 120 mm, limites 110 e 130 mm)"));
     }
 };
 

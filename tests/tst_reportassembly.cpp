@@ -3,6 +3,7 @@
 
 #include "app/language.h"
 #include "core/judgement.h"
+#include "core/tolerance.h"
 #include "dialogdriver.h"
 #include "report/pagepainter.h"
 #include "report/partfile.h"
@@ -283,6 +284,67 @@ private slots:
         QCOMPARE(child<QCalendarWidget>("calendarWidget")->selectedDate(), QDate::currentDate());
         QCOMPARE(child<QLineEdit>("lineTecResp")->text(), "Maria Souza");
         QVERIFY(!InspectionFields(window.data()).read().isMeasured("doubleSpinBox5_05_12"));
+    }
+    // Under TG-128 page 2 gains a table of the results judged by a change from the
+    // baseline or a deviation from a nominal value, and the criteria name the set and
+    // the baseline; the inspection that is the baseline says so; the original rules
+    // print no table and their criteria as always.
+    void baselineTable_data()
+    {
+        QTest::addColumn<QString>("baseline"); // "kept", "none" (the baseline itself), "original"
+        QTest::addColumn<QString>("rows");     // the axial and penetration rows at 0.5 dB
+        QTest::addColumn<QString>("criteria"); // the criteria's start
+        // clang-format off
+        QTest::newRow("pt TG-128") << "kept"
+            << "Resolução axial a 0,5 dB|0,5 (10/06/2025)|0,5|0|até 1 mm da linha de base|aprovado/"
+               "Penetração máxima a 0,5 dB|120 (10/06/2025)|105|-15|até 10 mm da linha de base|reprovado"
+            << "Conjunto de tolerâncias: AAPM TG-128, versão 1; linha de base de 10/06/2025. Critérios: zona morta até 2mm (5,0 MHz); física";
+        QTest::newRow("en TG-128") << "kept"
+            << "Axial resolution at 0.5 dB|0.5 (10/06/2025)|0.5|0|within 1 mm of the baseline|passed/"
+               "Maximum penetration at 0.5 dB|120 (10/06/2025)|105|-15|within 10 mm of the baseline|failed"
+            << "Tolerance set: AAPM TG-128, version 1; baseline of 10/06/2025. Criteria: dead zone up to 2mm (5.0 MHz); physical";
+        QTest::newRow("pt the baseline itself") << "none"
+            << "Resolução axial a 0,5 dB|esta inspeção|0,5||até 1 mm da linha de base|sem linha de base/"
+               "Penetração máxima a 0,5 dB|esta inspeção|105||até 10 mm da linha de base|sem linha de base"
+            << "Conjunto de tolerâncias: AAPM TG-128, versão 1; esta inspeção é a linha de base.";
+        QTest::newRow("pt original rules") << "original" << "" << "Critérios: zona morta até 2mm, axial até <0.5mm";
+        // clang-format on
+    }
+    void baselineTable()
+    {
+        QFETCH(QString, baseline);
+        text.clear();
+        QTranslator translator;
+        installCatalogue(translator,
+                         QString(QTest::currentDataTag()).startsWith("en") ? "en_US" : "");
+        StoredInspection stored;
+        stored.scanner = QStringList{"Hospital Central", "Radiologia", "US-01", "Logiq", "GE"};
+        stored.values = InspectionFields(window.data()).read().values();
+        stored.values["calendarWidget"] = "2025-06-10";
+        stored.values["doubleSpinBox5_05_MPV"] = 120;
+        const Baseline kept = Baseline::of(1, Inspection(stored.values));
+        stored.values["calendarWidget"] = "2026-03-05";
+        stored.values["doubleSpinBox5_05_MPV"] = 105; // 15 mm below its baseline
+        if (baseline != "original")
+            stored.values[Field::toleranceSet] = ToleranceSet::tg128().toJson();
+        if (baseline == "kept")
+            stored.values[Field::baseline] = kept.toJson();
+        assemble(&stored);
+        QStringList rows;
+        for (int row : {0, 10}) {
+            QStringList cells;
+            for (int column = 0; column < 6; ++column)
+                cells << text.value(QString("labelBaselineCell%1_%2").arg(row).arg(column));
+            if (!cells.join("").isEmpty())
+                rows << cells.join('|');
+        }
+        QTEST(rows.join('/'), "rows");
+        QFETCH(QString, criteria);
+        QVERIFY2(text["labelLimits"].startsWith(criteria), qPrintable(text["labelLimits"]));
+        // every result of step 4 and 5 that TG-128 judges against a reference is measured
+        const int count =
+            text.keys().filter(QRegularExpression("^labelBaselineCell\\d+_0$")).size();
+        QCOMPARE(count, baseline == "original" ? 0 : 12);
     }
     // The proposed name takes the scanner's ID as a file name can hold it; a chosen name
     // gets ".pdf" when it lacks it.

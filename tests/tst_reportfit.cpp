@@ -1,12 +1,14 @@
 // screen: xcb 96 192 dpi, offscreen
 // Long values on a desktop at 96 and 192 dpi and without one: the pages take their own
 // font, not the platform's, in points of the page; every label of the report shows its whole text
-// inside its contents rectangle, value cells at 7 pt or more; at any length no text of page 3
-// overlaps another, the signer's line included.
+// inside its contents rectangle, value cells at 7 pt or more; at any length no text of pages 2
+// and 3 overlaps another, the signer's line included, nor the table of results judged against
+// a baseline.
 
 #include "app/highdpi.h"
 #include "app/language.h"
 #include "core/judgement.h"
+#include "core/tolerance.h"
 #include "report/certificate.h"
 #include "report/reportcell.h"
 #include "report/reportform.h"
@@ -23,16 +25,20 @@ private slots:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("length"); // of the header values, the name and the transducer
-        QTest::newRow("Portuguese") << "pt_BR" << 80;
-        QTest::newRow("English") << "en_US" << 80;
-        QTest::newRow("short values keep their font") << "pt_BR" << 12;
-        QTest::newRow("any length, Portuguese") << "pt_BR" << 3000;
-        QTest::newRow("any length, English") << "en_US" << 3000;
+        QTest::addColumn<bool>("tg128"); // judged by TG-128 against a baseline: page 2's table
+        QTest::newRow("Portuguese") << "pt_BR" << 80 << false;
+        QTest::newRow("English") << "en_US" << 80 << false;
+        QTest::newRow("short values keep their font") << "pt_BR" << 12 << false;
+        QTest::newRow("any length, Portuguese") << "pt_BR" << 3000 << false;
+        QTest::newRow("any length, English") << "en_US" << 3000 << false;
+        QTest::newRow("TG-128 table, Portuguese") << "pt_BR" << 80 << true;
+        QTest::newRow("TG-128 table, English") << "en_US" << 80 << true;
     }
     void longValuesStayWhole()
     {
         QFETCH(QString, language);
         QFETCH(int, length);
+        QFETCH(bool, tg128);
         QTranslator translator;
         installCatalogue(translator, language);
         ReportForm form;
@@ -55,7 +61,23 @@ private slots:
                            text("Convexo multifrequencial 2-5 MHz de abertura larga "), "12,5");
         for (int part = 0; part < 6; ++part)
             form.setInspectionRating(part, 5, Result::Fail);
-        form.setLimits(judge(Inspection(QJsonObject{{"comboBox3cabo", 1}})), 12.5);
+        // Every result measured, with the widest numbers: means of 10.0133 mm, a penetration
+        // 37.044 mm short of its baseline.
+        Inspection measured(QJsonObject{{"comboBox3cabo", 1}});
+        Inspection first = measured;
+        if (tg128) {
+            for (const JudgedResult &judged : Judgement::results())
+                for (const QString &input : judged.inputs)
+                    measured.set(input, judged.isChoice() ? 1 : 10.0133);
+            first = measured;
+            first.set(Field::maxPenetration(Attenuation::Db05), 160.5);
+            first.setDate(QDate(2025, 6, 10));
+            measured.set(Field::maxPenetration(Attenuation::Db05), 123.456);
+            measured.set(Field::toleranceSet, ToleranceSet::tg128().toJson());
+            measured.set(Field::baseline, Baseline::of(1, first).toJson());
+        }
+        form.setLimits(judge(measured), 12.5,
+                       tg128 ? ToleranceSet::tg128() : ToleranceSet::original());
         const QString limits = form.findChild<QLabel *>("labelLimits")->text(); // ratings passed
         for (const QString &rating : Inspection::choiceTexts("comboBox3cabo").mid(1, 3))
             QVERIFY2(limits.contains(rating), qPrintable(limits));
@@ -64,17 +86,25 @@ private slots:
         form.setSigned({text("WILHELMINA MAXIMILIANA ", 64), "12345678901"},
                        QDateTime::currentDateTime());
         QCoreApplication::removeTranslator(&translator);
-        QWidget *page3 = form.findChild<QWidget *>("frameFormPage3");
-        QList<QRect> texts;
-        for (const QLabel *label : page3->findChildren<QLabel *>()) {
-            const QRect box(label->mapTo(page3, label->contentsRect().topLeft()),
-                            label->contentsRect().size());
-            for (const QRect &other : texts)
-                QVERIFY2(label->isHidden() || label->text().isEmpty() || !box.intersects(other),
-                         qPrintable(label->objectName()));
-            if (!label->isHidden() && !label->text().isEmpty())
+        for (const char *name : {"frameFormPage2", "frameFormPage3"}) {
+            QWidget *page = form.findChild<QWidget *>(name);
+            QList<QRect> texts;
+            for (const QLabel *label : page->findChildren<QLabel *>()) {
+                const QRect box(label->mapTo(page, label->contentsRect().topLeft()),
+                                label->contentsRect().size());
+                for (const QRect &other : texts)
+                    QVERIFY2(!label->isVisibleTo(page) || label->text().isEmpty() ||
+                                 !box.intersects(other),
+                             qPrintable(label->objectName()));
+                if (!label->isVisibleTo(page) || label->text().isEmpty())
+                    continue;
                 texts << box;
+                QVERIFY2(page->rect().contains(box), qPrintable(label->objectName()));
+            }
         }
+        const int rows =
+            form.findChildren<QLabel *>(QRegularExpression("^labelBaselineCell")).size();
+        QCOMPARE(rows, tg128 ? 12 * 5 + 5 : 0); // a tolerance for each of the five rules
 
         for (const QLabel *label : form.findChildren<QLabel *>()) {
             const auto *cell = qobject_cast<const ReportCell *>(label);
@@ -103,7 +133,7 @@ private slots:
             }
             layout.endLayout();
             const bool cut = length > 80 && label->objectName().startsWith("labelResp"); // "…"
-            QVERIFY2(label->isHidden() || cut || (width <= box.width() && height <= box.height()),
+            QVERIFY2(!label->isVisible() || cut || (width <= box.width() && height <= box.height()),
                      qPrintable(label->objectName()));
         }
     }

@@ -1,6 +1,7 @@
 #include "wizard/reportassembly.h"
 
 #include "core/dateformats.h"
+#include "core/tolerance.h"
 #include "core/transducer.h"
 #include "report/reportform.h"
 #include "wizard/photographs.h"
@@ -20,6 +21,11 @@ void ReportAssembly::fill()
 {
     const QVector<Result> results = judge(inspection);
     fillHeader();
+    // The limits first: they set the size of the uniformity image's cell.
+    ToleranceSet set; // none kept: the original rules
+    ToleranceSet::fromJson(inspection.values().value(Field::toleranceSet).toObject(), &set);
+    const double frequency = inspection.number(Field::frequency); // judged as 0 when none
+    report.setLimits(results, std::isnan(frequency) ? 0 : frequency, set);
     fillDeadZoneResolution(results);
     fillPhysicalInspection(results);
     fillUniformity();
@@ -27,8 +33,6 @@ void ReportAssembly::fill()
     fillHorizontalMeasurements(results);
     fillMasses(results);
     fillDateResponsible();
-    const double frequency = inspection.number(Field::frequency); // judged as 0 when none
-    report.setLimits(results, std::isnan(frequency) ? 0 : frequency);
 }
 
 void ReportAssembly::fillHeader()
