@@ -386,6 +386,7 @@ private slots:
         rules.append(rules.first());
         twice["rules"] = rules;
         QVERIFY(!ToleranceSet::fromJson(twice, &read));
+        QVERIFY(!ToleranceSet::fromJson({{"version", 1}, {"rules", QJsonArray()}}, &read));
         QCOMPARE(read.toJson(), ToleranceSet::original().toJson());
         // a baseline takes each size a change can judge, the choices in millimetres
         QJsonObject values = passingValues();
