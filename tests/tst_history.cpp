@@ -742,6 +742,21 @@ private slots:
         QVERIFY(driver.waitDone());
         QCOMPARE(child<QLabel>("hint_doubleSpinBox5_05_MPV")->text(),
                  QString("linha de base 42,5 mm (31/01/2026): aprovado de 32,5 a 52,5 mm"));
+        // each hint beside its boxes, over none of the step's other widgets
+        for (int step : {3, 4, 5}) {
+            child<QStackedWidget>("stackedWidget")->setCurrentIndex(step);
+            QTest::qWait(20);
+            for (QLabel *hint : window->findChildren<QLabel *>(QRegularExpression("^hint_"))) {
+                if (!hint->isVisible())
+                    continue;
+                for (QWidget *other : hint->parentWidget()->findChildren<QWidget *>()) {
+                    if (other != hint && other->isVisible() && !other->isAncestorOf(hint) &&
+                        !hint->isAncestorOf(other) && other->parentWidget() == hint->parentWidget())
+                        QVERIFY2(!other->geometry().intersects(hint->geometry()),
+                                 qPrintable(hint->objectName() + " " + other->objectName()));
+                }
+            }
+        }
         window->close();
         const StoredInspection made = InspectionStore::forEquipment(1).first();
         const QVector<Result> judged = judge(Inspection(made.values));
