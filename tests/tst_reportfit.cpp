@@ -7,7 +7,7 @@
 #include "app/highdpi.h"
 #include "app/language.h"
 #include "core/judgement.h"
-#include "report/certificate.h"
+#include "core/signer.h"
 #include "report/reportcell.h"
 #include "report/reportform.h"
 
