@@ -45,6 +45,12 @@ Configurações: %2</source>
         <translation>Database: %1
 Settings: %2</translation>
     </message>
+    <message>
+        <source>Qt %1
+Assinatura digital indisponível: %2</source>
+        <translation>Qt %1
+Digital signatures unavailable: %2</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>
@@ -1759,6 +1765,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Fechar</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>O módulo de assinatura digital do ZETU não pôde ser carregado (%1). Reinstale o programa.</source>
+        <translation>ZETU&apos;s digital signature module could not be loaded (%1). Reinstall the program.</translation>
     </message>
 </context>
 <context>
