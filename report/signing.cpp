@@ -146,13 +146,13 @@ void ReportForm::on_pushButtonSign_clicked()
                                 "PolicyHash e PolicyUri) não é válida."));
         return;
     }
-    QString why;
-    const SigningModule *module = SigningModule::load(&why);
+    QString moduleFile;
+    const SigningModule *module = SigningModule::load(&moduleFile);
     if (!module) {
-        QMessageBox::warning(this, title,
-                             tr("O módulo de assinatura digital do ZETU não pôde ser carregado "
-                                "(%1). Reinstale o programa.")
-                                 .arg(why));
+        QMessageBox::warning(
+            this, title,
+            tr("O módulo de assinatura digital %1 não pôde ser carregado. Reinstale o programa.")
+                .arg(moduleFile));
         return;
     }
     const std::unique_ptr<SigningKey> key = chooseKey(*module, this, title);

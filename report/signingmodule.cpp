@@ -36,16 +36,17 @@ QString moduleFolder()
 
 } // namespace
 
-const SigningModule *SigningModule::load(QString *error)
+const SigningModule *SigningModule::load(QString *fileName)
 {
+    *fileName = QDir::toNativeSeparators(
+        QDir(moduleFolder()).absoluteFilePath(QStringLiteral(ZETU_MODULE_FILE)));
     if (loaded())
         return loaded();
     // Never unloaded: the keys it made may outlive any one caller.
-    QLibrary library(QDir(moduleFolder()).absoluteFilePath(QStringLiteral(ZETU_MODULE_FILE)));
+    QLibrary library(*fileName);
     const auto entry = reinterpret_cast<SigningModuleEntry>(library.resolve(entryName));
     if (!entry) {
-        *error = library.errorString();
-        qCWarning(zetuSign) << "the signing module cannot be loaded:" << *error;
+        qCWarning(zetuSign) << "the signing module cannot be loaded:" << library.errorString();
         return nullptr;
     }
     loaded() = entry();

@@ -32,9 +32,9 @@ public:
     virtual QString openSslVersion() const = 0;
     virtual QString qpdfVersion() const = 0;
 
-    // The module, loaded at the first call and kept; null when it cannot be loaded,
-    // with `error` saying why (logged too).
-    static const SigningModule *load(QString *error);
+    // The module, loaded at the first call and kept; null, with the reason logged, when
+    // it cannot be loaded. `fileName` is set to the module's file.
+    static const SigningModule *load(QString *fileName);
     // The folder the module is loaded from; by default the program's library folder
     // (in the build tree, the build folder).
     static void setFolder(const QString &folder);

@@ -47,9 +47,9 @@ Settings: %2</translation>
     </message>
     <message>
         <source>Qt %1
-Assinatura digital indisponível: %2</source>
+Assinatura digital indisponível: o módulo %2 não pôde ser carregado.</source>
         <translation>Qt %1
-Digital signatures unavailable: %2</translation>
+Digital signatures unavailable: the module %2 could not be loaded.</translation>
     </message>
 </context>
 <context>
@@ -1767,8 +1767,8 @@ p, li { white-space: pre-wrap; }
         <translation>Close</translation>
     </message>
     <message>
-        <source>O módulo de assinatura digital do ZETU não pôde ser carregado (%1). Reinstale o programa.</source>
-        <translation>ZETU&apos;s digital signature module could not be loaded (%1). Reinstall the program.</translation>
+        <source>O módulo de assinatura digital %1 não pôde ser carregado. Reinstale o programa.</source>
+        <translation>The digital signature module %1 could not be loaded. Reinstall the program.</translation>
     </message>
 </context>
 <context>

@@ -19,13 +19,14 @@ AboutDialog::AboutDialog(const QString &databasePath, const QString &settingsPat
     ui->labelLogo->setPixmap(windowIcon().pixmap(logoSize));
     ui->labelName->setText(tr("ZETU %1").arg(QCoreApplication::applicationVersion()));
     // The signing libraries' versions as loaded, which loads them.
-    QString why;
-    const SigningModule *signing = SigningModule::load(&why);
+    QString moduleFile;
+    const SigningModule *signing = SigningModule::load(&moduleFile);
     const QString qt = QString::fromLatin1(qVersion());
     ui->labelVersions->setText(
         signing
             ? tr("Qt %1\n%2\nqpdf %3").arg(qt, signing->openSslVersion(), signing->qpdfVersion())
-            : tr("Qt %1\nAssinatura digital indisponível: %2").arg(qt, why));
+            : tr("Qt %1\nAssinatura digital indisponível: o módulo %2 não pôde ser carregado.")
+                  .arg(qt, moduleFile));
     ui->labelFiles->setText(
         tr("Banco de dados: %1\nConfigurações: %2")
             .arg(QDir::toNativeSeparators(databasePath), QDir::toNativeSeparators(settingsPath)));
