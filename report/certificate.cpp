@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <algorithm>
-
 #include <openssl/err.h>
 #include <openssl/pkcs12.h>
 #include <openssl/provider.h>
@@ -50,24 +48,6 @@ QString commonName(X509 *certificate)
     return name;
 }
 
-// The text of a name as one line: control and format characters (bidirectional
-// overrides, zero-width marks) and lone surrogates go, every run of white space and
-// line or paragraph separators becomes one blank.
-QString oneLine(const QString &text)
-{
-    QString line;
-    for (const uint c : text.toUcs4()) {
-        const QChar::Category category = QChar::category(c);
-        if (QChar::isSpace(c) || category == QChar::Separator_Line ||
-            category == QChar::Separator_Paragraph)
-            line += QLatin1Char(' ');
-        else if (category != QChar::Other_Control && category != QChar::Other_Format &&
-                 category != QChar::Other_Surrogate && category != QChar::Other_NotAssigned)
-            line += QString::fromUcs4(&c, 1);
-    }
-    return line.simplified();
-}
-
 // The CPF of an ICP-Brasil certificate for a person: its subjectAltName otherName
 // 2.16.76.1.3.1 holds the birth date (eight digits) and then the CPF (eleven digits,
 // all zeros when not given). Empty when the certificate has none.
@@ -108,50 +88,18 @@ QString lastOpenSslError()
     return QString::fromLatin1(ERR_reason_error_string(ERR_get_error()));
 }
 
-Signer Signer::fromCommonName(const QString &commonName)
+Signer certificateSigner(X509 *certificate)
 {
-    static const QRegularExpression icpBrasil(QStringLiteral("^(.+):(\\d{11})$"));
-    Signer signer{oneLine(commonName), QString()};
-    const QRegularExpressionMatch match = icpBrasil.match(signer.name);
-    if (match.hasMatch())
-        signer = {match.captured(1).trimmed(), match.captured(2)};
-    return signer;
-}
-
-Signer Signer::fromCertificate(X509 *certificate)
-{
-    Signer signer = fromCommonName(commonName(certificate));
+    Signer signer = Signer::fromCommonName(commonName(certificate));
     const QString cpf = cpfOfAltName(certificate);
     if (!cpf.isEmpty())
         signer.cpf = cpf;
     return signer;
 }
 
-bool Signer::isUsable() const
+Signer SigningKey::signer() const
 {
-    return std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); });
-}
-
-QString Signer::maskedCpf() const
-{
-    return cpf.isEmpty() ? QString() : QStringLiteral("***.***.***-") + cpf.right(2);
-}
-
-QString Signer::display() const
-{
-    QString shown = name;
-    // The CPF in the name too, whole or in its usual punctuation, is masked there.
-    if (!cpf.isEmpty())
-        shown.replace(QRegularExpression(
-                          cpf.split(QString(), Qt::SkipEmptyParts).join(QStringLiteral("[ .-]?"))),
-                      maskedCpf());
-    if (shown.size() > maximumName) {
-        shown.truncate(maximumName - 1);
-        if (QChar(shown.back()).isHighSurrogate())
-            shown.chop(1);
-        shown += QChar(0x2026); // …
-    }
-    return cpf.isEmpty() ? shown : QStringLiteral("%1 (CPF %2)").arg(shown, maskedCpf());
+    return certificateSigner(certificate());
 }
 
 SigningKey::Problem SigningKey::refuse(Problem problem, const QString &detail)
@@ -186,7 +134,7 @@ SigningKey::Problem SigningKey::check(X509 *cert, const QDateTime &now)
     if ((X509_get_extension_flags(cert) & EXFLAG_KUSAGE) &&
         !(X509_get_key_usage(cert) & (KU_DIGITAL_SIGNATURE | KU_NON_REPUDIATION)))
         return refuse(NotForSigning);
-    if (!Signer::fromCertificate(cert).isUsable())
+    if (!certificateSigner(cert).isUsable())
         return refuse(NoName);
     return None;
 }

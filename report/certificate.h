@@ -1,6 +1,8 @@
 #ifndef CERTIFICATE_H
 #define CERTIFICATE_H
 
+#include "core/signer.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
@@ -16,30 +18,15 @@ template <typename T> using Owned = std::unique_ptr<T, void (*)(T *)>;
 // The reason of OpenSSL's last failure, taken off its error queue.
 QString lastOpenSslError();
 
-// The signer as a person, as the page and the history show it: the common name of the
-// certificate's subject without control, format (bidirectional) or line-breaking
-// characters, on one line of at most maximumName characters, and the CPF of an
-// ICP-Brasil certificate, from its subjectAltName or from a common name "NAME:CPF".
-struct Signer
-{
-    static constexpr int maximumName = 64; // the longest common name X.520 allows
-
-    QString name;
-    QString cpf; // eleven digits, or empty
-
-    static Signer fromCommonName(const QString &commonName);
-    static Signer fromCertificate(X509 *certificate);
-    // A name the signer can be known by: it holds a letter.
-    bool isUsable() const;
-    // The CPF with every digit but its two check digits hidden: "***.***.***-01".
-    QString maskedCpf() const;
-    // The name, followed by the masked CPF where there is one.
-    QString display() const;
-};
+// The signer named by a certificate: its subject's common name, and the CPF of its
+// subjectAltName where it has one.
+Signer certificateSigner(X509 *certificate);
 
 // A private key with its certificate and the certificates that came with it: an A1
 // certificate file (Pkcs12Key) or a certificate on a token (TokenKey), whose key never
-// leaves the token. A key that cannot sign says why (problem(), errorString()).
+// leaves the token. A key that cannot sign says why (problem(), errorString()). The
+// window holds keys that the signing module made (SigningModule) and reaches their
+// code through their virtual functions only.
 class SigningKey
 {
     Q_DECLARE_TR_FUNCTIONS(SigningKey)
@@ -75,11 +62,11 @@ public:
     virtual QVector<X509 *> chain() const = 0; // not including certificate()
     virtual EVP_PKEY *privateKey() const = 0;
 
-    Signer signer() const { return Signer::fromCertificate(certificate()); }
+    virtual Signer signer() const;
     bool isUsable() const { return fault == None; }
     Problem problem() const { return fault; }
     // Why the key cannot sign, in words for the user; empty when it can.
-    QString errorString() const;
+    virtual QString errorString() const;
 
 protected:
     // Logs why the key cannot sign, with OpenSSL's reason where there is one.

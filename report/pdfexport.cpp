@@ -5,8 +5,8 @@
 
 #include "core/dateformats.h"
 #include "core/logging.h"
+#include "core/signer.h"
 #include "history/pdfviewer.h"
-#include "report/certificate.h"
 #include "report/pagepainter.h"
 #include "report/partfile.h"
 #include "report/pdfinfo.h"

@@ -1,9 +1,9 @@
 #include "report/reportform.h"
-#include "report/certificate.h"
 #include "report/reportcell.h"
 #include "ui_reportform.h"
 
 #include "core/logging.h"
+#include "core/signer.h"
 
 #include <QDir>
 #include <QEvent>

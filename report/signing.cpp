@@ -7,6 +7,7 @@
 #include "report/certificate.h"
 #include "report/pdfsigner.h"
 #include "report/reportform.h"
+#include "report/signingmodule.h"
 #include "report/tokenkey.h"
 #include "ui_reportform.h"
 
@@ -85,7 +86,8 @@ bool askSecret(QWidget *dialog, const QString &title, const QString &label,
 
 // The certificate chosen by the physicist: null when a dialog was cancelled; otherwise
 // a key that can sign or says why it cannot.
-std::unique_ptr<SigningKey> chooseKey(QWidget *dialog, const QString &title)
+std::unique_ptr<SigningKey> chooseKey(const SigningModule &module, QWidget *dialog,
+                                      const QString &title)
 {
     QMessageBox question(QMessageBox::Question, title,
                          ReportForm::tr("Onde está o certificado digital?"), QMessageBox::Cancel,
@@ -103,14 +105,14 @@ std::unique_ptr<SigningKey> chooseKey(QWidget *dialog, const QString &title)
         const QString label =
             ReportForm::tr("Senha do certificado %1:").arg(QFileInfo(fileName).fileName());
         if (fileName.isNull() || !askSecret(dialog, title, label, [&](const QByteArray &password) {
-                key = std::make_unique<Pkcs12Key>(fileName, password);
+                key = module.fileKey(fileName, password);
                 return key->problem() == SigningKey::WrongPassword ? key->errorString() : QString();
             }))
             key.reset();
     } else if (question.clickedButton() == token) {
         std::unique_ptr<TokenKey> tokenKey;
-        const QString module = setting("Pkcs11Module", TokenKey::defaultModule).toString();
-        runAside(dialog, [&] { tokenKey = std::make_unique<TokenKey>(module); });
+        const QString pkcs11 = setting("Pkcs11Module", TokenKey::defaultModule).toString();
+        runAside(dialog, [&] { tokenKey = module.tokenKey(pkcs11); });
         const QStringList certificates = tokenKey->certificates();
         bool chosen = certificates.isEmpty();
         const QString item =
@@ -144,7 +146,16 @@ void ReportForm::on_pushButtonSign_clicked()
                                 "PolicyHash e PolicyUri) não é válida."));
         return;
     }
-    const std::unique_ptr<SigningKey> key = chooseKey(this, title);
+    QString moduleFile;
+    const SigningModule *module = SigningModule::load(&moduleFile);
+    if (!module) {
+        QMessageBox::warning(
+            this, title,
+            tr("O módulo de assinatura digital %1 não pôde ser carregado. Reinstale o programa.")
+                .arg(moduleFile));
+        return;
+    }
+    const std::unique_ptr<SigningKey> key = chooseKey(*module, this, title);
     if (!key)
         return;
     if (!key->isUsable()) {
@@ -173,7 +184,7 @@ void ReportForm::on_pushButtonSign_clicked()
     QByteArray sha256;
     PdfSigner::Outcome outcome = PdfSigner::Failed;
     const bool written = writePdf(fileName, [&](const QString &partial) {
-        runAside(this, [&] { outcome = PdfSigner::sign(partial, *key, when, policy, &sha256); });
+        runAside(this, [&] { outcome = module->sign(partial, *key, when, policy, &sha256); });
         return outcome == PdfSigner::Signed;
     });
     if (!written) {

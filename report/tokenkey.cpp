@@ -22,8 +22,6 @@ QString label(const char *text)
 
 } // namespace
 
-const char TokenKey::defaultModule[] = "p11-kit-proxy.so";
-
 TokenKey::TokenKey(const QString &module)
     : context(PKCS11_CTX_new(), PKCS11_CTX_free)
 {
@@ -67,7 +65,7 @@ QStringList TokenKey::certificates() const
 {
     QStringList list;
     for (const Found &f : found)
-        list << QStringLiteral("%1 — %2").arg(Signer::fromCertificate(f.cert->x509).display(),
+        list << QStringLiteral("%1 — %2").arg(certificateSigner(f.cert->x509).display(),
                                               label(f.slot->token->label));
     return list;
 }
@@ -117,6 +115,6 @@ bool TokenKey::open(int index, const QByteArray &pin, const QDateTime &now)
     key.reset(tokenKey ? PKCS11_get_private_key(tokenKey) : nullptr);
     if (!key)
         return refuse(TokenFailed, lastOpenSslError()) == None;
-    source = Signer::fromCertificate(certificate()).display();
+    source = certificateSigner(certificate()).display();
     return check(certificate(), now) == None;
 }

@@ -18,7 +18,7 @@ class TokenKey : public SigningKey
 public:
     // The module when zetu.ini names none: p11-kit's proxy, which reaches every token
     // driver installed on the system.
-    static const char defaultModule[];
+    static constexpr char defaultModule[] = "p11-kit-proxy.so";
 
     // Loads the module (a library name or path) and lists the certificates of every
     // token it reaches; NoModule or NoTokenCertificate when there is none.
@@ -26,12 +26,12 @@ public:
     ~TokenKey() override;
 
     // The certificates found, as the list shows them: the signer, then the token.
-    QStringList certificates() const;
+    virtual QStringList certificates() const;
     // Takes the certificate `index` of the list, logs in to its token with `pin` and
     // checks the certificate as a file's is checked. False, with problem() set (WrongPin:
     // the PIN may be typed again), when it cannot sign.
-    bool open(int index, const QByteArray &pin,
-              const QDateTime &now = QDateTime::currentDateTimeUtc());
+    virtual bool open(int index, const QByteArray &pin,
+                      const QDateTime &now = QDateTime::currentDateTimeUtc());
 
     X509 *certificate() const override;
     QVector<X509 *> chain() const override;

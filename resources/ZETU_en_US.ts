@@ -45,6 +45,12 @@ Configurações: %2</source>
         <translation>Database: %1
 Settings: %2</translation>
     </message>
+    <message>
+        <source>Qt %1
+Assinatura digital indisponível: o módulo %2 não pôde ser carregado.</source>
+        <translation>Qt %1
+Digital signatures unavailable: the module %2 could not be loaded.</translation>
+    </message>
 </context>
 <context>
     <name>ChangeReasonDialog</name>
@@ -1878,6 +1884,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>reprovado</source>
         <translation>failed</translation>
+    </message>
+    <message>
+        <source>O módulo de assinatura digital %1 não pôde ser carregado. Reinstale o programa.</source>
+        <translation>The digital signature module %1 could not be loaded. Reinstall the program.</translation>
     </message>
 </context>
 <context>

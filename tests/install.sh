@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks what a desktop reads from it:
-# the program, a valid desktop entry that starts it in its data folder, valid
+# the program and its signing module in its library folder, a valid desktop entry that starts it in its data folder, valid
 # AppStream metadata and the icon at every size of the hicolor theme.
 # Usage: install.sh CMAKE BUILD_DIR
 set -euo pipefail
@@ -10,6 +10,8 @@ trap 'rm -rf "$prefix"' EXIT
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 cd "$prefix/share"
 test -x "$prefix/bin/ZETU"
+# the program loads its signing module from ../lib[/<triplet>]/zetu beside bin/
+find "$prefix/lib" -path '*/zetu/zetusign.so' | grep -q .
 desktop-file-validate applications/br.zetu.ZETU.desktop
 grep -qx 'Exec=ZETU --app-data' applications/br.zetu.ZETU.desktop
 appstreamcli validate --no-net metainfo/br.zetu.ZETU.metainfo.xml >/dev/null

@@ -8,8 +8,8 @@
 #include "app/highdpi.h"
 #include "app/language.h"
 #include "core/judgement.h"
+#include "core/signer.h"
 #include "core/tolerance.h"
-#include "report/certificate.h"
 #include "report/reportcell.h"
 #include "report/reportform.h"
 

@@ -7,6 +7,8 @@
 #include "report/certificate.h"
 #include "report/pdfinfo.h"
 #include "report/pdfsigner.h"
+#include "report/signingmodule.h"
+#include "wizard/aboutdialog.h"
 #include "wizard/mainwindow.h"
 
 #include "dialogdriver.h"
@@ -171,6 +173,7 @@ private slots:
         QTest::newRow("FIFO") << "fifo.pfx" << pass << "" << "fifo.pfx não é um arquivo comum";
         QTest::newRow("password cancelled") << "good.pfx" << QStringList(QString()) << "" << "-";
         QTest::newRow("bad policy") << "" << QStringList() << "PolicyOid=x\nPolicyHash=" + QString(64, 'b') << "A política de assinatura de zetu.ini";
+        QTest::newRow("no signing module") << "" << QStringList() << "" << "O módulo de assinatura digital /";
         // clang-format on
     }
     void sign()
@@ -181,7 +184,11 @@ private slots:
         QFETCH(QString, message);
         WorkDir wd;
         if (!message.isEmpty() && message != "-")
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused|policy|verify"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("refused|policy|verify|module"));
+        // the module looked for in a folder without it
+        const bool noModule = message.startsWith("O módulo");
+        SigningModule::setFolder(noModule ? wd.path() : QString());
+        const auto restore = qScopeGuard([] { SigningModule::setFolder(QString()); });
         QFile file("zetu.ini");
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(("[Signature]\n" + ini).toUtf8()));
         file.close();
@@ -251,6 +258,13 @@ private slots:
             QVERIFY2(question.startsWith(QString::number(QLineEdit::Password)) &&
                          (question == asked[0] || question.contains("não confere")),
                      qPrintable(question));
+        // the About box names the signing libraries as loaded, or says why it cannot
+        if (noModule)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("module cannot be loaded"));
+        const QString about = AboutDialog(QString(), QString()).text();
+        QVERIFY2(about.contains(noModule ? "\nAssinatura digital indisponível: " : "\nOpenSSL 3."),
+                 qPrintable(about));
+        QCOMPARE(about.contains(QRegularExpression("\nqpdf \\d+\\.")), !noModule);
         const QStringList written = QDir(wd.file("home")).entryList(QDir::Files | QDir::Hidden);
         const QVector<StoredInspection> kept = InspectionStore::forEquipment(1);
         const QJsonObject facts = kept.value(0).values["signature"].toObject();

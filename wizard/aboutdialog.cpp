@@ -1,7 +1,7 @@
 #include "wizard/aboutdialog.h"
 #include "ui_aboutdialog.h"
 
-#include "report/libraryversions.h"
+#include "report/signingmodule.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -18,9 +18,15 @@ AboutDialog::AboutDialog(const QString &databasePath, const QString &settingsPat
     ui->setupUi(this);
     ui->labelLogo->setPixmap(windowIcon().pixmap(logoSize));
     ui->labelName->setText(tr("ZETU %1").arg(QCoreApplication::applicationVersion()));
-    ui->labelVersions->setText(tr("Qt %1\n%2\nqpdf %3")
-                                   .arg(QString::fromLatin1(qVersion()), LibraryVersions::openSsl(),
-                                        LibraryVersions::qpdf()));
+    // The signing libraries' versions as loaded, which loads them.
+    QString moduleFile;
+    const SigningModule *signing = SigningModule::load(&moduleFile);
+    const QString qt = QString::fromLatin1(qVersion());
+    ui->labelVersions->setText(
+        signing
+            ? tr("Qt %1\n%2\nqpdf %3").arg(qt, signing->openSslVersion(), signing->qpdfVersion())
+            : tr("Qt %1\nAssinatura digital indisponível: o módulo %2 não pôde ser carregado.")
+                  .arg(qt, moduleFile));
     ui->labelFiles->setText(
         tr("Banco de dados: %1\nConfigurações: %2")
             .arg(QDir::toNativeSeparators(databasePath), QDir::toNativeSeparators(settingsPath)));
