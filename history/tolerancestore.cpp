@@ -15,9 +15,12 @@ namespace {
 
 using ToleranceStore::Outcome;
 
+QString lastFailureText;
+
 Outcome failed(const QSqlQuery &query, const char *what)
 {
     qCWarning(zetuStore) << what << query.lastError().text();
+    lastFailureText = query.lastError().text();
     return isPassingStoreError(query.lastError()) ? InspectionStore::Busy : InspectionStore::Failed;
 }
 
@@ -104,6 +107,11 @@ QString transducerText(QSqlQuery &query, qint64 key)
 }
 
 } // namespace
+
+QString ToleranceStore::lastFailure()
+{
+    return lastFailureText;
+}
 
 QStringList ToleranceStore::createStatements()
 {

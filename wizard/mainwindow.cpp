@@ -10,6 +10,7 @@
 #include "wizard/imagesteps.h"
 #include "wizard/inspectionfields.h"
 #include "wizard/reportassembly.h"
+#include "wizard/tolerancechoice.h"
 #include "wizard/transducerchoice.h"
 
 #include <QAbstractItemView>
@@ -81,6 +82,10 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     transducers = new TransducerChoice(ui->comboBoxTransducer, ui->pushButtonTransducerEdit,
                                        ui->pushButtonTransducerRemove, this);
     connect(transducers, &TransducerChoice::changed, equipment, &EquipmentList::refreshDue);
+    tolerances = new ToleranceChoice(equipment, ui->pushButtonTolerances, ui->actionToleranceAudit,
+                                     ui->lineTecResp, this);
+    connect(ui->tableView->selectionModel(), &QItemSelectionModel::selectionChanged, tolerances,
+            &ToleranceChoice::updateButton);
     connect(ui->tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::showScannerTransducers);
     showScannerTransducers();

@@ -14,6 +14,7 @@ class DataFiles;
 class EquipmentList;
 class ImageSteps;
 class InspectionFields;
+class ToleranceChoice;
 class TransducerChoice;
 struct MeasuringField;
 
@@ -135,6 +136,7 @@ private:
     EquipmentList *equipment = nullptr;      // the list of step 1
     ImageSteps *images = nullptr;            // the pictures of steps 2 and 3
     TransducerChoice *transducers = nullptr; // the transducer chosen on step 1
+    ToleranceChoice *tolerances = nullptr;   // the tolerance sets of step 1's scanner
     Transducer chosenTransducer;             // the inspection's transducer, as inspected
     bool quietInputs = false;                // inputs set by the window, not the user
     DataFiles *files = nullptr;              // export, backup and restore
