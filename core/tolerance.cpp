@@ -11,10 +11,11 @@ namespace {
 
 const double none = std::numeric_limits<double>::quiet_NaN();
 
-QString tr(const char *text)
+// The texts' context in the catalogue (lupdate reads Texts::tr as this context).
+class Texts
 {
-    return QCoreApplication::translate("Tolerance", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Tolerance)
+};
 
 // Kept by name, never by number: the names outlive any reordering.
 const char *const ruleNames[ruleCount] = {
@@ -139,18 +140,19 @@ QString ToleranceRule::describe(const QLocale &locale) const
     switch (kind) {
     case Range:
         if (std::isnan(lower) && std::isnan(upper))
-            return tr("regra original");
+            return Texts::tr("regra original");
         if (result == Rule::Area)
-            return tr("entre %1 e %2 vezes a área nominal")
+            return Texts::tr("entre %1 e %2 vezes a área nominal")
                 .arg(decimal(locale, lower), decimal(locale, upper));
         return result == Rule::AspectRatio
-                   ? tr("entre %1 e %2").arg(decimal(locale, lower), decimal(locale, upper))
-                   : tr("entre %1 e %2 mm").arg(decimal(locale, lower), decimal(locale, upper));
+                   ? Texts::tr("entre %1 e %2").arg(decimal(locale, lower), decimal(locale, upper))
+                   : Texts::tr("entre %1 e %2 mm")
+                         .arg(decimal(locale, lower), decimal(locale, upper));
     case Change:
-        return percent ? tr("até %1 % da linha de base").arg(decimal(locale, amount))
-                       : tr("até %1 mm da linha de base").arg(decimal(locale, amount));
+        return percent ? Texts::tr("até %1 % da linha de base").arg(decimal(locale, amount))
+                       : Texts::tr("até %1 mm da linha de base").arg(decimal(locale, amount));
     case Deviation:
-        return tr("até %1 % ou %2 mm de %3 mm, o que for maior")
+        return Texts::tr("até %1 % ou %2 mm de %3 mm, o que for maior")
             .arg(decimal(locale, amount), decimal(locale, units), decimal(locale, nominal));
     }
     return QString();
@@ -224,7 +226,7 @@ const ToleranceRule *ToleranceSet::ruleFor(Rule result) const
 QString ToleranceSet::displayName() const
 {
     if (builtIn && id == OriginalId)
-        return tr("Regras originais");
+        return Texts::tr("Regras originais");
     return name;
 }
 

@@ -1919,7 +1919,7 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
-    <name>ToleranceRule</name>
+    <name>Tolerance</name>
     <message>
         <source>regra original</source>
         <translation>original rule</translation>
@@ -1948,16 +1948,13 @@ p, li { white-space: pre-wrap; }
         <source>até %1 % ou %2 mm de %3 mm, o que for maior</source>
         <translation>within %1 % or %2 mm of %3 mm, whichever is greater</translation>
     </message>
-</context>
-<context>
-    <name>ToleranceSet</name>
     <message>
         <source>Regras originais</source>
         <translation>Original rules</translation>
     </message>
 </context>
 <context>
-    <name>ToleranceStore::AuditEntry</name>
+    <name>ToleranceStore</name>
     <message>
         <source>Linha de base de %1: inspeção de %2</source>
         <translation>Baseline of %1: inspection of %2</translation>
@@ -2146,10 +2143,6 @@ p, li { white-space: pre-wrap; }
         <translation>%1 (v%2)</translation>
     </message>
     <message>
-        <source>%1 — em uso</source>
-        <translation>%1 — in use</translation>
-    </message>
-    <message>
         <source>Em uso no equipamento %1: %2.</source>
         <translation>In use for scanner %1: %2.</translation>
     </message>
@@ -2228,6 +2221,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>O conjunto não pôde ser escolhido</source>
         <translation>The set could not be chosen</translation>
+    </message>
+    <message>
+        <source>Em uso no equipamento %1</source>
+        <translation>In use for scanner %1</translation>
     </message>
 </context>
 <context>
