@@ -16,9 +16,10 @@
 
 namespace {
 
-// The widest a column of names or changes starts; the reason takes the rest.
+// The widest a column of names or changes starts; the reason takes the rest, and long
+// texts wrap.
 const int widestWho = 200;
-const int widestWhat = 420;
+const int widestWhat = 360;
 
 // A moment in the interface's language, with the full year.
 QString whenText(const QDateTime &at, const QLocale &locale)
@@ -59,6 +60,7 @@ AuditDialog::AuditDialog(QWidget *parent)
                                   qMin(ui->tableView->columnWidth(WhoColumn), widestWho));
     ui->tableView->setColumnWidth(WhatColumn,
                                   qMin(ui->tableView->columnWidth(WhatColumn), widestWhat));
+    ui->tableView->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->labelEmpty->setVisible(model->rowCount() == 0);
 
     auto *copy = new QAction(tr("Copiar"), ui->tableView);

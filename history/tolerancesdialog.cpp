@@ -165,11 +165,14 @@ void TolerancesDialog::fillSets()
                            : tr("%1 (v%2)").arg(set.displayName(), QString::number(set.version));
         if (set.id == chosenId)
             inUse = text;
-        auto *item = new QListWidgetItem(set.id == chosenId ? tr("%1 — em uso").arg(text) : text,
+        // the set in use: ticked, in bold
+        auto *item = new QListWidgetItem(set.id == chosenId ? QStringLiteral("✓ ") + text : text,
                                          ui->listWidgetSets);
         QFont font = item->font();
         font.setBold(set.id == chosenId);
         item->setFont(font);
+        if (set.id == chosenId)
+            item->setToolTip(tr("Em uso no equipamento %1").arg(record.value(2)));
     }
     ui->labelInUse->setText(tr("Em uso no equipamento %1: %2.").arg(record.value(2), inUse));
 }
@@ -266,6 +269,10 @@ void TolerancesDialog::updateEditor()
     ui->stackedWidgetRule->setCurrentIndex(kind == notJudged ? NonePage : RangePage + kind);
     const bool choice = isChoice(shownResult());
     ui->checkBoxOriginal->setEnabled(!choice);
+    // a choice's range is its fixed table, without numbers
+    for (QWidget *widget : QList<QWidget *>{ui->labelLower, ui->labelUpper, ui->doubleSpinBoxLower,
+                                            ui->doubleSpinBoxUpper})
+        widget->setVisible(!choice);
     const bool bounds = !choice && !ui->checkBoxOriginal->isChecked();
     ui->doubleSpinBoxLower->setEnabled(bounds);
     ui->doubleSpinBoxUpper->setEnabled(bounds);
@@ -279,7 +286,7 @@ ToleranceRule TolerancesDialog::editorRule(Rule result) const
     rule.kind = ToleranceRule::Kind(ui->comboBoxKind->currentData().toInt());
     switch (rule.kind) {
     case ToleranceRule::Range:
-        if (ui->doubleSpinBoxLower->isEnabled()) {
+        if (!isChoice(result) && !ui->checkBoxOriginal->isChecked()) {
             rule.lower = ui->doubleSpinBoxLower->value();
             rule.upper = ui->doubleSpinBoxUpper->value();
         }

@@ -1080,7 +1080,7 @@ private slots:
             seen,
             QStringList({"até 10 mm da linha de base", "até 2 % ou 2 mm de 10 mm, o que for maior",
                          "entre 9,9 e 10,1 mm", "não julgado", "Regras originais (embutido)",
-                         "AAPM TG-128 (embutido)", "Clínica (v2) — em uso"}));
+                         "AAPM TG-128 (embutido)", "✓ Clínica (v2)"}));
         QCOMPARE(signedWho, QString("Ana"));
         QCOMPARE(changed.size(), 1);
         QCOMPARE(changed.first().first().toInt(), 1);
