@@ -135,18 +135,21 @@ QString ToleranceRule::describe(const QLocale &locale) const
     switch (kind) {
     case Range:
         if (std::isnan(lower) && std::isnan(upper))
-            return tr("regra original");
+            return ToleranceRule::tr("regra original");
         if (result == Rule::Area)
-            return tr("entre %1 e %2 vezes a área nominal")
+            return ToleranceRule::tr("entre %1 e %2 vezes a área nominal")
                 .arg(decimal(locale, lower), decimal(locale, upper));
         return result == Rule::AspectRatio
-                   ? tr("entre %1 e %2").arg(decimal(locale, lower), decimal(locale, upper))
-                   : tr("entre %1 e %2 mm").arg(decimal(locale, lower), decimal(locale, upper));
+                   ? ToleranceRule::tr("entre %1 e %2")
+                         .arg(decimal(locale, lower), decimal(locale, upper))
+                   : ToleranceRule::tr("entre %1 e %2 mm")
+                         .arg(decimal(locale, lower), decimal(locale, upper));
     case Change:
-        return percent ? tr("até %1 % da linha de base").arg(decimal(locale, amount))
-                       : tr("até %1 mm da linha de base").arg(decimal(locale, amount));
+        return percent
+                   ? ToleranceRule::tr("até %1 % da linha de base").arg(decimal(locale, amount))
+                   : ToleranceRule::tr("até %1 mm da linha de base").arg(decimal(locale, amount));
     case Deviation:
-        return tr("até %1 % ou %2 mm de %3 mm, o que for maior")
+        return ToleranceRule::tr("até %1 % ou %2 mm de %3 mm, o que for maior")
             .arg(decimal(locale, amount), decimal(locale, units), decimal(locale, nominal));
     }
     return QString();
@@ -220,7 +223,7 @@ const ToleranceRule *ToleranceSet::ruleFor(Rule result) const
 QString ToleranceSet::displayName() const
 {
     if (builtIn && id == OriginalId)
-        return tr("Regras originais");
+        return ToleranceSet::tr("Regras originais");
     return name;
 }
 

@@ -15,9 +15,12 @@ namespace {
 
 using ToleranceStore::Outcome;
 
+QString lastFailureText;
+
 Outcome failed(const QSqlQuery &query, const char *what)
 {
     qCWarning(zetuStore) << what << query.lastError().text();
+    lastFailureText = query.lastError().text();
     return isPassingStoreError(query.lastError()) ? InspectionStore::Busy : InspectionStore::Failed;
 }
 
@@ -26,10 +29,11 @@ bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = QVar
     return runBound(query, sql, values);
 }
 
-QString tr(const char *text)
+// The texts' context in the catalogue (lupdate reads Texts::tr as this context).
+class Texts
 {
-    return QCoreApplication::translate("ToleranceStore", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ToleranceStore)
+};
 
 QString timeText(const QDateTime &time)
 {
@@ -104,6 +108,11 @@ QString transducerText(QSqlQuery &query, qint64 key)
 }
 
 } // namespace
+
+QString ToleranceStore::lastFailure()
+{
+    return lastFailureText;
+}
 
 QStringList ToleranceStore::createStatements()
 {
@@ -406,14 +415,14 @@ QString ToleranceStore::AuditEntry::describe() const
 {
     switch (action) {
     case BaselineChosen:
-        return tr("Linha de base de %1: inspeção de %2")
+        return Texts::tr("Linha de base de %1: inspeção de %2")
             .arg(subject, QDate::fromString(detail, Qt::ISODate).toString(DateFormats::shown));
     case SetAdded:
-        return tr("Conjunto \"%1\" criado a partir de \"%2\"").arg(subject, detail);
+        return Texts::tr("Conjunto \"%1\" criado a partir de \"%2\"").arg(subject, detail);
     case SetChanged:
-        return tr("Conjunto alterado: %1").arg(detail);
+        return Texts::tr("Conjunto alterado: %1").arg(detail);
     case SetChosen:
-        return tr("Equipamento %1 julgado pelo conjunto %2").arg(subject, detail);
+        return Texts::tr("Equipamento %1 julgado pelo conjunto %2").arg(subject, detail);
     }
     return QString();
 }

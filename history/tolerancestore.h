@@ -16,6 +16,9 @@ namespace ToleranceStore {
 
 using InspectionStore::Outcome;
 
+// Why the last statement that failed here failed, as zetu.db said it; empty before any.
+QString lastFailure();
+
 // The statements that make the tables and keep the built-in sets, in a file that lacks
 // them.
 QStringList createStatements();

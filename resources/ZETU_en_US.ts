@@ -53,6 +53,53 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
     </message>
 </context>
 <context>
+    <name>AuditDialog</name>
+    <message>
+        <source>Registro de alterações das tolerâncias</source>
+        <translation>Tolerance change log</translation>
+    </message>
+    <message>
+        <source>Escolhas de linha de base, conjuntos de tolerâncias criados e alterados e conjuntos escolhidos para cada equipamento, com quem fez cada alteração e por quê.</source>
+        <translation>Baselines chosen, tolerance sets created and changed, and the set chosen for each scanner, with who made each change and why.</translation>
+    </message>
+    <message>
+        <source>Nenhuma alteração registrada.</source>
+        <translation>No change recorded.</translation>
+    </message>
+    <message>
+        <source>Copia as linhas selecionadas como texto (Ctrl+C)</source>
+        <translation>Copies the selected rows as text (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>&amp;Copiar</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Quando</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <source>Quem</source>
+        <translation>Who</translation>
+    </message>
+    <message>
+        <source>O quê</source>
+        <translation>What</translation>
+    </message>
+    <message>
+        <source>Por quê</source>
+        <translation>Why</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>O registro de alterações não pôde ser lido: %1.</source>
+        <translation>The change log could not be read: %1.</translation>
+    </message>
+</context>
+<context>
     <name>ChangeReasonDialog</name>
     <message>
         <source>Registrar alteração</source>
@@ -1283,6 +1330,18 @@ explicando a inomogeneidade</source>
         <source>Remover transdutor</source>
         <translation>Remove transducer</translation>
     </message>
+    <message>
+        <source>Conjuntos de tolerâncias e o conjunto pelo qual o equipamento selecionado é julgado</source>
+        <translation>Tolerance sets, and the set the selected scanner is judged with</translation>
+    </message>
+    <message>
+        <source>Tolerâncias…</source>
+        <translation>Tolerances…</translation>
+    </message>
+    <message>
+        <source>Registro de alterações das tolerâncias…</source>
+        <translation>Tolerance change log…</translation>
+    </message>
 </context>
 <context>
     <name>PdfViewer</name>
@@ -2087,7 +2146,7 @@ p, li { white-space: pre-wrap; }
     </message>
 </context>
 <context>
-    <name>ToleranceStore::AuditEntry</name>
+    <name>ToleranceStore</name>
     <message>
         <source>Linha de base de %1: inspeção de %2</source>
         <translation>Baseline of %1: inspection of %2</translation>
@@ -2103,6 +2162,261 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Equipamento %1 julgado pelo conjunto %2</source>
         <translation>Scanner %1 judged by set %2</translation>
+    </message>
+</context>
+<context>
+    <name>TolerancesDialog</name>
+    <message>
+        <source>Tolerâncias</source>
+        <translation>Tolerances</translation>
+    </message>
+    <message>
+        <source>Conjuntos de tolerâncias; o equipamento %1 é julgado pelo conjunto marcado.</source>
+        <translation>Tolerance sets; scanner %1 is judged with the set marked.</translation>
+    </message>
+    <message>
+        <source>&amp;Conjuntos:</source>
+        <translation>&amp;Sets:</translation>
+    </message>
+    <message>
+        <source>&amp;Regras do conjunto:</source>
+        <translation>&amp;Rules of the set:</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Regra</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Conjunto embutido: não pode ser editado. Copie-o para mudar os números.</source>
+        <translation>Built-in set: it cannot be edited. Copy it to change the numbers.</translation>
+    </message>
+    <message>
+        <source>Regra escolhida</source>
+        <translation>Chosen rule</translation>
+    </message>
+    <message>
+        <source>&amp;Tipo:</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>Limites da regra &amp;original</source>
+        <translation>&amp;Original rule&apos;s limits</translation>
+    </message>
+    <message>
+        <source>Mí&amp;nimo:</source>
+        <translation>M&amp;inimum:</translation>
+    </message>
+    <message>
+        <source>Má&amp;ximo:</source>
+        <translation>Ma&amp;ximum:</translation>
+    </message>
+    <message>
+        <source>&amp;Diferença permitida da linha de base:</source>
+        <translation>&amp;Difference allowed from the baseline:</translation>
+    </message>
+    <message>
+        <source>&amp;Nominal:</source>
+        <translation>&amp;Nominal:</translation>
+    </message>
+    <message>
+        <source>&amp;até:</source>
+        <translation>w&amp;ithin:</translation>
+    </message>
+    <message>
+        <source>o&amp;u:</source>
+        <translation>&amp;or:</translation>
+    </message>
+    <message>
+        <source>o que for maior</source>
+        <translation>whichever is greater</translation>
+    </message>
+    <message>
+        <source>Cria um conjunto novo, editável, com as regras do conjunto escolhido</source>
+        <translation>Creates a new, editable set with the rules of the chosen set</translation>
+    </message>
+    <message>
+        <source>&amp;Copiar…</source>
+        <translation>&amp;Copy…</translation>
+    </message>
+    <message>
+        <source>Guarda as regras alteradas como a próxima versão do conjunto</source>
+        <translation>Keeps the changed rules as the next version of the set</translation>
+    </message>
+    <message>
+        <source>&amp;Salvar alterações…</source>
+        <translation>&amp;Save changes…</translation>
+    </message>
+    <message>
+        <source>As próximas inspeções deste equipamento serão julgadas pelo conjunto escolhido</source>
+        <translation>The next inspections of this scanner will be judged with the chosen set</translation>
+    </message>
+    <message>
+        <source>&amp;Usar neste equipamento…</source>
+        <translation>&amp;Use for this scanner…</translation>
+    </message>
+    <message>
+        <source>Re&amp;gistro de alterações…</source>
+        <translation>Change &amp;log…</translation>
+    </message>
+    <message>
+        <source>Inspeções físicas e mecânicas</source>
+        <translation>Physical and mechanical inspections</translation>
+    </message>
+    <message>
+        <source>Zona morta</source>
+        <translation>Dead zone</translation>
+    </message>
+    <message>
+        <source>Resolução axial</source>
+        <translation>Axial resolution</translation>
+    </message>
+    <message>
+        <source>Resolução lateral</source>
+        <translation>Lateral resolution</translation>
+    </message>
+    <message>
+        <source>Média vertical</source>
+        <translation>Vertical mean</translation>
+    </message>
+    <message>
+        <source>Média horizontal</source>
+        <translation>Horizontal mean</translation>
+    </message>
+    <message>
+        <source>Altura/largura das massas</source>
+        <translation>Height/width of the masses</translation>
+    </message>
+    <message>
+        <source>Área das massas</source>
+        <translation>Area of the masses</translation>
+    </message>
+    <message>
+        <source>Penetração máxima</source>
+        <translation>Maximum penetration</translation>
+    </message>
+    <message>
+        <source>Faixa de valores</source>
+        <translation>Range of values</translation>
+    </message>
+    <message>
+        <source>Diferença da linha de base</source>
+        <translation>Change from the baseline</translation>
+    </message>
+    <message>
+        <source>Desvio do valor nominal</source>
+        <translation>Deviation from the nominal value</translation>
+    </message>
+    <message>
+        <source>Tolerâncias de %1</source>
+        <translation>Tolerances of %1</translation>
+    </message>
+    <message>
+        <source>Os conjuntos não puderam ser lidos</source>
+        <translation>The sets could not be read</translation>
+    </message>
+    <message>
+        <source>o banco de dados está ocupado, tente de novo</source>
+        <translation>the database is busy, try again</translation>
+    </message>
+    <message>
+        <source>o arquivo zetu.db recusou a alteração</source>
+        <translation>the file zetu.db refused the change</translation>
+    </message>
+    <message>
+        <source>%1 (embutido)</source>
+        <translation>%1 (built in)</translation>
+    </message>
+    <message>
+        <source>%1 (v%2)</source>
+        <translation>%1 (v%2)</translation>
+    </message>
+    <message>
+        <source>Em uso no equipamento %1</source>
+        <translation>In use for scanner %1</translation>
+    </message>
+    <message>
+        <source>Em uso no equipamento %1: %2.</source>
+        <translation>In use for scanner %1: %2.</translation>
+    </message>
+    <message>
+        <source>não julgado</source>
+        <translation>not judged</translation>
+    </message>
+    <message>
+        <source>Escolha uma regra para mudar seus números; as alterações são guardadas como a versão %1.</source>
+        <translation>Choose a rule to change its numbers; the changes are kept as version %1.</translation>
+    </message>
+    <message>
+        <source>Não julgado</source>
+        <translation>Not judged</translation>
+    </message>
+    <message>
+        <source>Regra: %1</source>
+        <translation>Rule: %1</translation>
+    </message>
+    <message>
+        <source>As alterações de &quot;%1&quot; não foram salvas. Descartá-las?</source>
+        <translation>The changes to &quot;%1&quot; have not been saved. Discard them?</translation>
+    </message>
+    <message>
+        <source>A regra de %1 não pode ser salva: o mínimo deve ser menor que o máximo.</source>
+        <translation>The rule of %1 cannot be saved: the minimum must be less than the maximum.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>Copiar conjunto</source>
+        <translation>Copy set</translation>
+    </message>
+    <message>
+        <source>Nome do novo conjunto:</source>
+        <translation>Name of the new set:</translation>
+    </message>
+    <message>
+        <source>Cópia de %1</source>
+        <translation>Copy of %1</translation>
+    </message>
+    <message>
+        <source>Criar o conjunto &quot;%1&quot; a partir de &quot;%2&quot;.</source>
+        <translation>Create set &quot;%1&quot; from &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>A cópia não pôde ser criada</source>
+        <translation>The copy could not be created</translation>
+    </message>
+    <message>
+        <source>Dê um nome ao novo conjunto.</source>
+        <translation>Give the new set a name.</translation>
+    </message>
+    <message>
+        <source>Já existe um conjunto chamado &quot;%1&quot;.</source>
+        <translation>A set named &quot;%1&quot; already exists.</translation>
+    </message>
+    <message>
+        <source>Salvar as regras alteradas de &quot;%1&quot; como a versão %2.</source>
+        <translation>Save the changed rules of &quot;%1&quot; as version %2.</translation>
+    </message>
+    <message>
+        <source>As alterações não puderam ser salvas</source>
+        <translation>The changes could not be saved</translation>
+    </message>
+    <message>
+        <source>Outra cópia do ZETU salvou a versão %1 de &quot;%2&quot; enquanto ele era editado aqui. Salvar as regras daqui como a versão %3? A versão %1 continua guardada.</source>
+        <translation>Another copy of ZETU saved version %1 of &quot;%2&quot; while it was being edited here. Save the rules from here as version %3? Version %1 stays kept.</translation>
+    </message>
+    <message>
+        <source>Julgar o equipamento %1 pelo conjunto &quot;%2&quot; (versão %3).</source>
+        <translation>Judge scanner %1 with set &quot;%2&quot; (version %3).</translation>
+    </message>
+    <message>
+        <source>O conjunto não pôde ser escolhido</source>
+        <translation>The set could not be chosen</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include "app/signalwatch.h"
 #include "core/tolerance.h"
+#include "history/auditdialog.h"
 #include "history/databasecopy.h"
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
@@ -10,6 +11,7 @@
 #include "history/transducerstore.h"
 #include "history/trenddialog.h"
 #include "wizard/mainwindow.h"
+#include "wizard/tolerancechoice.h"
 
 #include "dialogdriver.h"
 #include "wizardfill.h"
@@ -103,6 +105,41 @@ class TestHistory : public QObject
         return (in ? in : window.data())->findChild<T *>(n);
     }
     void click(const char *n, QWidget *in = nullptr) { child(n, in)->click(); }
+    // Signs a change with `why`; with none, OK stays disabled and the change is cancelled.
+    DialogDriver::Action sign(const QString &why)
+    {
+        return [this, why](QWidget *d) {
+            child<QPlainTextEdit>("plainTextEditWhy", d)->setPlainText(why);
+            signedWho = child<QLineEdit>("lineEditWho", d)->text();
+            QPushButton *ok = child<QDialogButtonBox>("buttonBox", d)->button(QDialogButtonBox::Ok);
+            ok->isEnabled() ? ok->click() : static_cast<QDialog *>(d)->reject();
+        };
+    }
+    QString signedWho;
+    // A set's rules in words, one per result, "-" where it has none.
+    static QString words(const ToleranceSet &set)
+    {
+        QStringList rules;
+        for (int result = 0; result < ruleCount; ++result)
+            rules << (set.ruleFor(Rule(result)) ? set.ruleFor(Rule(result))->describe(QLocale::c())
+                                                : "-");
+        return rules.join(" | ");
+    }
+    // Opens the tolerances of US-01 (with `name` typed as the technician) and runs `act`
+    // in them, then `more` for the boxes it opens.
+    void tolerances(const std::function<void(QWidget *)> &act, QList<DialogDriver::Action> more,
+                    DialogDriver &driver, const QString &name = "Ana")
+    {
+        child<QLineEdit>("lineTecResp")->setText(name);
+        driver.then([act](QWidget *d) {
+            act(d);
+            static_cast<QDialog *>(d)->done(QDialog::Rejected);
+        });
+        for (const DialogDriver::Action &action : more)
+            driver.then(action);
+        click("pushButtonTolerances");
+        QVERIFY(driver.waitDone());
+    }
     void open() { window.reset(new MainWindow(0)); }
     // Another program or copy on the same file, which never waits for a lock.
     QSqlQuery other()
@@ -1206,6 +1243,210 @@ private slots:
         readOnly.clear();
     }
 
+    // From step 1 (enabled once a scanner is chosen): TG-128, built in, not editable,
+    // copied; the copy's rules of each kind changed and kept as version 2, version 1 read
+    // as it was; the copy chosen for US-01, the window told. Every change is signed with
+    // the technician's name and listed in the audit trail, newest first; its rows sort and
+    // copy as text.
+    void toleranceSets()
+    {
+        const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+        QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil)); // as main() sets it
+        open();
+        InspectionStore::prepare();
+        child<QTableView>("tableView")->selectionModel()->clear();
+        QVERIFY(!child("pushButtonTolerances")->isEnabled());
+        WizardFill::selectEquipment(window.data());
+        QSignalSpy changed(window->findChild<ToleranceChoice *>(),
+                           &ToleranceChoice::toleranceSetChanged);
+        DialogDriver driver;
+        QStringList seen;
+        const auto kind = [this](QWidget *d, int kind) {
+            auto *box = child<QComboBox>("comboBoxKind", d);
+            box->setCurrentIndex(box->findData(kind));
+        };
+        const auto value = [this](QWidget *d, const char *box, double value) {
+            child<QDoubleSpinBox>(box, d)->setValue(value);
+        };
+        tolerances(
+            [&](QWidget *d) {
+                auto *list = child<QListWidget>("listWidgetSets", d);
+                auto *table = child<QTableWidget>("tableWidgetRules", d);
+                list->setCurrentRow(1);
+                seen << table->item(8, 1)->text() << table->item(4, 1)->text();
+                QVERIFY(!child<QWidget>("groupBoxRule", d)->isEnabled());
+                click("pushButtonCopy", d);
+                table->setCurrentCell(int(Rule::Penetration), 0);
+                value(d, "doubleSpinBoxAmount", 15);
+                child<QComboBox>("comboBoxUnit", d)->setCurrentIndex(1);
+                table->setCurrentCell(int(Rule::VerticalMean), 0);
+                value(d, "doubleSpinBoxPercent", 1.5);
+                value(d, "doubleSpinBoxUnits", 1.5);
+                table->setCurrentCell(int(Rule::HorizontalMean), 0);
+                kind(d, ToleranceRule::Range);
+                child<QCheckBox>("checkBoxOriginal", d)->setChecked(false);
+                value(d, "doubleSpinBoxLower", 9.9);
+                value(d, "doubleSpinBoxUpper", 10.1);
+                table->setCurrentCell(int(Rule::Area), 0);
+                kind(d, -1);
+                table->setCurrentCell(int(Rule::AxialResolution), 0);
+                kind(d, ToleranceRule::Range);
+                seen << table->item(5, 1)->text() << table->item(7, 1)->text();
+                click("pushButtonSave", d);
+                click("pushButtonChoose", d);
+                for (int row = 0; row < list->count(); ++row)
+                    seen << list->item(row)->text();
+            },
+            {[](QWidget *d) {
+                 static_cast<QInputDialog *>(d)->setTextValue("Clínica");
+                 static_cast<QDialog *>(d)->accept();
+             },
+             sign("cópia para o novo fantoma"), sign("após reparo"), sign("usar a clínica")},
+            driver);
+        QCOMPARE(
+            seen,
+            QStringList({"até 10 mm da linha de base", "até 2 % ou 2 mm de 10 mm, o que for maior",
+                         "entre 9,9 e 10,1 mm", "não julgado", "Regras originais (embutido)",
+                         "AAPM TG-128 (embutido)", "✓ Clínica (v2)"}));
+        QCOMPARE(signedWho, QString("Ana"));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.first().first().toInt(), 1);
+        QCOMPARE(QPoint(ToleranceStore::chosenSet(1), ToleranceStore::chosenSet(2)), QPoint(3, 1));
+        ToleranceSet first, second;
+        QVERIFY(ToleranceStore::set(3, 1, &first) && ToleranceStore::set(3, 2, &second));
+        QCOMPARE(words(first), words(ToleranceSet::tg128()));
+        QCOMPARE(words(second), "regra original | regra original | regra original | até 1 mm da "
+                                "linha de base | até 1.5 % ou 1.5 mm de 10 mm, o que for maior | "
+                                "entre 9.9 e 10.1 mm | regra original | - | até 15 % da linha "
+                                "de base");
+
+        QStringList copied;
+        driver.then([&](QWidget *d) {
+            auto *view = child<QTableView>("tableView", d);
+            for (int column : {-1, 2}) { // as listed, then by what was done
+                if (column >= 0)
+                    view->sortByColumn(column, Qt::AscendingOrder);
+                view->selectAll();
+                QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+                copied << QApplication::clipboard()->text();
+            }
+            d->close();
+        });
+        child<QAction>("actionToleranceAudit")->trigger();
+        QVERIFY(driver.waitDone());
+        const QStringList lines = copied.join('\n').split('\n');
+        QCOMPARE(lines.size(), 6);
+        QStringList rows;
+        for (const QString &line : lines) {
+            QVERIFY2(QRegularExpression("^\\d\\d/\\d\\d/20\\d\\d \\d\\d:\\d\\d\tAna\t")
+                         .match(line)
+                         .hasMatch(),
+                     qPrintable(line));
+            rows << line.section('\t', 2);
+        }
+        const QString chosen =
+            "Equipamento US-01 julgado pelo conjunto Clínica (v2)\tusar a clínica";
+        const QString edited = "Conjunto alterado: Clínica (v2)\tapós reparo";
+        const QString added = "Conjunto \"Clínica\" criado a partir de \"AAPM TG-128 (v1)\"\tcópia "
+                              "para o novo fantoma";
+        QCOMPARE(rows, QStringList({chosen, edited, added, added, edited, chosen}));
+    }
+    // Refused with one box saying why, nothing kept: a change without a reason (OK stays
+    // disabled), bounds the wrong way round, a name taken, a busy file. A version another
+    // copy kept meanwhile is followed by this one's once agreed; unsaved numbers are
+    // asked about before they go.
+    void toleranceRefusals_data()
+    {
+        QTest::addColumn<QString>("said"); // in the last box; empty: none
+        QTest::addColumn<int>("audited");  // lines the trail gains
+        QTest::newRow("no reason") << "" << 0;
+        QTest::newRow("bounds reversed") << "Média vertical não pode ser salva: o mínimo" << 0;
+        QTest::newRow("name taken") << "Já existe um conjunto chamado \"clínica\"" << 0;
+        QTest::newRow("busy") << "não pôde ser escolhido: o banco de dados está ocupado, tente "
+                                 "de novo."
+                              << 0;
+        QTest::newRow("later version elsewhere") << "salvou a versão 2 de \"Clínica\"" << 2;
+        QTest::newRow("unsaved numbers") << "\"Clínica\" não foram salvas" << 0;
+    }
+    void toleranceRefusals()
+    {
+        QFETCH(QString, said);
+        QFETCH(int, audited);
+        const QByteArray tag = QTest::currentDataTag();
+        if (tag == "busy" || tag.startsWith("later"))
+            QTest::ignoreMessage(
+                QtWarningMsg,
+                QRegularExpression(tag == "busy" ? "^cannot choose" : "^tolerance set 3 is at"));
+        open();
+        InspectionStore::prepare();
+        WizardFill::selectEquipment(window.data());
+        ToleranceSet copy = ToleranceSet::tg128();
+        copy.name = "Clínica";
+        QCOMPARE(ToleranceStore::addSet(copy, "", {"Bia", "início"}), InspectionStore::Done);
+        const auto answer = [](QMessageBox::StandardButton button) -> DialogDriver::Action {
+            return [button](QWidget *d) { static_cast<QMessageBox *>(d)->button(button)->click(); };
+        };
+        const QMap<QByteArray, QList<DialogDriver::Action>> answers{
+            {"no reason", {sign("")}},
+            {"bounds reversed", {answer(QMessageBox::Ok), answer(QMessageBox::Discard)}},
+            {"name taken",
+             {[](QWidget *d) {
+                  static_cast<QInputDialog *>(d)->setTextValue(" clínica ");
+                  static_cast<QDialog *>(d)->accept();
+              },
+              answer(QMessageBox::Ok)}},
+            {"busy", {sign("porque sim"), answer(QMessageBox::Ok)}},
+            {"later version elsewhere", {sign("porque sim"), answer(QMessageBox::Yes)}},
+            {"unsaved numbers", {answer(QMessageBox::Cancel), answer(QMessageBox::Discard)}}};
+        DialogDriver driver;
+        tolerances(
+            [&](QWidget *d) {
+                auto *list = child<QListWidget>("listWidgetSets", d);
+                list->setCurrentRow(2);
+                if (tag == "bounds reversed") {
+                    child<QTableWidget>("tableWidgetRules", d)
+                        ->setCurrentCell(int(Rule::VerticalMean), 0);
+                    auto *box = child<QComboBox>("comboBoxKind", d);
+                    box->setCurrentIndex(box->findData(0));
+                    child<QCheckBox>("checkBoxOriginal", d)->setChecked(false);
+                    child<QDoubleSpinBox>("doubleSpinBoxLower", d)->setValue(10.1);
+                    child<QDoubleSpinBox>("doubleSpinBoxUpper", d)->setValue(9.9);
+                } else if (tag.startsWith("later") || tag.startsWith("unsaved")) {
+                    child<QTableWidget>("tableWidgetRules", d)
+                        ->setCurrentCell(int(Rule::Penetration), 0);
+                    child<QDoubleSpinBox>("doubleSpinBoxAmount", d)->setValue(12);
+                }
+                ToleranceSet later = copy; // kept by another copy meanwhile
+                QVERIFY(!tag.startsWith("later") ||
+                        ToleranceStore::changeSet(later, {"Caio", "outra"}) ==
+                            InspectionStore::Done);
+                QVERIFY(tag != "busy" || other().exec("BEGIN EXCLUSIVE"));
+                if (tag == "no reason" || tag == "busy")
+                    click("pushButtonChoose", d);
+                else if (tag == "name taken")
+                    click("pushButtonCopy", d);
+                else if (tag != "unsaved numbers")
+                    click("pushButtonSave", d);
+                list->setCurrentRow(0); // kept, or asked about and refused
+                QCOMPARE(list->currentRow(), tag == "unsaved numbers" ? 2 : 0);
+                static_cast<QDialog *>(d)->reject();
+                QVERIFY(d->isHidden());
+            },
+            answers.value(tag), driver);
+        other().exec("ROLLBACK");
+        QCOMPARE(driver.unexpectedCount(), 0);
+        QStringList texts;
+        for (const SeenDialog &seen : driver.seen())
+            texts << seen.text;
+        QVERIFY2(said.isEmpty() ? driver.seen().last().title == "Registrar alteração"
+                                : texts.join('|').contains(said),
+                 qPrintable(texts.join('|')));
+        QCOMPARE(ToleranceStore::auditTrail().size(), 1 + audited);
+        QCOMPARE(ToleranceStore::chosenSet(1), qint64(ToleranceSet::OriginalId));
+        ToleranceSet kept;
+        QCOMPARE(ToleranceStore::set(3, 3, &kept), audited > 0);
+        QVERIFY(!audited || kept.ruleFor(Rule::Penetration)->amount == 12);
+    }
     // Series: result * 2 + column. Points: value, mark (+ pass, - fail, . not judged, ? no
     // baseline), limits, and under a change or deviation the baseline ("b").
     void series_data()

@@ -4,6 +4,7 @@
 #include "app/datafolder.h"
 #include "app/language.h"
 #include "dialogdriver.h"
+#include "history/tolerancestore.h"
 #include "wizard/mainwindow.h"
 #include "wizardfill.h"
 #include "workdir.h"
@@ -109,6 +110,15 @@ private slots:
         QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::Cancel);
         QCOMPARE(box.button(QMessageBox::Yes)->text() + box.button(QMessageBox::Cancel)->text(),
                  buttons);
+        ToleranceStore::AuditEntry changed; // the tolerances' texts in the same language
+        changed.action = ToleranceStore::AuditEntry::SetChanged;
+        changed.detail = "X";
+        QCOMPARE(QStringList({ToleranceSet::original().displayName(),
+                              ToleranceSet::tg128().rules.last().describe(QLocale::c()),
+                              changed.describe()})
+                     .join('|'),
+                 index ? "Original rules|within 10 mm of the baseline|Set changed: X"
+                       : "Regras originais|até 10 mm da linha de base|Conjunto alterado: X");
         DialogDriver driver;
         MainWindow window(index);
         for (const QString row :

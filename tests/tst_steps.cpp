@@ -252,7 +252,8 @@ private slots:
                            << "tableView pushButtonNewRecord pushButtonEdit pushButtonDeleteRecord "
                               "comboBoxTransducer "
                               "pushButtonTransducerEdit pushButtonTransducerRemove "
-                              "pushButtonHistory pushButtonTrend pushButtonNewInspection comboBox";
+                              "pushButtonHistory pushButtonTrend pushButtonTolerances "
+                              "pushButtonNewInspection comboBox";
         QTest::newRow("2")
             << 1
             << "comboBox3cabo pushButtonMonitor comboBox3Monitor pushButton3Controles "

@@ -12,6 +12,7 @@
 #include "wizard/imagesteps.h"
 #include "wizard/inspectionfields.h"
 #include "wizard/reportassembly.h"
+#include "wizard/tolerancechoice.h"
 #include "wizard/transducerchoice.h"
 
 #include <QAbstractItemView>
@@ -83,6 +84,15 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     transducers = new TransducerChoice(ui->comboBoxTransducer, ui->pushButtonTransducerEdit,
                                        ui->pushButtonTransducerRemove, this);
     connect(transducers, &TransducerChoice::changed, equipment, &EquipmentList::refreshDue);
+    tolerances = new ToleranceChoice(equipment, ui->pushButtonTolerances, ui->actionToleranceAudit,
+                                     ui->lineTecResp, this);
+    connect(ui->tableView->selectionModel(), &QItemSelectionModel::selectionChanged, tolerances,
+            &ToleranceChoice::updateButton);
+    // the inspection under way takes its scanner's new set
+    connect(tolerances, &ToleranceChoice::toleranceSetChanged, this, [this] {
+        if (!judgement.isEmpty())
+            takeJudgement();
+    });
     connect(ui->tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::showScannerTransducers);
     showScannerTransducers();

@@ -14,6 +14,7 @@ class DataFiles;
 class EquipmentList;
 class ImageSteps;
 class InspectionFields;
+class ToleranceChoice;
 class TransducerChoice;
 class BaselineHints;
 struct MeasuringField;
@@ -138,6 +139,7 @@ private:
     EquipmentList *equipment = nullptr;      // the list of step 1
     ImageSteps *images = nullptr;            // the pictures of steps 2 and 3
     TransducerChoice *transducers = nullptr; // the transducer chosen on step 1
+    ToleranceChoice *tolerances = nullptr;   // the tolerance sets of step 1's scanner
     Transducer chosenTransducer;             // the inspection's transducer, as inspected
     bool quietInputs = false;                // inputs set by the window, not the user
     // The tolerance set and baseline the inspection is judged with, as kept in its values
