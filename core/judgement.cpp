@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -248,22 +249,23 @@ QVector<Result> judge(const Inspection &inspection)
 {
     // Results keep a pointer to their rule: the sets an inspection names are kept for
     // as long as the program runs (a few per session).
-    static QHash<QByteArray, ToleranceSet *> sets;
+    // (a map's entries stay where they are as it grows)
+    static std::map<QByteArray, ToleranceSet> sets;
     static QMutex guard;
-    ToleranceSet *set = nullptr;
+    const ToleranceSet *set = nullptr;
     const QJsonObject kept = inspection.values().value(Field::toleranceSet).toObject();
     if (kept.isEmpty()) {
-        static ToleranceSet original = ToleranceSet::original();
+        static const ToleranceSet original = ToleranceSet::original();
         set = &original;
     } else {
         const QByteArray text = QJsonDocument(kept).toJson(QJsonDocument::Compact);
         const QMutexLocker locker(&guard);
-        set = sets.value(text);
-        if (!set) {
-            set = new ToleranceSet;
-            ToleranceSet::fromJson(kept, set);
-            sets.insert(text, set);
+        auto found = sets.find(text);
+        if (found == sets.end()) {
+            found = sets.emplace(text, ToleranceSet()).first;
+            ToleranceSet::fromJson(kept, &found->second);
         }
+        set = &found->second;
     }
     return judge(inspection, *set,
                  Baseline::fromJson(inspection.values().value(Field::baseline).toObject()));
