@@ -1175,7 +1175,10 @@ private slots:
             << "Os conjuntos não puderam ser lidos: o banco de dados está ocupado, tente de novo.|"
                "O registro de alterações não pôde ser lido: o banco de dados está ocupado"
             << 0;
-        QTest::newRow("later version elsewhere") << "salvou a versão 2 de \"Clínica\"" << 2;
+        QTest::newRow("later version elsewhere")
+            << "salvou a versão 2 de \"Clínica\" enquanto ele era editado aqui. Salvar as regras "
+               "daqui como a versão 3?"
+            << 2;
         QTest::newRow("unsaved numbers") << "\"Clínica\" não foram salvas" << 0;
     }
     void toleranceRefusals()
