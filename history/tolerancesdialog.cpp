@@ -329,13 +329,12 @@ void TolerancesDialog::updateButtons()
     const bool shown = shownRow >= 0;
     ui->pushButtonCopy->setEnabled(shown);
     ui->pushButtonSave->setEnabled(hasEdits());
-    ui->pushButtonChoose->setEnabled(shown && equipmentKey >= 0 && edited.id != chosenId);
+    ui->pushButtonChoose->setEnabled(shown && edited.id != chosenId);
 }
 
 bool TolerancesDialog::hasEdits() const
 {
-    return shownRow >= 0 && shownRow < sets.size() && !edited.builtIn &&
-           !(edited.rules == sets.at(shownRow).rules);
+    return !edited.builtIn && !(edited.rules == sets.value(shownRow, edited).rules);
 }
 
 // True when there are no unsaved numbers, or the user lets them go.
@@ -393,14 +392,14 @@ void TolerancesDialog::on_pushButtonCopy_clicked()
     if (!dropEdits())
         return;
     const ToleranceSet source = sets.value(shownRow);
-    bool ok = false;
-    ToleranceSet copy = source;
-    copy.name =
-        QInputDialog::getText(this, tr("Copiar conjunto"), tr("Nome do novo conjunto:"),
-                              QLineEdit::Normal, tr("Cópia de %1").arg(source.displayName()), &ok)
-            .simplified();
-    if (!ok)
+    QInputDialog ask(this);
+    ask.setWindowTitle(tr("Copiar conjunto"));
+    ask.setLabelText(tr("Nome do novo conjunto:"));
+    ask.setTextValue(tr("Cópia de %1").arg(source.displayName()));
+    if (ask.exec() != QDialog::Accepted)
         return;
+    ToleranceSet copy = source;
+    copy.name = ask.textValue().simplified();
     if (!nameProblem(copy.name).isEmpty()) {
         QMessageBox::warning(this, windowTitle(), nameProblem(copy.name));
         return;
@@ -418,9 +417,8 @@ QString TolerancesDialog::nameProblem(const QString &setName) const
 {
     if (setName.isEmpty())
         return tr("Dê um nome ao novo conjunto.");
-    for (const ToleranceSet &set : sets) {
-        if (set.name.compare(setName, Qt::CaseInsensitive) == 0 ||
-            set.displayName().compare(setName, Qt::CaseInsensitive) == 0)
+    for (const ToleranceSet &set : sets) { // by its name in either language
+        if (QStringList{set.name, set.displayName()}.contains(setName, Qt::CaseInsensitive))
             return tr("Já existe um conjunto chamado \"%1\".").arg(setName);
     }
     return QString();

@@ -432,11 +432,16 @@ QVector<ToleranceStore::AuditEntry> ToleranceStore::auditTrail(Outcome *outcome)
     QVector<AuditEntry> entries;
     if (outcome)
         *outcome = InspectionStore::Done;
-    if (!QSqlDatabase::database().tables().contains(QStringLiteral("audit")))
-        return entries;
+    // A file of an earlier version has no trail; one that is busy says so (the list of
+    // tables it cannot read would look empty).
     QSqlQuery query;
-    const bool read = run(query, QStringLiteral("SELECT At, Who, Action, Subject, Detail, Reason "
-                                                "FROM audit ORDER BY ID_key DESC"));
+    bool read = run(query, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = "
+                                          "'table' AND name = 'audit'")) &&
+                query.next();
+    if (read && query.value(0).toInt() == 0)
+        return entries;
+    read = read && run(query, QStringLiteral("SELECT At, Who, Action, Subject, Detail, Reason "
+                                             "FROM audit ORDER BY ID_key DESC"));
     if (!read) {
         const Outcome failure = failed(query, "cannot read the audit trail:");
         if (outcome)
