@@ -80,7 +80,7 @@ bool audit(QSqlQuery &query, ToleranceStore::AuditEntry::Action action, const QS
 
 QString versionText(const ToleranceSet &set)
 {
-    return QStringLiteral("%1 (v%2)").arg(set.name).arg(set.version);
+    return QStringLiteral("%1 (v%2)").arg(set.name, QString::number(set.version));
 }
 
 bool signedFully(const ToleranceStore::Signed &by)
@@ -90,6 +90,19 @@ bool signedFully(const ToleranceStore::Signed &by)
         return false;
     }
     return true;
+}
+
+// Whether every rule of the set is one a set read back would accept: a set with bounds
+// the wrong way round or a negative tolerance is never kept.
+bool soundRules(const ToleranceSet &set)
+{
+    ToleranceSet check = set;
+    check.id = std::max<qint64>(check.id, 1);
+    check.version = std::max(check.version, 1);
+    if (ToleranceSet::fromJson(check.toJson(), &check))
+        return true;
+    qCWarning(zetuStore) << "tolerance set" << set.name << "has a rule no set can have; not kept";
+    return false;
 }
 
 // The transducer in words for the audit trail.
@@ -183,7 +196,7 @@ bool ToleranceStore::set(qint64 id, int version, ToleranceSet *set)
 
 Outcome ToleranceStore::addSet(ToleranceSet &copy, const QString &copiedFrom, const Signed &by)
 {
-    if (!signedFully(by) || copy.name.trimmed().isEmpty())
+    if (!signedFully(by) || copy.name.trimmed().isEmpty() || !soundRules(copy))
         return InspectionStore::Failed;
     StoreTransaction transaction;
     QSqlQuery &query = transaction.query;
@@ -209,7 +222,7 @@ Outcome ToleranceStore::addSet(ToleranceSet &copy, const QString &copiedFrom, co
 
 Outcome ToleranceStore::changeSet(ToleranceSet &set, const Signed &by)
 {
-    if (!signedFully(by) || set.builtIn || set.name.trimmed().isEmpty())
+    if (!signedFully(by) || set.builtIn || set.name.trimmed().isEmpty() || !soundRules(set))
         return InspectionStore::Failed;
     StoreTransaction transaction;
     QSqlQuery &query = transaction.query;
@@ -241,10 +254,10 @@ Outcome ToleranceStore::changeSet(ToleranceSet &set, const Signed &by)
     return InspectionStore::Done;
 }
 
-qint64 ToleranceStore::chosenSet(int equipmentKey)
+qint64 ToleranceStore::chosenSet(int equipmentKey, Outcome *outcome)
 {
-    if (!QSqlDatabase::database().tables().contains(QStringLiteral("tolerancechoice")))
-        return ToleranceSet::OriginalId;
+    if (outcome)
+        *outcome = InspectionStore::Done;
     QSqlQuery query;
     const bool read = run(query,
                           QStringLiteral("SELECT ToleranceSet FROM tolerancechoice t WHERE "
@@ -252,23 +265,32 @@ qint64 ToleranceStore::chosenSet(int equipmentKey)
                               EquipmentFields::belongsClause(QStringLiteral("t")) +
                               QStringLiteral(" ORDER BY ID_key DESC LIMIT 1"),
                           {equipmentKey});
-    if (!read)
-        failed(query, "cannot read the scanner's tolerance set:");
+    // a file no version of the tolerances has opened yet chose none
+    if (!read && (isPassingStoreError(query.lastError()) ||
+                  QSqlDatabase::database().tables().contains(QStringLiteral("tolerancechoice")))) {
+        const Outcome failure = failed(query, "cannot read the scanner's tolerance set:");
+        if (outcome)
+            *outcome = failure;
+    }
     return read && query.next() ? query.value(0).toLongLong() : qint64(ToleranceSet::OriginalId);
 }
 
 ToleranceSet ToleranceStore::setForScanner(int equipmentKey, Outcome *outcome)
 {
-    const qint64 id = chosenSet(equipmentKey);
+    Outcome chosen = InspectionStore::Done;
+    const qint64 id = chosenSet(equipmentKey, &chosen);
     QSqlQuery query;
     const bool read =
+        chosen == InspectionStore::Done &&
         run(query,
             QStringLiteral("SELECT %1 FROM toleranceset WHERE ID_key = ? ORDER BY Version DESC "
                            "LIMIT 1")
                 .arg(setColumns),
             {id});
     if (outcome)
-        *outcome = read ? InspectionStore::Done : failed(query, "cannot read a tolerance set:");
+        *outcome = chosen != InspectionStore::Done ? chosen
+                   : read                          ? InspectionStore::Done
+                                                   : failed(query, "cannot read a tolerance set:");
     ToleranceSet set = ToleranceSet::original();
     if (read && query.next() && !fromRow(query, &set))
         set = ToleranceSet::original();
@@ -354,9 +376,9 @@ QVector<ToleranceStore::BaselineEntry> ToleranceStore::baselines(qint64 transduc
     return entries;
 }
 
-qint64 ToleranceStore::baselineInspection(qint64 transducerKey)
+qint64 ToleranceStore::baselineInspection(qint64 transducerKey, Outcome *outcome)
 {
-    const QVector<BaselineEntry> entries = baselines(transducerKey);
+    const QVector<BaselineEntry> entries = baselines(transducerKey, outcome);
     return entries.isEmpty() ? -1 : entries.last().inspectionId;
 }
 
@@ -364,7 +386,7 @@ Baseline ToleranceStore::baselineFor(qint64 transducerKey, qint64 inspectionId, 
 {
     if (outcome)
         *outcome = InspectionStore::Done;
-    const qint64 id = transducerKey < 0 ? -1 : baselineInspection(transducerKey);
+    const qint64 id = transducerKey < 0 ? -1 : baselineInspection(transducerKey, outcome);
     if (id < 0 || id == inspectionId)
         return Baseline();
     QSqlQuery query;

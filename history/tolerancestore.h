@@ -44,8 +44,9 @@ Outcome changeSet(ToleranceSet &set, const Signed &by);
 // The latest version of the set a scanner is judged with; the original rules when none
 // was chosen or the file cannot tell.
 ToleranceSet setForScanner(int equipmentKey, Outcome *outcome = nullptr);
-// The id of the set chosen for the scanner; ToleranceSet::OriginalId when none.
-qint64 chosenSet(int equipmentKey);
+// The id of the set chosen for the scanner; ToleranceSet::OriginalId when none, and
+// when the file cannot tell (then `outcome` says why).
+qint64 chosenSet(int equipmentKey, Outcome *outcome = nullptr);
 Outcome chooseSet(int equipmentKey, const QStringList &record, const ToleranceSet &set,
                   const Signed &by);
 
@@ -60,8 +61,9 @@ struct BaselineEntry
     QString why;
 };
 QVector<BaselineEntry> baselines(qint64 transducerKey, Outcome *outcome = nullptr);
-// The inspection that is the transducer's baseline now; -1 when it has none.
-qint64 baselineInspection(qint64 transducerKey);
+// The inspection that is the transducer's baseline now; -1 when it has none, and when
+// the file cannot tell (then `outcome` says why).
+qint64 baselineInspection(qint64 transducerKey, Outcome *outcome = nullptr);
 // The baseline an inspection of the transducer is judged against: none when there is
 // no baseline yet, or when the inspection is the baseline itself.
 Baseline baselineFor(qint64 transducerKey, qint64 inspectionId, Outcome *outcome = nullptr);

@@ -1342,6 +1342,18 @@ explicando a inomogeneidade</source>
         <source>Registro de alterações das tolerâncias…</source>
         <translation>Tolerance change log…</translation>
     </message>
+    <message>
+        <source>O arquivo zetu.db está ocupado por outro programa.</source>
+        <translation>The file zetu.db is busy with another program.</translation>
+    </message>
+    <message>
+        <source>A tolerância e a linha de base deste equipamento não puderam ser lidas de zetu.db, e o relatório seria julgado sem elas. Tente de novo em instantes.
+
+%1</source>
+        <translation>This scanner&apos;s tolerances and baseline could not be read from zetu.db, and the report would be judged without them. Try again in a moment.
+
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PdfViewer</name>

@@ -795,6 +795,24 @@ private slots:
                 }
             }
         }
+        // the set and baseline read again while another copy locks zetu.db: no report is
+        // made with the judgement taken before, and one is once the lock ends
+        auto *report = child<QPushButton>("pushButtonReport");
+        for (int step = 0; step < 8 && !report->isEnabled(); ++step)
+            click("pushButtonNext");
+        QVERIFY(other().exec("BEGIN EXCLUSIVE"));
+        emit window->findChild<ToleranceChoice *>()->toleranceSetChanged(1);
+        driver.clear();
+        driver.press(QMessageBox::Ok);
+        click("pushButtonReport");
+        QVERIFY(driver.waitDone());
+        QVERIFY2(driver.seen().value(0).text.contains("ocupado"),
+                 qPrintable(driver.seen().value(0).text));
+        QVERIFY(other().exec("ROLLBACK"));
+        driver.then([](QWidget *report) { qobject_cast<QDialog *>(report)->reject(); });
+        click("pushButtonReport");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(driver.seen().value(1).title, QString("Relatório"));
         window->close();
         const StoredInspection made = InspectionStore::forEquipment(1).first();
         const QVector<Result> judged = judge(Inspection(made.values));
@@ -807,11 +825,13 @@ private slots:
         // inspection made keeps its judgement, the copy's first version stays readable
         const ToleranceStore::Signed by{"Ana Física", "Programa do serviço"};
         ToleranceSet copy = sets[1];
-        copy.name = "Serviço";
+        copy.name = "Serviço 50%1";    // a name with what looks like a place marker
         copy.rules.last().amount = 20; // the penetration
         QCOMPARE(ToleranceStore::addSet(copy, sets[1].name, by), InspectionStore::Done);
         QCOMPARE(ToleranceStore::chooseSet(1, InspectionStore::equipmentRecord(1), copy, by),
                  InspectionStore::Done);
+        copy.rules.last().amount = -5; // no set allows less than nothing
+        QCOMPARE(ToleranceStore::changeSet(copy, by), InspectionStore::Failed);
         copy.rules.last().amount = 5;
         QCOMPARE(ToleranceStore::changeSet(copy, by), InspectionStore::Done);
         QCOMPARE(ToleranceStore::setForScanner(1).toJson(), copy.toJson());
@@ -826,16 +846,17 @@ private slots:
         QStringList trail;
         for (const ToleranceStore::AuditEntry &entry : ToleranceStore::auditTrail())
             trail << entry.who + ": " + entry.describe() + " (" + entry.why + ")";
-        QCOMPARE(trail, QStringList({"Ana Física: Conjunto alterado: Serviço (v2) (Programa do "
-                                     "serviço)",
-                                     "Ana Física: Equipamento US-01 julgado pelo conjunto Serviço "
-                                     "(v1) (Programa do serviço)",
-                                     "Ana Física: Conjunto \"Serviço\" criado a partir de \"AAPM "
-                                     "TG-128\" (Programa do serviço)",
-                                     "Ana Física: Equipamento US-01 julgado pelo conjunto AAPM "
-                                     "TG-128 (v1) (Programa do serviço)",
-                                     "Ana Física: Linha de base de US-01 / Convexo 3,5 MHz: "
-                                     "inspeção de 31/01/2026 (Reparo do cabo)"}));
+        QCOMPARE(trail,
+                 QStringList({"Ana Física: Conjunto alterado: Serviço 50%1 (v2) (Programa do "
+                              "serviço)",
+                              "Ana Física: Equipamento US-01 julgado pelo conjunto Serviço "
+                              "50%1 (v1) (Programa do serviço)",
+                              "Ana Física: Conjunto \"Serviço 50%1\" criado a partir de \"AAPM "
+                              "TG-128\" (Programa do serviço)",
+                              "Ana Física: Equipamento US-01 julgado pelo conjunto AAPM "
+                              "TG-128 (v1) (Programa do serviço)",
+                              "Ana Física: Linha de base de US-01 / Convexo 3,5 MHz: "
+                              "inspeção de 31/01/2026 (Reparo do cabo)"}));
     }
 
     // Step 1's transducers through their real dialogs: a scanner without one asks for

@@ -30,6 +30,7 @@
 #include <QScopedValueRollback>
 #include <QSqlTableModel>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 
@@ -273,17 +274,39 @@ void MainWindow::takeTransducer()
 
 // An inspection is judged with its scanner's tolerance set and its transducer's baseline
 // as they are while it is made; the values of a saved report keep those they were
-// judged with.
-void MainWindow::takeJudgement()
+// judged with. While zetu.db cannot tell them, the judgement taken last stays, no
+// report is made, and they are read again shortly.
+bool MainWindow::takeJudgement()
 {
     if (session.holdsReport() || !session.isReady() || equipment->selectedKey() < 0)
-        return;
+        return true;
+    InspectionStore::Outcome setRead = InspectionStore::Done;
+    InspectionStore::Outcome baselineRead = InspectionStore::Done;
+    const ToleranceSet set = ToleranceStore::setForScanner(equipment->selectedKey(), &setRead);
     const Baseline baseline =
-        ToleranceStore::baselineFor(chosenTransducer.key, session.inspectionId());
-    judgement = {
-        {Field::toleranceSet, ToleranceStore::setForScanner(equipment->selectedKey()).toJson()},
-        {Field::baseline, baseline.isValid() ? baseline.toJson() : QJsonObject()}};
+        ToleranceStore::baselineFor(chosenTransducer.key, session.inspectionId(), &baselineRead);
+    if (setRead != InspectionStore::Done || baselineRead != InspectionStore::Done) {
+        const bool retrying = !judgementUnread.isEmpty();
+        judgementUnread = setRead == InspectionStore::Busy || baselineRead == InspectionStore::Busy
+                              ? tr("O arquivo zetu.db está ocupado por outro programa.")
+                              : ToleranceStore::lastFailure();
+        if (!retrying)
+            QTimer::singleShot(judgementRetryMs, this, &MainWindow::retakeJudgement);
+        return false;
+    }
+    judgementUnread.clear();
+    judgement = {{Field::toleranceSet, set.toJson()},
+                 {Field::baseline, baseline.isValid() ? baseline.toJson() : QJsonObject()}};
     showJudgement();
+    return true;
+}
+
+void MainWindow::retakeJudgement()
+{
+    if (judgementUnread.isEmpty())
+        return;
+    judgementUnread.clear(); // read again, and again later while it fails
+    takeJudgement();
 }
 
 void MainWindow::showJudgement()
@@ -553,6 +576,14 @@ ReportForm &MainWindow::report()
 
 void MainWindow::on_pushButtonReport_clicked()
 {
+    if (!judgementUnread.isEmpty() && !takeJudgement()) {
+        QMessageBox::warning(this, tr("Relatório"),
+                             tr("A tolerância e a linha de base deste equipamento não puderam "
+                                "ser lidas de zetu.db, e o relatório seria julgado sem elas. "
+                                "Tente de novo em instantes.\n\n%1")
+                                 .arg(judgementUnread));
+        return;
+    }
     ReportAssembly(Inspection(inputValues()), equipment->currentRecord(), images->photographs(),
                    report())
         .fill();

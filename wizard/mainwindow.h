@@ -117,7 +117,8 @@ private:
     void storeChanged() override;
     void showScannerTransducers();
     void takeTransducer();
-    void takeJudgement();
+    bool takeJudgement();
+    void retakeJudgement();
     void showJudgement();
     bool equipmentListPending() const override;
     QJsonObject inputValues() const override;
@@ -145,6 +146,11 @@ private:
     // The tolerance set and baseline the inspection is judged with, as kept in its values
     // (empty: the original rules, no baseline).
     QJsonObject judgement;
+    // The reason the scanner's set or the transducer's baseline could not be read last
+    // time (a busy or damaged zetu.db); empty once they are read. Read again every
+    // `judgementRetryMs` while a report cannot be made.
+    QString judgementUnread;
+    static const int judgementRetryMs = 2000;
     BaselineHints *hints = nullptr;
     DataFiles *files = nullptr; // export, backup and restore
     QStringList stepTitles;
