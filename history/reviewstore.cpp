@@ -115,8 +115,8 @@ QString ReviewStore::Review::describe() const
 
 QStringList ReviewStore::createStatements()
 {
-    return {QStringLiteral("CREATE TABLE IF NOT EXISTS review (Inspection INTEGER NOT NULL, "
-                           "Revision INTEGER NOT NULL, State INTEGER NOT NULL, Who VARCHAR(80), "
+    return {QStringLiteral("CREATE TABLE IF NOT EXISTS review (Inspection BIGINT NOT NULL, "
+                           "Revision BIGINT NOT NULL, State INTEGER NOT NULL, Who VARCHAR(80), "
                            "At VARCHAR(30), Note TEXT, PRIMARY KEY (Inspection, Revision))")};
 }
 
