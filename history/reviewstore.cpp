@@ -24,6 +24,9 @@ const QString physicistGroup = QStringLiteral("zetu_physicist");
 // What a server says of a statement the connected user has no right to run.
 const QString insufficientPrivilege = QStringLiteral("42501");
 
+// The characters of a note that a state shows; the whole note is in its tool tip.
+const int noteShown = 60;
+
 const QString reviewColumns =
     QStringLiteral("r.Inspection, r.Revision, r.State, r.Who, r.At, r.Note");
 // The latest row of each inspection.
@@ -105,8 +108,12 @@ QString ReviewStore::Review::describe() const
         return Texts::tr("Aguardando revisão");
     case Approved:
         return Texts::tr("Aprovado por %1 em %2").arg(who, at.toString(DateFormats::shown));
-    case Returned:
-        return Texts::tr("Devolvido: %1").arg(note);
+    case Returned: {
+        const QString line = note.section(QLatin1Char('\n'), 0, 0).trimmed();
+        const bool cut = line.size() > noteShown || line != note.trimmed();
+        return Texts::tr("Devolvido: %1")
+            .arg(cut ? line.left(noteShown).trimmed() + QChar(0x2026) : line);
+    }
     case None:
         break;
     }

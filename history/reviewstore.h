@@ -28,8 +28,9 @@ struct Review
     QDateTime at;
     QString note; // why it was returned
 
-    // "Aguardando revisão", "Aprovado por Ana em 02/03/2026", "Devolvido: <note>", in the
-    // catalogue's language; empty for None.
+    // "Aguardando revisão", "Aprovado por Ana em 02/03/2026", "Devolvido: <note>" (its
+    // first line, cut after some sixty characters), in the catalogue's language; empty
+    // for None.
     QString describe() const;
 };
 

@@ -1206,9 +1206,10 @@ private slots:
         QTest::newRow("returned, reported again")
             << "return"
             << "Ana"
-            << " Refazer a zona morta\n"
+            << " Refazer a zona morta a 0,7 dB e as massas anecoicas de 6 e 8 cm, por favor\n"
             << int(O::Done) << int(R::Returned)
-            << "Relatório salvo · Devolvido: Refazer a zona morta"
+            << "Relatório salvo · Devolvido: Refazer a zona morta a 0,7 dB e as massas anecoicas "
+               "de 6 e 8…"
             << "-";
         QTest::newRow("busy file") << "approve"
                                    << "Ana"
@@ -1334,7 +1335,8 @@ private slots:
         driver.then([&](QWidget *d) {
             QPushButton *ok = child<QDialogButtonBox>("buttonBox", d)->button(QDialogButtonBox::Ok);
             left << child<QLineEdit>("lineEditWho", d)->text() << QString::number(ok->isEnabled());
-            child<QPlainTextEdit>("plainTextEditWhy", d)->setPlainText("Refazer a zona morta");
+            child<QPlainTextEdit>("plainTextEditWhy", d)
+                ->setPlainText("Refazer a zona morta\nFantoma saturado");
             ok->click();
         });
         window->findChild<QAction *>("actionReview")->trigger();
@@ -1361,8 +1363,8 @@ private slots:
         driver.press(QMessageBox::Ok).press(QMessageBox::Ok);
         click("pushButtonHistory");
         QVERIFY(driver.waitDone());
-        QCOMPARE(state, QString("Relatório salvo · Devolvido: Refazer a zona morta | Devolvida por "
-                                "Ana Física | Refazer a zona morta"));
+        QCOMPARE(state, QString("Relatório salvo · Devolvido: Refazer a zona morta… | Devolvida "
+                                "por Ana Física | Refazer a zona morta\nFantoma saturado"));
         QVERIFY(driver.seen().last().text.contains("Ana Física devolveu esta inspeção"));
         QVERIFY(driver.seen().last().text.contains("Refazer a zona morta"));
 
