@@ -1304,10 +1304,12 @@ private slots:
         QStringList listed, left;
         QString approval;
         DialogDriver driver;
+        // each action checks what it got: a fault meets the wrong box, which is closed
         const auto name = [](const QString &text) {
             return [text](QWidget *d) {
-                static_cast<QInputDialog *>(d)->setTextValue(text);
-                static_cast<QDialog *>(d)->accept();
+                if (auto *input = qobject_cast<QInputDialog *>(d))
+                    input->setTextValue(text);
+                static_cast<QDialog *>(d)->done(qobject_cast<QInputDialog *>(d) ? 1 : 0);
             };
         };
         driver.then([&](QWidget *review) {
@@ -1321,7 +1323,15 @@ private slots:
             QCOMPARE(table->rowCount(), 1);
             click("pushButtonReturn", review);
             left << QString::number(table->rowCount());
-            static_cast<ReviewDialog *>(review)->setRole(TeamRole::Technician);
+            // zetu.db held by another program: said in place of the list, until read again
+            auto *dialog = static_cast<ReviewDialog *>(review);
+            for (const char *sql : {"BEGIN EXCLUSIVE", "ROLLBACK"}) {
+                other().exec(sql);
+                const bool read = dialog->reload();
+                left << QString::number(read) +
+                            child<QLabel>("labelEmpty", review)->text().section(' ', 0, 2);
+            }
+            dialog->setRole(TeamRole::Technician);
             for (const char *button : {"pushButtonApprove", "pushButtonReturn", "pushButtonReport"})
                 left << QString::number(child(button, review)->isHidden());
             static_cast<QDialog *>(review)->reject();
@@ -1329,10 +1339,13 @@ private slots:
         driver.then(name(" rita LIMA")).press(QMessageBox::Ok);
         driver.then(name("Ana Física")).press(QMessageBox::Yes);
         driver.then([&](QWidget *report) {
-            approval = child<QLabel>("labelApproved", report)->text();
+            if (auto *approved = child<QLabel>("labelApproved", report))
+                approval = approved->text();
             report->close();
         });
         driver.then([&](QWidget *d) {
+            if (!child<QLineEdit>("lineEditWho", d))
+                return static_cast<QDialog *>(d)->reject();
             QPushButton *ok = child<QDialogButtonBox>("buttonBox", d)->button(QDialogButtonBox::Ok);
             left << child<QLineEdit>("lineEditWho", d)->text() << QString::number(ok->isEnabled());
             child<QPlainTextEdit>("plainTextEditWhy", d)
@@ -1346,7 +1359,8 @@ private slots:
         QVERIFY(driver.seen().at(2).text.contains("feita por Rita Lima e não pode ser aprovada"));
         QCOMPARE(approval,
                  "Aprovado por Ana Física em " + QDate::currentDate().toString("dd/MM/yyyy"));
-        QCOMPARE(left, QStringList({"Ana Física", "0", "0", "1", "1", "0"}));
+        QCOMPARE(left, QStringList({"Ana Física", "0", "0", "0O arquivo zetu.db",
+                                    "1Nenhuma inspeção aguarda", "1", "1", "0"}));
         QCOMPARE(driver.unexpectedCount(), 0);
 
         // the technician continues the returned one from the history
