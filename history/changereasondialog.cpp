@@ -28,6 +28,14 @@ ToleranceStore::Signed ChangeReasonDialog::signedBy() const
     return {ui->lineEditWho->text().simplified(), ui->plainTextEditWhy->toPlainText().trimmed()};
 }
 
+void ChangeReasonDialog::setWording(const QString &title, const QString &why,
+                                    const QString &example)
+{
+    setWindowTitle(title);
+    ui->labelWhy->setText(why);
+    ui->plainTextEditWhy->setPlaceholderText(example);
+}
+
 void ChangeReasonDialog::updateButtons()
 {
     const ToleranceStore::Signed by = signedBy();

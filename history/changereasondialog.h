@@ -20,6 +20,9 @@ public:
     ~ChangeReasonDialog() override;
 
     ToleranceStore::Signed signedBy() const;
+    // Another change than the tolerances': the window's title, the reason's label and
+    // its example.
+    void setWording(const QString &title, const QString &why, const QString &example);
 
 private slots:
     void updateButtons();

@@ -83,6 +83,19 @@ HistoryDialog::HistoryDialog(const QVector<StoredInspection> &inspections, const
             &HistoryDialog::applyFilter);
     connect(ui->tableWidget, &QTableWidget::itemSelectionChanged, this,
             &HistoryDialog::updateButtons);
+    setRole(ReviewStore::connectedRole());
+    updateButtons();
+}
+
+void HistoryDialog::setRole(TeamRole role)
+{
+    ui->pushButtonBaseline->setVisible(TeamRights::mayChangeTolerances(role));
+}
+
+void HistoryDialog::setReviews(const QHash<qint64, ReviewStore::Review> &read)
+{
+    reviews = read;
+    fill();
     updateButtons();
 }
 
@@ -158,14 +171,20 @@ void HistoryDialog::fill()
     table->setRowCount(inspections.size());
     for (int row = 0; row < inspections.size(); ++row) {
         const StoredInspection &inspection = inspections.at(row);
-        const QString baseline = baselineText(inspection);
+        // a review is shown while the inspection is the report it was filed with; a
+        // note also while the inspection is being corrected
+        const ReviewStore::Review review = reviews.value(inspection.id);
+        QStringList state = {stateText(inspection)};
+        if (inspection.state == StoredInspection::Reported ||
+            review.state == ReviewStore::Review::Returned)
+            state << review.describe();
+        state << baselineText(inspection);
+        state.removeAll(QString());
         const QString cells[] = {dateText(inspection),
                                  transducerText(inspection, transducers, locale()),
                                  inspection.changed.toString(DateFormats::shownWithTime),
                                  inspection.technician,
-                                 baseline.isEmpty()
-                                     ? stateText(inspection)
-                                     : stateText(inspection) + QStringLiteral(" · ") + baseline,
+                                 state.join(QStringLiteral(" · ")),
                                  failedText(inspection),
                                  inspection.pdfPath};
         for (int column = 0; column < PdfColumn + 1; ++column) {
@@ -174,8 +193,8 @@ void HistoryDialog::fill()
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (column == PdfColumn || column == TransducerColumn)
                 item->setToolTip(cells[column]);
-            if (column == StateColumn && !baseline.isEmpty())
-                item->setToolTip(baselineReasons(inspection));
+            if (column == StateColumn)
+                item->setToolTip(stateTip(inspection));
             table->setItem(row, column, item);
         }
     }
@@ -258,6 +277,19 @@ QString HistoryDialog::baselineReasons(const StoredInspection &inspection) const
                                  entry.why)
                       : tr("Linha de base: a primeira inspeção relatada do transdutor"));
     }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// Who returned the inspection and why, then why it is a baseline.
+QString HistoryDialog::stateTip(const StoredInspection &inspection) const
+{
+    const ReviewStore::Review review = reviews.value(inspection.id);
+    QStringList lines;
+    if (review.state == ReviewStore::Review::Returned)
+        lines << tr("Devolvida por %1 em %2: %3")
+                     .arg(review.who, review.at.toString(DateFormats::shownWithTime), review.note);
+    lines << baselineReasons(inspection);
+    lines.removeAll(QString());
     return lines.join(QLatin1Char('\n'));
 }
 

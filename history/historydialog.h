@@ -1,7 +1,9 @@
 #ifndef HISTORYDIALOG_H
 #define HISTORYDIALOG_H
 
+#include "core/teamrole.h"
 #include "core/transducer.h"
+#include "history/reviewstore.h"
 #include "history/storedinspection.h"
 #include "history/tolerancestore.h"
 
@@ -14,10 +16,10 @@ class HistoryDialog;
 
 // The stored inspections of one scanner, all or those of one transducer, newest first by
 // the inspection's date: the date, the transducer, when it was last changed, technician, state
-// (with the signer of a signed report), how many of its judged results failed and the report's
-// file. Open accepts the dialog with the chosen inspection; Report asks for the chosen one's
-// report; Open PDF shows its saved file in the desktop's viewer; Delete removes one from
-// zetu.db after a confirmation.
+// (with the signer of a signed report, its review and whether it is a baseline), how many of its
+// judged results failed and the report's file. Open accepts the dialog with the chosen inspection;
+// Report asks for the chosen one's report; Open PDF shows its saved file in the desktop's viewer;
+// Delete removes one from zetu.db after a confirmation.
 class HistoryDialog : public QDialog
 {
     Q_OBJECT
@@ -35,6 +37,11 @@ public:
     void setInspections(const QVector<StoredInspection> &inspections);
     // The scanner's transducers, retired ones included: the list can be narrowed to one.
     void setTransducers(const QVector<Transducer> &transducers);
+    // The latest review of each inspection, by its key: shown in the state column, a
+    // returned one's note in its tool tip.
+    void setReviews(const QHash<qint64, ReviewStore::Review> &reviews);
+    // Hides what `role` may not do: choosing a baseline.
+    void setRole(TeamRole role);
     // What the list shows of an inspection's transducer: as it was inspected, as it was
     // typed in earlier versions, else as the registry names it now.
     static QString transducerText(const StoredInspection &inspection,
@@ -77,6 +84,7 @@ private:
     void readBaselines();
     QString baselineText(const StoredInspection &inspection) const;
     QString baselineReasons(const StoredInspection &inspection) const;
+    QString stateTip(const StoredInspection &inspection) const;
 
     Ui::HistoryDialog *ui;
     QString emptyText;
@@ -86,6 +94,7 @@ private:
     QVector<Transducer> transducers;
     // each transducer's baselines, the one in force last
     QHash<qint64, QVector<ToleranceStore::BaselineEntry>> baselines;
+    QHash<qint64, ReviewStore::Review> reviews;
     QVector<qint64> deleted;
     int chosenRow = -1;
 };

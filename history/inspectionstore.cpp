@@ -1,5 +1,6 @@
 #include "history/inspectionstore.h"
 
+#include "history/reviewstore.h"
 #include "history/tolerancestore.h"
 #include "history/transducerstore.h"
 
@@ -69,7 +70,9 @@ const QVector<Column> transducerColumns = {
     {QStringLiteral("Inspected"), QStringLiteral("VARCHAR(10)")}};
 const int transducerVersion = 3;
 // Then the tolerance sets, baselines and their audit trail, in tables of their own.
-const int schemaVersion = 4;
+const int toleranceVersion = 4;
+// Then the reviews of reported inspections.
+const int schemaVersion = 5;
 
 const QStringList scannerColumns = {QStringLiteral("Institution"), QStringLiteral("Place"),
                                     QStringLiteral("ID"), QStringLiteral("Model"),
@@ -150,7 +153,7 @@ StoredInspection fromRow(const QSqlQuery &query)
 
 // What `inspection` is in the open file: absent, the earlier version's table, this
 // version's, or something else.
-enum class Found { Absent, Earlier, Previous, Transducers, Current, Foreign };
+enum class Found { Absent, Earlier, Previous, Transducers, Tolerances, Current, Foreign };
 
 InspectionStore::Outcome look(Found *found,
                               const QSqlDatabase &connection = QSqlDatabase::database())
@@ -188,6 +191,8 @@ InspectionStore::Outcome look(Found *found,
     else if (version == transducerVersion &&
              same(earlierColumns + addedColumns + transducerColumns))
         *found = Found::Transducers;
+    else if (version == toleranceVersion && same(earlierColumns + addedColumns + transducerColumns))
+        *found = Found::Tolerances;
     else if (version == schemaVersion && same(earlierColumns + addedColumns + transducerColumns))
         *found = Found::Current;
     else
@@ -256,7 +261,7 @@ InspectionStore::Outcome InspectionStore::prepare(bool *foreign)
                                          "FROM usequip u WHERE u.ID_key = inspection.Equipment)")
                    << QStringLiteral("UPDATE inspection SET Equipment = NULL WHERE ID IS NULL");
     }
-    if (found != Found::Absent && found != Found::Transducers) {
+    if (found != Found::Absent && found != Found::Transducers && found != Found::Tolerances) {
         // Each inspection of the earlier versions goes under a transducer of its scanner
         // named by the transducer's type as it was typed; nothing is judged again.
         for (const Column &column : transducerColumns)
@@ -264,8 +269,9 @@ InspectionStore::Outcome InspectionStore::prepare(bool *foreign)
                               definitions({column});
         statements << TransducerStore::createStatements() << TransducerStore::placementStatements();
     }
-    // Every inspection made so far keeps the original rules: it names no set.
-    statements << ToleranceStore::createStatements()
+    // Every inspection made so far keeps the original rules: it names no set. Those
+    // reported so far were filed before reviews were kept: none awaits review.
+    statements << ToleranceStore::createStatements() << ReviewStore::createStatements()
                << QStringLiteral(
                       "CREATE INDEX IF NOT EXISTS inspection_equipment ON inspection (Equipment)")
                << QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion);
@@ -342,6 +348,7 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
     QSqlQuery &query = transaction.query;
     if (!transaction.begin())
         return failed(query, "cannot write the inspection:");
+    const QDateTime now = QDateTime::currentDateTime();
 
     // The scanner still holds the record the inspection was made of, or it has gone.
     QStringList scanner = inspection.scanner;
@@ -400,8 +407,12 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
     if (!run(query, sql, values))
         return failed(query, "cannot write the inspection:");
     const qint64 id = insert ? query.lastInsertId().toLongLong() : inspection.id;
+    const bool filed = inspection.forReview && inspection.state == StoredInspection::Reported;
+    if (filed && !run(query, ReviewStore::fileStatement(), {id, revision, timeText(now)}))
+        return failed(query, "cannot file the inspection for review:");
     if (!transaction.commit())
         return failed(query, "cannot write the inspection:");
+    inspection.forReview = false;
     inspection.id = id;
     inspection.revision = revision;
     inspection.scanner = scanner;
@@ -444,14 +455,28 @@ QVector<StoredInspection> InspectionStore::forEquipment(int equipmentKey, Outcom
     return select(QStringLiteral("Equipment = ? AND ") + belongs, {equipmentKey}, outcome);
 }
 
-QVector<StoredInspection> InspectionStore::all(Outcome *outcome)
+namespace {
+
+// Rows kept by the earlier version with their scanner's key only take its record.
+QVector<StoredInspection> withScanners(QVector<StoredInspection> inspections)
 {
-    QVector<StoredInspection> inspections = select(QStringLiteral("1"), {}, outcome);
     for (StoredInspection &inspection : inspections) {
-        if (inspection.scanner.isEmpty()) // kept by the earlier version with its key only
-            inspection.scanner = equipmentRecord(inspection.equipmentKey);
+        if (inspection.scanner.isEmpty())
+            inspection.scanner = InspectionStore::equipmentRecord(inspection.equipmentKey);
     }
     return inspections;
+}
+
+} // namespace
+
+QVector<StoredInspection> InspectionStore::all(Outcome *outcome)
+{
+    return withScanners(select(QStringLiteral("1 = 1"), {}, outcome));
+}
+
+QVector<StoredInspection> InspectionStore::awaitingReview(Outcome *outcome)
+{
+    return withScanners(select(ReviewStore::awaitingCondition(), {}, outcome));
 }
 
 namespace {
@@ -587,13 +612,17 @@ void InspectionStore::setStaleClaimTime(int milliseconds)
 
 InspectionStore::Outcome InspectionStore::remove(qint64 id)
 {
-    QSqlQuery query;
-    if (!run(query, QStringLiteral("DELETE FROM inspection WHERE ID_key = ?"), {id}))
+    Transaction transaction;
+    QSqlQuery &query = transaction.query;
+    if (!transaction.begin() ||
+        !run(query, QStringLiteral("DELETE FROM review WHERE Inspection = ?"), {id}) ||
+        !run(query, QStringLiteral("DELETE FROM inspection WHERE ID_key = ?"), {id}))
         return failed(query, "cannot delete the inspection:");
-    if (query.numRowsAffected() == 1)
-        return Done;
-    qCWarning(zetuStore) << "inspection" << id << "was not there to delete";
-    return Failed;
+    if (query.numRowsAffected() != 1) {
+        qCWarning(zetuStore) << "inspection" << id << "was not there to delete";
+        return Failed;
+    }
+    return transaction.commit() ? Done : failed(query, "cannot delete the inspection:");
 }
 
 InspectionStore::Outcome InspectionStore::removeEquipment(int equipmentKey)
@@ -602,7 +631,12 @@ InspectionStore::Outcome InspectionStore::removeEquipment(int equipmentKey)
     QSqlQuery &query = transaction.query;
     if (!transaction.begin())
         return failed(query, "cannot delete the scanner:");
-    if (!run(query, QStringLiteral("DELETE FROM inspection WHERE Equipment = ? AND ") + belongs,
+    if (!run(query,
+             QStringLiteral("DELETE FROM review WHERE Inspection IN (SELECT ID_key FROM "
+                            "inspection WHERE Equipment = ? AND ") +
+                 belongs + QLatin1Char(')'),
+             {equipmentKey}) ||
+        !run(query, QStringLiteral("DELETE FROM inspection WHERE Equipment = ? AND ") + belongs,
              {equipmentKey}) ||
         !run(query,
              QStringLiteral("DELETE FROM transducer WHERE Equipment = ? AND ") +
@@ -682,7 +716,8 @@ QJsonObject toJson(const StoredInspection &inspection)
             {QStringLiteral("values"), inspection.values},
             {QStringLiteral("scanner"), QJsonArray::fromStringList(inspection.scanner)},
             {QStringLiteral("revision"), inspection.revision},
-            {QStringLiteral("transducerKey"), inspection.transducerKey}};
+            {QStringLiteral("transducerKey"), inspection.transducerKey},
+            {QStringLiteral("forReview"), inspection.forReview}};
 }
 
 StoredInspection fromJson(const QJsonObject &object)
@@ -704,6 +739,7 @@ StoredInspection fromJson(const QJsonObject &object)
         inspection.scanner << field.toString();
     inspection.revision = qint64(object.value(QStringLiteral("revision")).toDouble());
     inspection.transducerKey = qint64(object.value(QStringLiteral("transducerKey")).toDouble(-1));
+    inspection.forReview = object.value(QStringLiteral("forReview")).toBool();
     return inspection;
 }
 

@@ -45,7 +45,8 @@ Outcome prepare(bool *foreign = nullptr);
 Outcome knownSchema(const QSqlDatabase &connection);
 
 // Inserts the inspection when its id is -1 (and sets the id) or updates its row,
-// claiming it for `owner` (empty: no claim). Values are kept as given. When the row
+// claiming it for `owner` (empty: no claim); a reported one marked forReview is filed
+// for review in the same transaction (and the mark cleared). Values are kept as given. When the row
 // has been changed by someone else since it was read, it is left as it is and the
 // inspection is written as a new row of its own, with *copied set. A row deleted
 // meanwhile is written anew. An inspection whose scanner has gone (deleted, or its key
@@ -57,6 +58,9 @@ QVector<StoredInspection> forEquipment(int equipmentKey, Outcome *outcome = null
 // Every inspection, newest first, each with its scanner's record (as kept with it, else
 // as registered), also those whose scanner has gone.
 QVector<StoredInspection> all(Outcome *outcome = nullptr);
+// The reported inspections that wait for review, of every scanner, each with its
+// scanner's record.
+QVector<StoredInspection> awaitingReview(Outcome *outcome = nullptr);
 // The most recently changed draft that no running copy holds, claimed for `owner` in
 // the transaction that chooses it; false if none. Its equipmentKey is -1 when its
 // scanner has gone, its `scanner` names it as it was.
@@ -68,9 +72,10 @@ Outcome claim(qint64 id, const QString &owner);
 void release(qint64 id, const QString &owner);
 // How long a heartbeat must be seen unchanged before its claim is free.
 void setStaleClaimTime(int milliseconds);
-// Done only when the row was there and is gone.
+// Done only when the row was there and is gone (with its reviews).
 Outcome remove(qint64 id);
-// Deletes a scanner from `usequip` with its inspections, in one transaction.
+// Deletes a scanner from `usequip` with its inspections and their reviews, in one
+// transaction.
 Outcome removeEquipment(int equipmentKey);
 // Moves the scanner record kept with a scanner's inspections from `before` to `after`,
 // when the record itself was edited.

@@ -39,6 +39,8 @@ struct StoredInspection
     // transducer.ID_key of the inspected transducer; -1 when none was chosen (drafts of
     // earlier versions before their transducer was typed)
     qint64 transducerKey = -1;
+    // The next write files the inspection for review: its report has just been saved.
+    bool forReview = false;
 };
 
 #endif // STOREDINSPECTION_H

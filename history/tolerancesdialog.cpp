@@ -1,4 +1,5 @@
 #include "history/tolerancesdialog.h"
+#include "history/reviewstore.h"
 #include "ui_tolerancesdialog.h"
 
 #include "core/evaluator.h"
@@ -106,10 +107,19 @@ TolerancesDialog::TolerancesDialog(int equipmentKey, const QStringList &record, 
          {ui->doubleSpinBoxLower, ui->doubleSpinBoxUpper, ui->doubleSpinBoxAmount,
           ui->doubleSpinBoxNominal, ui->doubleSpinBoxPercent, ui->doubleSpinBoxUnits})
         edits(QOverload<double>::of(&QDoubleSpinBox::valueChanged), box);
+    setRole(ReviewStore::connectedRole());
     const ToleranceStore::Outcome read = reload(-1);
     if (read != InspectionStore::Done) // said once the dialog is up
         QTimer::singleShot(0, this,
                            [this, read] { told(read, tr("Os conjuntos não puderam ser lidos")); });
+}
+
+void TolerancesDialog::setRole(TeamRole role)
+{
+    mayChange = TeamRights::mayChangeTolerances(role);
+    for (QWidget *change : {ui->pushButtonCopy, ui->pushButtonSave, ui->pushButtonChoose})
+        change->setVisible(mayChange);
+    ui->groupBoxRule->setEnabled(mayChange && !edited.builtIn);
 }
 
 TolerancesDialog::~TolerancesDialog()
@@ -213,7 +223,7 @@ void TolerancesDialog::fillRules()
                                   : tr("Escolha uma regra para mudar seus números; as alterações "
                                        "são guardadas como a versão %1.")
                                         .arg(edited.version + 1));
-    ui->groupBoxRule->setEnabled(!edited.builtIn);
+    ui->groupBoxRule->setEnabled(mayChange && !edited.builtIn);
     showRule();
 }
 

@@ -1,6 +1,7 @@
 #ifndef TOLERANCESDIALOG_H
 #define TOLERANCESDIALOG_H
 
+#include "core/teamrole.h"
 #include "history/tolerancestore.h"
 
 #include <QDialog>
@@ -25,6 +26,10 @@ public:
     TolerancesDialog(int equipmentKey, const QStringList &record, const QString &name,
                      QWidget *parent = nullptr);
     ~TolerancesDialog() override;
+
+    // Shows only the sets and the scanner's choice to whom `role` does not let change
+    // them.
+    void setRole(TeamRole role);
 
     // Whether a set was chosen for the scanner or a new version of a set was kept.
     bool changedSets() const { return changed; }
@@ -79,6 +84,7 @@ private:
     ToleranceSet edited; // the shown set with the numbers typed
     bool filling = false;
     bool changed = false;
+    bool mayChange = true; // the connected person may change sets and choose one
 };
 
 #endif // TOLERANCESDIALOG_H

@@ -74,6 +74,9 @@ public:
     // signer's name cut to fit one line of the page; a signer without a name takes it
     // away. Returns the signer as the line shows it.
     QString setSigned(Signer signer, const QDateTime &when);
+    // The line "Aprovado por <who> em <date>" of page 3, above the signer's, with the
+    // name cut to fit one line; an empty `who` takes it away (the page as without review).
+    void setApproval(const QString &who, const QDateTime &when);
 
     // Vertical and horizontal distances. set: 0 for the set at 3 cm, 1 for 9 cm.
     void setVerticalDistances(double d12, double d23, double d34, double d45, double d56,

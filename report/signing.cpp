@@ -3,6 +3,7 @@
 // saved as by Save, with a line naming the signer on page 3, and signed and checked
 // before it takes the chosen name.
 
+#include "core/dateformats.h"
 #include "core/logging.h"
 #include "report/certificate.h"
 #include "report/pdfsigner.h"
@@ -221,4 +222,21 @@ QString ReportForm::setSigned(Signer signer, const QDateTime &when)
     label->setVisible(!shown.isEmpty());
     ui->frameFormPage3->layout()->activate();
     return shown;
+}
+
+// The approval's line on page 3, above the signer's: a name too long for one line of
+// the page is cut.
+void ReportForm::setApproval(const QString &who, const QDateTime &when)
+{
+    QLabel *label = ui->labelApproved;
+    const QString line =
+        tr("Aprovado por %1 em %2").arg(QStringLiteral("%1"), when.toString(DateFormats::shown));
+    const QMargins margins = ui->frameFormPage3->layout()->contentsMargins();
+    const QFontMetrics metrics(label->font());
+    const int room = ui->frameFormPage3->contentsRect().width() - margins.left() - margins.right() -
+                     metrics.horizontalAdvance(line.arg(QString()));
+    const QString name = metrics.elidedText(who.simplified(), Qt::ElideRight, room);
+    label->setText(name.isEmpty() ? QString() : line.arg(name));
+    label->setVisible(!name.isEmpty());
+    ui->frameFormPage3->layout()->activate();
 }

@@ -443,6 +443,10 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
         <source>A linha de base não pôde ser alterada em zetu.db (veja o registro do programa).</source>
         <translation>The baseline could not be changed in zetu.db (see the program&apos;s log).</translation>
     </message>
+    <message>
+        <source>Devolvida por %1 em %2: %3</source>
+        <translation>Returned by %1 on %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>ImageSteps</name>
@@ -767,6 +771,22 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
     <message>
         <source>A inspeção de %1 está aberta em outra cópia do programa e não foi aberta aqui. Feche-a na outra cópia e tente de novo; se aquela cópia parou sem fechar, a inspeção fica livre %2 minutos depois.</source>
         <translation>The inspection of %1 is open in another copy of the program and has not been opened here. Close it in the other copy and try again; if that copy stopped without closing, the inspection is free %2 minutes later.</translation>
+    </message>
+    <message>
+        <source>Inspeção devolvida</source>
+        <translation>Inspection returned</translation>
+    </message>
+    <message>
+        <source>%1 devolveu esta inspeção em %2 com a nota:
+
+%3
+
+Corrija-a e salve o relatório de novo: ela volta a aguardar revisão.</source>
+        <translation>%1 returned this inspection on %2 with the note:
+
+%3
+
+Correct it and save the report again: it will await review again.</translation>
     </message>
 </context>
 <context>
@@ -1353,6 +1373,10 @@ explicando a inomogeneidade</source>
         <translation>This scanner&apos;s tolerances and baseline could not be read from zetu.db, and the report would be judged without them. Try again in a moment.
 
 %1</translation>
+    </message>
+    <message>
+        <source>Revisão…</source>
+        <translation>Review…</translation>
     </message>
 </context>
 <context>
@@ -1960,6 +1984,10 @@ p, li { white-space: pre-wrap; }
         <source>O módulo de assinatura digital %1 não pôde ser carregado. Reinstale o programa.</source>
         <translation>The digital signature module %1 could not be loaded. Reinstall the program.</translation>
     </message>
+    <message>
+        <source>Aprovado por %1 em %2</source>
+        <translation>Approved by %1 on %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultName</name>
@@ -2026,6 +2054,152 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Penetração máxima a %1 dB</source>
         <translation>Maximum penetration at %1 dB</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewDialog</name>
+    <message>
+        <source>Revisão</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>Inspeções relatadas que aguardam revisão, de todos os técnicos e equipamentos, a mais antiga primeiro.</source>
+        <translation>Reported inspections awaiting review, of every technician and equipment, the oldest first.</translation>
+    </message>
+    <message>
+        <source>Equipamento</source>
+        <translation>Equipment</translation>
+    </message>
+    <message>
+        <source>Transdutor</source>
+        <translation>Transducer</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Técnico</source>
+        <translation>Technician</translation>
+    </message>
+    <message>
+        <source>Reprovados</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Nenhuma inspeção aguarda revisão.</source>
+        <translation>No inspection awaits review.</translation>
+    </message>
+    <message>
+        <source>Relatório</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Aprova a inspeção escolhida em seu nome; quem a fez não a aprova</source>
+        <translation>Approves the chosen inspection in your name; whoever made it cannot approve it</translation>
+    </message>
+    <message>
+        <source>Aprovar…</source>
+        <translation>Approve…</translation>
+    </message>
+    <message>
+        <source>Devolve a inspeção escolhida ao técnico, com uma nota</source>
+        <translation>Returns the chosen inspection to its technician, with a note</translation>
+    </message>
+    <message>
+        <source>Devolver…</source>
+        <translation>Return…</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db está ocupado por outro programa. Tente de novo em instantes.</source>
+        <translation>The file zetu.db is in use by another program. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>A lista de revisão não pôde ser lida (veja o registro do programa).</source>
+        <translation>The review list could not be read (see the program&apos;s log).</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 de %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Aprovar inspeção</source>
+        <translation>Approve inspection</translation>
+    </message>
+    <message>
+        <source>A inspeção de %1 feita por %2 será aprovada em seu nome. Seu nome:</source>
+        <translation>The inspection of %1 made by %2 will be approved in your name. Your name:</translation>
+    </message>
+    <message>
+        <source>A inspeção de %1 foi aprovada. Abrir o relatório para salvá-lo e assiná-lo agora?</source>
+        <translation>The inspection of %1 was approved. Open the report to save and sign it now?</translation>
+    </message>
+    <message>
+        <source>A inspeção de %1 volta a %2 com esta nota. Corrigida e relatada de novo, ela aguarda revisão outra vez.</source>
+        <translation>The inspection of %1 goes back to %2 with this note. Once corrected and reported again, it awaits review again.</translation>
+    </message>
+    <message>
+        <source>Devolver inspeção</source>
+        <translation>Return inspection</translation>
+    </message>
+    <message>
+        <source>&amp;Nota</source>
+        <translation>&amp;Note</translation>
+    </message>
+    <message>
+        <source>ex.: refazer a zona morta a 0.7 dB</source>
+        <translation>e.g.: measure the dead zone at 0.7 dB again</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db está ocupado por outro programa; a revisão não foi gravada. Tente de novo em instantes.</source>
+        <translation>The file zetu.db is in use by another program; the review was not kept. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>O servidor recusou a revisão: o seu usuário não tem o direito de aprovar nem de devolver inspeções.</source>
+        <translation>The server refused the review: your user has no right to approve or return inspections.</translation>
+    </message>
+    <message>
+        <source>Informe o nome de quem revisa.</source>
+        <translation>Give the reviewer&apos;s name.</translation>
+    </message>
+    <message>
+        <source>A inspeção foi feita por %1 e não pode ser aprovada pelo mesmo nome. Outra pessoa deve revisá-la.</source>
+        <translation>The inspection was made by %1 and cannot be approved by the same name. Someone else must review it.</translation>
+    </message>
+    <message>
+        <source>Uma inspeção só é devolvida com uma nota ao técnico.</source>
+        <translation>An inspection is returned only with a note to the technician.</translation>
+    </message>
+    <message>
+        <source>A inspeção não aguarda mais esta revisão: foi revisada, alterada ou relatada de novo enquanto isso. A lista foi lida de novo.</source>
+        <translation>The inspection no longer awaits this review: it was reviewed, changed or reported again meanwhile. The list was read again.</translation>
+    </message>
+    <message>
+        <source>A revisão não pôde ser gravada (veja o registro do programa).</source>
+        <translation>The review could not be kept (see the program&apos;s log).</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewStore</name>
+    <message>
+        <source>Aguardando revisão</source>
+        <translation>Awaiting review</translation>
+    </message>
+    <message>
+        <source>Aprovado por %1 em %2</source>
+        <translation>Approved by %1 on %2</translation>
+    </message>
+    <message>
+        <source>Devolvido: %1</source>
+        <translation>Returned: %1</translation>
     </message>
 </context>
 <context>

@@ -7,10 +7,13 @@
 #include "history/databasecopy.h"
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
+#include "history/reviewdialog.h"
+#include "history/reviewstore.h"
 #include "history/tolerancesdialog.h"
 #include "history/tolerancestore.h"
 #include "history/transducerstore.h"
 #include "history/trenddialog.h"
+#include "wizard/inspectionsession.h"
 #include "wizard/mainwindow.h"
 #include "wizard/tolerancechoice.h"
 
@@ -153,6 +156,39 @@ class TestHistory : public QObject
             db.open();
         }
         return QSqlQuery(db);
+    }
+    // A reported inspection of scanner `key` by `technician` on `date`, filed for review
+    // as this version files a saved report, or as an earlier version kept it.
+    StoredInspection reported(int key, const QString &technician, const QDate &date,
+                              bool forReview = true)
+    {
+        StoredInspection one;
+        one.equipmentKey = key;
+        one.state = StoredInspection::Reported;
+        one.technician = technician;
+        one.values = {{"lineTecResp", technician},
+                      {"calendarWidget", date.toString(Qt::ISODate)},
+                      {"doubleSpinBox4Freq", 5},
+                      {"comboBox2_05db_ZM", 1},
+                      {"comboBox2_07db_ZM", 4}};
+        one.started = one.changed = date.startOfDay();
+        one.forReview = forReview;
+        if (InspectionStore::save(one) != InspectionStore::Done)
+            one.id = -1;
+        return one;
+    }
+    // Every row of a table, each as its values joined.
+    QStringList rows(const QString &table)
+    {
+        QStringList all;
+        QSqlQuery query = other();
+        for (query.exec("SELECT * FROM " + table + " ORDER BY 1"); query.next();) {
+            QStringList values;
+            for (int i = 0; i < query.record().count(); ++i)
+                values << (query.isNull(i) ? "NULL" : query.value(i).toString());
+            all << values.join('|');
+        }
+        return all;
     }
     QStringList column(const QString &sql)
     {
@@ -393,7 +429,7 @@ private slots:
                                      << "DROP TABLE usequip"
                                      << "não tem a tabela";
         QTest::newRow("later version") << ""
-                                       << "PRAGMA user_version = 5"
+                                       << "PRAGMA user_version = 6"
                                        << "outra versão";
         QTest::newRow("damaged") << ""
                                  << "bytes"
@@ -711,7 +747,7 @@ private slots:
         window->resumeAtStart();
         QVERIFY(driver.waitDone());
         QCOMPARE(column(rows), before);
-        QCOMPARE(column("PRAGMA user_version"), QStringList{"4"});
+        QCOMPARE(column("PRAGMA user_version"), QStringList{"5"});
         ToleranceSet original;
         QVERIFY(ToleranceStore::set(ToleranceSet::OriginalId, 1, &original));
         QStringList marks;
@@ -1088,6 +1124,284 @@ private slots:
         QCOMPARE(seen, QStringList("TrendDialog"));
     }
 
+    // A file of the previous version: upgraded in place, no row of any table changed,
+    // each inspection judged and each state shown as that version did; its reports were
+    // filed before reviews were kept, so none of them waits for review.
+    void upgradeV4()
+    {
+        QFile::remove("zetu.db");
+        QVERIFY(QFile::copy(ZETU_SOURCE_DIR "/tests/data/zetu-v4.db", "zetu.db"));
+        QFile::setPermissions("zetu.db", QFile::ReadOwner | QFile::WriteOwner);
+        const QStringList tables = {"usequip",         "inspection", "transducer", "toleranceset",
+                                    "tolerancechoice", "baseline",   "audit"};
+        QStringList before;
+        for (const QString &table : tables)
+            before << rows(table);
+        QCOMPARE(column("PRAGMA user_version"), QStringList{"4"});
+        open();
+        DialogDriver driver;
+        driver.press(QMessageBox::No); // the latest draft is not taken up
+        window->resumeAtStart();
+        QVERIFY(driver.waitDone());
+        QStringList after;
+        for (const QString &table : tables)
+            after << rows(table);
+        QCOMPARE(after, before);
+        QCOMPARE(column("PRAGMA user_version"), QStringList{"5"});
+        QVERIFY(InspectionStore::awaitingReview().isEmpty() && ReviewStore::latest().isEmpty());
+        QStringList marks;
+        for (const StoredInspection &one : InspectionStore::all()) {
+            const QVector<Result> results = judge(Inspection(one.values));
+            marks << QString("%1:%2/%3")
+                         .arg(one.id)
+                         .arg(failedCount(results))
+                         .arg(judgedCount(results));
+        }
+        QCOMPARE(marks.join(' '), QString("4:0/2 6:0/2 5:0/8 9:0/8 8:6/8 3:6/8 2:6/8 1:0/8 7:0/8"));
+        QStringList states;
+        for (int key : {1, 2, 3}) {
+            HistoryDialog history(InspectionStore::forEquipment(key), "");
+            history.setTransducers(TransducerStore::forEquipment(key));
+            history.setReviews(ReviewStore::latest(key));
+            auto *table = child<QTableWidget>("tableWidget", &history);
+            for (int row = 0; row < table->rowCount(); ++row)
+                states << table->item(row, 0)->text() + " " + table->item(row, 4)->text();
+        }
+        QCOMPARE(
+            states.join('|'),
+            QString("30/11/2026 Rascunho|02/03/2026 Relatório salvo|31/01/2026 Relatório salvo · "
+                    "Linha de base|10/06/2025 Relatório salvo · Linha de base|10/06/2025 "
+                    "Relatório salvo · Linha de base até 08/12/2026|02/11/2026 Rascunho|"
+                    "15/03/2026 Relatório salvo · Linha de base|05/03/2026 Rascunho"));
+    }
+
+    // One review of an inspection José da Silva reported: kept only when done by another
+    // name, a returned one with its note; refused whole when the store is held by another
+    // program or the inspection changed meanwhile. The history's state and page 3 of the
+    // stored report show what was kept.
+    void reviews_data()
+    {
+        using R = ReviewStore::Review;
+        using O = ReviewStore::Outcome;
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("who");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QString>("shown"); // in the history; %1 today
+        QTest::addColumn<QString>("page3"); // the approval's line, "-" when hidden
+        const QString awaiting = "Relatório salvo · Aguardando revisão";
+        QTest::newRow("approved by another") << "approve"
+                                             << " Ana  Física "
+                                             << "" << int(O::Done) << int(R::Approved)
+                                             << "Relatório salvo · Aprovado por Ana Física em %1"
+                                             << "Aprovado por Ana Física em %1";
+        QTest::newRow("maker, case and blanks")
+            << "approve"
+            << "  JOSE DA  silva "
+            << "" << int(O::SameName) << int(R::Awaiting) << awaiting << "-";
+        QTest::newRow("maker, accent decomposed")
+            << "approve" << QString::fromUtf8("jose\xcc\x81 da Silva") << "" << int(O::SameName)
+            << int(R::Awaiting) << awaiting << "-";
+        QTest::newRow("no name") << "approve"
+                                 << " "
+                                 << "" << int(O::NoName) << int(R::Awaiting) << awaiting << "-";
+        QTest::newRow("returned without note")
+            << "return"
+            << "Ana"
+            << " \n " << int(O::NoNote) << int(R::Awaiting) << awaiting << "-";
+        QTest::newRow("returned, reported again")
+            << "return"
+            << "Ana"
+            << " Refazer a zona morta a 0,7 dB e as massas anecoicas de 6 e 8 cm, por favor\n"
+            << int(O::Done) << int(R::Returned)
+            << "Relatório salvo · Devolvido: Refazer a zona morta a 0,7 dB e as massas anecoicas "
+               "de 6 e 8…"
+            << "-";
+        QTest::newRow("busy file") << "approve"
+                                   << "Ana"
+                                   << "" << int(O::Busy) << int(R::Awaiting) << awaiting << "-";
+        QTest::newRow("changed meanwhile")
+            << "approve"
+            << "Ana"
+            << "" << int(O::Changed) << int(R::Awaiting) << "Alterada após o relatório"
+            << "-";
+    }
+    void reviews()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, who);
+        QFETCH(QString, note);
+        QFETCH(int, outcome);
+        QFETCH(int, state);
+        QFETCH(QString, shown);
+        QFETCH(QString, page3);
+        const QByteArray tag = QTest::currentDataTag();
+        const QString today = QDate::currentDate().toString("dd/MM/yyyy");
+        open();
+        QCOMPARE(InspectionStore::prepare(), InspectionStore::Done);
+        StoredInspection made = reported(1, "José da Silva", QDate(2026, 3, 2));
+        made.pdfPath = "laudo.pdf";
+        QCOMPARE(InspectionStore::save(made), InspectionStore::Done); // not filed again
+        const ReviewStore::Review pending = ReviewStore::latestOf(made.id);
+        QCOMPARE(pending.state, ReviewStore::Review::Awaiting);
+        if (tag == "busy file") {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^cannot read the inspection"));
+            QVERIFY(other().exec("BEGIN IMMEDIATE"));
+        }
+        if (tag == "changed meanwhile") {
+            made.state = StoredInspection::Draft;
+            QCOMPARE(InspectionStore::save(made), InspectionStore::Done);
+        }
+        const ReviewStore::Outcome done = action == "approve"
+                                              ? ReviewStore::approve(pending, who)
+                                              : ReviewStore::giveBack(pending, who, note);
+        other().exec("ROLLBACK");
+        QCOMPARE(int(done), outcome);
+        const ReviewStore::Review kept = ReviewStore::latestOf(made.id);
+        QCOMPARE(int(kept.state), state);
+        QCOMPARE(kept.revision, pending.revision);
+        QCOMPARE(kept.who.isEmpty() && kept.note.isEmpty(), done != ReviewStore::Outcome::Done);
+        QCOMPARE(rows("review").size(), 1);
+        HistoryDialog history(InspectionStore::forEquipment(1), "US-01");
+        history.setReviews(ReviewStore::latest(1));
+        QCOMPARE(child<QTableWidget>("tableWidget", &history)->item(0, 4)->text(),
+                 shown.replace("%1", today));
+        QString line;
+        DialogDriver driver;
+        driver.then([&](QWidget *report) {
+            auto *approved = child<QLabel>("labelApproved", report);
+            line = approved->isVisibleTo(report) ? approved->text() : "-";
+            report->close();
+        });
+        InspectionSession::showStoredReport(InspectionStore::forEquipment(1).value(0),
+                                            window.data());
+        QVERIFY(driver.waitDone());
+        QCOMPARE(line, page3.replace("%1", today));
+        if (tag == "approved by another") // reviewed once only
+            QCOMPARE(ReviewStore::approve(pending, "Caio"), ReviewStore::Outcome::Changed);
+        if (tag == "returned, reported again") { // filed again under its new revision
+            made = InspectionStore::forEquipment(1).value(0);
+            made.forReview = true;
+            QCOMPARE(InspectionStore::save(made), InspectionStore::Done);
+            QCOMPARE(ReviewStore::latestOf(made.id).state, ReviewStore::Review::Awaiting);
+            QVERIFY(ReviewStore::latestOf(made.id).revision > pending.revision);
+            QCOMPARE(InspectionStore::awaitingReview().value(0).id, made.id);
+            QCOMPARE(InspectionStore::remove(made.id), InspectionStore::Done);
+            QVERIFY(rows("review").isEmpty());
+        }
+    }
+
+    // The review list from the menu: the reports of every scanner and technician awaiting
+    // review, the oldest first; no draft, nor a report of an earlier version. Approved by
+    // another name than the maker's, it is offered to be signed and its report opens with
+    // the approval on page 3; returned only with a note, which the technician sees in the
+    // history and on continuing it. A technician sees no Approve nor Return, nor the
+    // changing of tolerance sets and baselines.
+    void reviewList()
+    {
+        open();
+        QCOMPARE(InspectionStore::prepare(), InspectionStore::Done);
+        QVERIFY(reported(1, "José da Silva", QDate(2026, 3, 9)).id >= 0);
+        QVERIFY(reported(2, "Rita Lima", QDate(2026, 3, 2)).id >= 0);
+        QVERIFY(reported(1, "Rita Lima", QDate(2025, 1, 5), false).id >= 0);
+        StoredInspection draft = reported(2, "Rita Lima", QDate(2026, 1, 5));
+        draft.state = StoredInspection::Draft;
+        QCOMPARE(InspectionStore::save(draft), InspectionStore::Done);
+        QStringList listed, left;
+        QString approval;
+        DialogDriver driver;
+        // each action checks what it got: a fault meets the wrong box, which is closed
+        const auto name = [](const QString &text) {
+            return [text](QWidget *d) {
+                if (auto *input = qobject_cast<QInputDialog *>(d))
+                    input->setTextValue(text);
+                static_cast<QDialog *>(d)->done(qobject_cast<QInputDialog *>(d) ? 1 : 0);
+            };
+        };
+        driver.then([&](QWidget *review) {
+            auto *table = child<QTableWidget>("tableWidget", review);
+            for (int row = 0; row < table->rowCount(); ++row)
+                listed << QString("%1 %2 %3 %4")
+                              .arg(table->item(row, 0)->text(), table->item(row, 2)->text(),
+                                   table->item(row, 3)->text(), table->item(row, 4)->text());
+            click("pushButtonApprove", review); // by the maker: refused
+            click("pushButtonApprove", review); // by Ana, then signed
+            QCOMPARE(table->rowCount(), 1);
+            click("pushButtonReturn", review);
+            left << QString::number(table->rowCount());
+            // zetu.db held by another program: said in place of the list, until read again
+            auto *dialog = static_cast<ReviewDialog *>(review);
+            for (const char *sql : {"BEGIN EXCLUSIVE", "ROLLBACK"}) {
+                other().exec(sql);
+                const bool read = dialog->reload();
+                left << QString::number(read) +
+                            child<QLabel>("labelEmpty", review)->text().section(' ', 0, 2);
+            }
+            dialog->setRole(TeamRole::Technician);
+            for (const char *button : {"pushButtonApprove", "pushButtonReturn", "pushButtonReport"})
+                left << QString::number(child(button, review)->isHidden());
+            static_cast<QDialog *>(review)->reject();
+        });
+        driver.then(name(" rita LIMA")).press(QMessageBox::Ok);
+        driver.then(name("Ana Física")).press(QMessageBox::Yes);
+        driver.then([&](QWidget *report) {
+            if (auto *approved = child<QLabel>("labelApproved", report))
+                approval = approved->text();
+            report->close();
+        });
+        driver.then([&](QWidget *d) {
+            if (!child<QLineEdit>("lineEditWho", d))
+                return static_cast<QDialog *>(d)->reject();
+            QPushButton *ok = child<QDialogButtonBox>("buttonBox", d)->button(QDialogButtonBox::Ok);
+            left << child<QLineEdit>("lineEditWho", d)->text() << QString::number(ok->isEnabled());
+            child<QPlainTextEdit>("plainTextEditWhy", d)
+                ->setPlainText("Refazer a zona morta\nFantoma saturado");
+            ok->click();
+        });
+        window->findChild<QAction *>("actionReview")->trigger();
+        QVERIFY(driver.waitDone());
+        QCOMPARE(listed, QStringList({"US-02 (Hospital Central) 02/03/2026 Rita Lima 1 de 2",
+                                      "US-01 (Hospital Central) 09/03/2026 José da Silva 1 de 2"}));
+        QVERIFY(driver.seen().at(2).text.contains("feita por Rita Lima e não pode ser aprovada"));
+        QCOMPARE(approval,
+                 "Aprovado por Ana Física em " + QDate::currentDate().toString("dd/MM/yyyy"));
+        QCOMPARE(left, QStringList({"Ana Física", "0", "0", "0O arquivo zetu.db",
+                                    "1Nenhuma inspeção aguarda", "1", "1", "0"}));
+        QCOMPARE(driver.unexpectedCount(), 0);
+
+        // the technician continues the returned one from the history
+        WizardFill::selectEquipment(window.data());
+        driver.clear();
+        QString state;
+        driver.then([&](QWidget *history) {
+            QTableWidgetItem *item = child<QTableWidget>("tableWidget", history)->item(0, 4);
+            const QString tip = item->toolTip();
+            state =
+                item->text() + " | " + tip.section(" em ", 0, 0) + " | " + tip.section(": ", -1);
+            click("pushButtonOpen", history);
+        });
+        driver.press(QMessageBox::Ok).press(QMessageBox::Ok);
+        click("pushButtonHistory");
+        QVERIFY(driver.waitDone());
+        QCOMPARE(state, QString("Relatório salvo · Devolvido: Refazer a zona morta… | Devolvida "
+                                "por Ana Física | Refazer a zona morta\nFantoma saturado"));
+        QVERIFY(driver.seen().last().text.contains("Ana Física devolveu esta inspeção"));
+        QVERIFY(driver.seen().last().text.contains("Refazer a zona morta"));
+
+        // a technician changes no set and chooses no baseline
+        TolerancesDialog sets(1, {"", "", "US-01", "", ""}, "Ana");
+        HistoryDialog history({}, "US-01");
+        QVERIFY(!child("pushButtonCopy", &sets)->isHidden() &&
+                !child("pushButtonBaseline", &history)->isHidden());
+        sets.setRole(TeamRole::Technician);
+        history.setRole(TeamRole::Technician);
+        for (const char *button : {"pushButtonCopy", "pushButtonSave", "pushButtonChoose"})
+            QVERIFY(child(button, &sets)->isHidden());
+        QVERIFY(!child<QWidget>("groupBoxRule", &sets)->isEnabled());
+        QVERIFY(child("pushButtonBaseline", &history)->isHidden());
+    }
+
     // A day: US-01 reported with a photograph (its file and values kept), then the next
     // scanner, "Nova inspeção", or one rating of US-01 changed. The reported one stays as
     // it is; a new one starts from the start values but technician and date, the focus on
@@ -1124,6 +1438,7 @@ private slots:
         const StoredInspection reported = InspectionStore::forEquipment(1).value(0);
         QVERIFY(QFileInfo(reported.pdfPath).size() > 0 && reported.technician == "Maria Souza" &&
                 reported.started.isValid());
+        QCOMPARE(InspectionStore::awaitingReview().value(0).id, reported.id); // filed for review
         child<QTableView>("tableView")->selectRow(row);
         // a change to the reported one is kept as a draft of its own, without a question
         child<QComboBox>("comboBox3cabo")->setCurrentIndex(2);
@@ -1197,7 +1512,7 @@ private slots:
             << "CREATE TABLE inspection (ID_key INTEGER primary key, Equipment INTEGER, Note TEXT)"
             << "\"inspection\""
             << "did not make";
-        QTest::newRow("later version") << "PRAGMA user_version = 5"
+        QTest::newRow("later version") << "PRAGMA user_version = 6"
                                        << "\"inspection\""
                                        << "did not make";
     }

@@ -7,6 +7,8 @@
 #include "core/transducer.h"
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
+#include "history/reviewdialog.h"
+#include "history/reviewstore.h"
 #include "history/transducerstore.h"
 #include "history/trend.h"
 #include "history/trenddialog.h"
@@ -332,6 +334,7 @@ void InspectionSession::reportSaved(const QString &fileName, const QJsonObject &
         inspection.values.insert(signatureKey, signature);
     inspection.state = StoredInspection::Reported;
     inspection.pdfPath = fileName;
+    inspection.forReview = true; // a report saved waits for review, again after a return
     changedSinceReport = false;
     keepInspection();
     wizard.storeChanged();
@@ -582,6 +585,7 @@ void InspectionSession::showHistory()
     HistoryDialog dialog(InspectionStore::forEquipment(key, &outcome),
                          wizard.selectedEquipmentRecord().value(2), wizard.dialogParent());
     dialog.setTransducers(TransducerStore::forEquipment(key));
+    dialog.setReviews(ReviewStore::latest(key));
     connect(&dialog, &HistoryDialog::reportRequested, this,
             [&dialog](const StoredInspection &stored) { showStoredReport(stored, &dialog); });
     bool baselineChosen = false;
@@ -598,6 +602,7 @@ void InspectionSession::showHistory()
             refill.stop();
             dialog.setInspections(read);
             dialog.setTransducers(TransducerStore::forEquipment(key));
+            dialog.setReviews(ReviewStore::latest(key));
         });
         refill.start(retryInterval);
     }
@@ -639,6 +644,40 @@ void InspectionSession::showHistory()
     if (!heldDeleted)
         setInspectionAside();
     loadInspection(chosen);
+    tellReturned(chosen.id);
+}
+
+// An inspection returned by its reviewer is continued: the note says what to correct.
+void InspectionSession::tellReturned(qint64 id)
+{
+    const ReviewStore::Review review = ReviewStore::latestOf(id);
+    if (review.state != ReviewStore::Review::Returned)
+        return;
+    QMessageBox::information(
+        wizard.dialogParent(), tr("Inspeção devolvida"),
+        tr("%1 devolveu esta inspeção em %2 com a nota:\n\n%3\n\nCorrija-a e salve o "
+           "relatório de novo: ela volta a aguardar revisão.")
+            .arg(review.who, review.at.toString(DateFormats::shown), review.note));
+}
+
+void InspectionSession::showReview()
+{
+    QWidget *parent = wizard.dialogParent();
+    if (!prepareStore()) {
+        QMessageBox::information(parent, parent->windowTitle(),
+                                 storeNotice.isEmpty()
+                                     ? tr("O arquivo zetu.db está ocupado por outro programa. "
+                                          "Tente de novo em instantes.")
+                                     : storeNotice);
+        return;
+    }
+    ReviewDialog dialog(parent);
+    const auto showReport = [&dialog](const StoredInspection &stored) {
+        showStoredReport(stored, &dialog);
+    };
+    connect(&dialog, &ReviewDialog::reportRequested, this, showReport);
+    connect(&dialog, &ReviewDialog::signingRequested, this, showReport);
+    dialog.exec();
 }
 
 // The report of a stored inspection as its values hold it, beside the wizard's own: the
@@ -652,6 +691,10 @@ void InspectionSession::showStoredReport(const StoredInspection &stored, QWidget
     ReportForm report(parent);
     report.setLocale(parent->locale());
     ReportAssembly(inspection, scanner, Photographs::read(inspection.photographs()), report).fill();
+    // who approved the report, while it is the one approved
+    const ReviewStore::Review review = ReviewStore::latestOf(stored.id);
+    if (stored.state == StoredInspection::Reported && review.state == ReviewStore::Review::Approved)
+        report.setApproval(review.who, review.at);
     report.exec();
 }
 

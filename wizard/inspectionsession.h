@@ -118,6 +118,8 @@ public slots:
     void keepInspection();
     void showHistory();
     void showTrend();
+    // The inspections awaiting review, of every scanner.
+    void showReview();
     void newInspection();
     void inputChanged();
     // signature: the facts of a signed report, empty for an unsigned one
@@ -131,6 +133,7 @@ private:
     void renewClaim();
     void resumeOnce();
     void loadInspection(const StoredInspection &inspection);
+    void tellReturned(qint64 id);
     void keepElsewhere(StoredInspection held);
     void clearInputs(const QStringList &kept = QStringList());
     void setInspectionAside();

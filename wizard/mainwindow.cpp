@@ -128,6 +128,8 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     connect(ui->pushButtonHistory, &QPushButton::clicked, &session,
             &InspectionSession::showHistory);
     connect(ui->pushButtonTrend, &QPushButton::clicked, &session, &InspectionSession::showTrend);
+    ui->menuInspection->addAction(tr("Revisão…"), &session, &InspectionSession::showReview)
+        ->setObjectName(QStringLiteral("actionReview"));
     connect(ui->pushButtonNewInspection, &QPushButton::clicked, &session,
             &InspectionSession::newInspection);
     focusFirstInput();
