@@ -159,7 +159,10 @@ int main(int argc, char *argv[])
                       .arg(round)},
                  QStringLiteral("zetu"));
         const qint64 sent = clock.elapsed();
-        QTest::qWaitFor([&reread] { return reread; }, 5000);
+        if (!QTest::qWaitFor([&reread] { return reread; }, 5000)) {
+            std::fprintf(stderr, "another client's change was never listed\n");
+            return 1;
+        }
         QObject::disconnect(connection);
         refreshes << clock.elapsed() - sent;
     }

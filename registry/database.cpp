@@ -96,7 +96,8 @@ QString ServerSettings::connectOptions(int statementMs) const
         QStringLiteral("keepalives_interval=1"),
         QStringLiteral("keepalives_count=2"),
         QStringLiteral("tcp_user_timeout=%1").arg(tcpUserTimeoutMs),
-        QStringLiteral("options='-c statement_timeout=%1 -c lock_timeout=%2'")
+        QStringLiteral("options='-c statement_timeout=%1 -c lock_timeout=%2 "
+                       "-c client_min_messages=warning'")
             .arg(statementMs)
             .arg(lockTimeoutMs)};
     if (!service.isEmpty())

@@ -93,9 +93,11 @@ void ServerWatch::pulse()
 {
     if (!reachable)
         return;
-    QSqlQuery query(dataBase.connection());
-    if (!query.exec(QStringLiteral("SELECT 1")) &&
-        SqlDialect::isConnectionLost(query.lastError()))
+    // the driver closes a connection whose server has gone when it reads a notice
+    const QSqlDatabase connection = dataBase.connection();
+    QSqlQuery query(connection);
+    if (!connection.isOpen() || (!query.exec(QStringLiteral("SELECT 1")) &&
+                                 SqlDialect::isConnectionLost(query.lastError())))
         lost();
 }
 

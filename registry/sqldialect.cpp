@@ -99,8 +99,9 @@ bool SqlDialect::isConnectionLost(const QSqlError &error)
     const QString code = error.nativeErrorCode();
     if (isSqlState(code)) // connection exceptions; the server shutting down or starting
         return code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P"));
-    // a broken connection fails before the server can give a state
-    return code.isEmpty() && error.isValid() && onServer();
+    // a broken connection fails before the server can give a state, and one the driver
+    // has closed fails with no error at all
+    return code.isEmpty() && onServer();
 }
 
 bool SqlDialect::isRefused(const QSqlError &error)

@@ -47,6 +47,7 @@ public:
                                   .arg(port),
                               "start"});
     }
+    bool isRunning() const { return running; }
     bool down() { return running && run("pg_ctl", {"-D", data(), "-w", "-m", "fast", "stop"}); }
     void stop()
     {
