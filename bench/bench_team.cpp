@@ -143,15 +143,15 @@ int main(int argc, char *argv[])
         driver.waitDone();
         histories << shown;
 
-        StoredInspection stored = InspectionStore::forEquipment(
-            list->model()->index(1, 0).data().toInt()).value(0);
+        StoredInspection stored =
+            InspectionStore::forEquipment(list->model()->index(1, 0).data().toInt()).value(0);
         clock.restart();
         InspectionStore::save(stored, InspectionStore::ownToken());
         saves << clock.elapsed();
 
         bool reread = false; // the list is read again on the server's notice
-        const auto connection = QObject::connect(model, &QAbstractItemModel::modelReset,
-                                                 [&reread] { reread = true; });
+        const auto connection =
+            QObject::connect(model, &QAbstractItemModel::modelReset, [&reread] { reread = true; });
         clock.restart();
         pg.admin({QStringLiteral("INSERT INTO usequip (Institution, Place, ID, Model, "
                                  "Manufacturer) VALUES ('Hospital novo', 'Sala', 'US-N%1', "
@@ -172,8 +172,8 @@ int main(int argc, char *argv[])
                 "  a history of 20 inspections, click to painted %lld ms\n"
                 "  a save of the inspection under way %lld ms\n"
                 "  another client's new scanner listed after %lld ms (target %lld ms)\n",
-                rounds, targetMs, median(starts), median(lists), median(histories),
-                median(saves), median(refreshes), refreshTargetMs);
+                rounds, targetMs, median(starts), median(lists), median(histories), median(saves),
+                median(refreshes), refreshTargetMs);
     const bool met = median(starts) < targetMs && median(lists) < targetMs &&
                      median(histories) < targetMs && median(saves) < targetMs &&
                      median(refreshes) < refreshTargetMs;

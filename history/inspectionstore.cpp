@@ -9,8 +9,8 @@
 #include "registry/database.h"
 #include "registry/equipmentfields.h"
 #include "registry/sqldialect.h"
-#include "registry/teamschema.h"
 #include "registry/storeerror.h"
+#include "registry/teamschema.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -313,9 +313,9 @@ InspectionStore::Outcome InspectionStore::prepareServer(bool *foreign)
             *foreign = true;
         return Failed;
     }
-    QStringList statements = {
-        QStringLiteral("CREATE TABLE IF NOT EXISTS inspection (") +
-        definitions(earlierColumns + addedColumns + transducerColumns) + QLatin1Char(')')};
+    QStringList statements = {QStringLiteral("CREATE TABLE IF NOT EXISTS inspection (") +
+                              definitions(earlierColumns + addedColumns + transducerColumns) +
+                              QLatin1Char(')')};
     statements << TransducerStore::createStatements() << ToleranceStore::createStatements()
                << QStringLiteral(
                       "CREATE INDEX IF NOT EXISTS inspection_equipment ON inspection (Equipment)")
@@ -437,12 +437,11 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
                             : column + QStringLiteral(" = ?"));
         marks << QStringLiteral("?");
     }
-    const QString sql = insert
-                            ? QStringLiteral("INSERT INTO inspection (") + written.join(", ") +
-                                  QStringLiteral(") VALUES (") + marks.join(", ") +
-                                  QLatin1Char(')') + SqlDialect::returningKey()
-                            : QStringLiteral("UPDATE inspection SET ") + assignments.join(", ") +
-                                  QStringLiteral(" WHERE ID_key = ?");
+    const QString sql = insert ? QStringLiteral("INSERT INTO inspection (") + written.join(", ") +
+                                     QStringLiteral(") VALUES (") + marks.join(", ") +
+                                     QLatin1Char(')') + SqlDialect::returningKey()
+                               : QStringLiteral("UPDATE inspection SET ") + assignments.join(", ") +
+                                     QStringLiteral(" WHERE ID_key = ?");
     QVariantList values = {
         attached ? QVariant(inspection.equipmentKey) : QVariant(QVariant::Int),
         timeText(inspection.started),

@@ -199,10 +199,10 @@ bool Sender::send(const Table &table, ServerCopy::Outcome *outcome)
             continue;
         }
         for (const QString &column : columns)
-            insert.addBindValue(sets && column.compare(QLatin1String("ID_key"),
-                                                       Qt::CaseInsensitive) == 0
-                                    ? QVariant(keys[table.name].value(key))
-                                    : mapped(table, column, rows.value(column)));
+            insert.addBindValue(
+                sets && column.compare(QLatin1String("ID_key"), Qt::CaseInsensitive) == 0
+                    ? QVariant(keys[table.name].value(key))
+                    : mapped(table, column, rows.value(column)));
         if (!insert.exec()) {
             error = insert.lastError();
             return false;

@@ -87,19 +87,18 @@ QString ServerSettings::effectiveSslMode() const
 
 QString ServerSettings::connectOptions(int statementMs) const
 {
-    QStringList options = {
-        QStringLiteral("connect_timeout=%1").arg(connectTimeoutSeconds),
-        QStringLiteral("sslmode=%1").arg(effectiveSslMode()),
-        QStringLiteral("application_name=ZETU"),
-        QStringLiteral("keepalives=1"),
-        QStringLiteral("keepalives_idle=5"),
-        QStringLiteral("keepalives_interval=1"),
-        QStringLiteral("keepalives_count=2"),
-        QStringLiteral("tcp_user_timeout=%1").arg(tcpUserTimeoutMs),
-        QStringLiteral("options='-c statement_timeout=%1 -c lock_timeout=%2 "
-                       "-c client_min_messages=warning'")
-            .arg(statementMs)
-            .arg(lockTimeoutMs)};
+    QStringList options = {QStringLiteral("connect_timeout=%1").arg(connectTimeoutSeconds),
+                           QStringLiteral("sslmode=%1").arg(effectiveSslMode()),
+                           QStringLiteral("application_name=ZETU"),
+                           QStringLiteral("keepalives=1"),
+                           QStringLiteral("keepalives_idle=5"),
+                           QStringLiteral("keepalives_interval=1"),
+                           QStringLiteral("keepalives_count=2"),
+                           QStringLiteral("tcp_user_timeout=%1").arg(tcpUserTimeoutMs),
+                           QStringLiteral("options='-c statement_timeout=%1 -c lock_timeout=%2 "
+                                          "-c client_min_messages=warning'")
+                               .arg(statementMs)
+                               .arg(lockTimeoutMs)};
     if (!service.isEmpty())
         options << QStringLiteral("service=%1").arg(service);
     return options.join(QLatin1Char(';'));
@@ -224,8 +223,8 @@ void DataBase::createTable()
     // two clients may make it at once on a server
     const QString create = onServer() ? QStringLiteral("CREATE TABLE IF NOT EXISTS usequip (")
                                       : QStringLiteral("CREATE TABLE usequip (");
-    if (!query.exec(SqlDialect::schema(create + columns.join(QStringLiteral(", ")) +
-                                       QStringLiteral(")"))))
+    if (!query.exec(
+            SqlDialect::schema(create + columns.join(QStringLiteral(", ")) + QStringLiteral(")"))))
         qCWarning(zetuStore) << "cannot create table usequip:" << query.lastError().text();
 }
 

@@ -70,9 +70,9 @@ QString SqlDialect::schema(const QString &statement)
     made.replace(QRegularExpression(QStringLiteral("\\bINTEGER\\b"),
                                     QRegularExpression::CaseInsensitiveOption),
                  QStringLiteral("BIGINT"));
-    made.replace(QRegularExpression(QStringLiteral("\\bREAL\\b"),
-                                    QRegularExpression::CaseInsensitiveOption),
-                 QStringLiteral("DOUBLE PRECISION"));
+    made.replace(
+        QRegularExpression(QStringLiteral("\\bREAL\\b"), QRegularExpression::CaseInsensitiveOption),
+        QStringLiteral("DOUBLE PRECISION"));
     return made;
 }
 
@@ -115,9 +115,8 @@ bool SqlDialect::isPassing(const QSqlError &error)
     if (isSqlState(code)) {
         // serialization failure, deadlock, lock not available, statement cancelled
         // (the statement timeout), and the connection's own troubles
-        static const QStringList passing = {
-            QStringLiteral("40001"), QStringLiteral("40P01"), QStringLiteral("55P03"),
-            QStringLiteral("57014")};
+        static const QStringList passing = {QStringLiteral("40001"), QStringLiteral("40P01"),
+                                            QStringLiteral("55P03"), QStringLiteral("57014")};
         return passing.contains(code) || isConnectionLost(error);
     }
     if (isConnectionLost(error))

@@ -13,8 +13,8 @@ class QSqlQuery;
 namespace SqlDialect {
 
 // Whether `connection` (the default one when not given) is on a PostgreSQL server.
-bool onServer(const QSqlDatabase &connection = QSqlDatabase::database(
-                  QLatin1String(QSqlDatabase::defaultConnection), false));
+bool onServer(const QSqlDatabase &connection =
+                  QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false));
 // Begins a write transaction: SQLite takes the write lock at once.
 QString beginWrite();
 // The larger of two values: MAX(a, b) on SQLite, GREATEST(a, b) on the server.

@@ -46,19 +46,16 @@ class TstTeam : public QObject
     }
     // The program's connection on `engine` ("sqlite": zetu.db in the case's folder;
     // "server": a new database, as its owner), its tables made ready.
-    bool open(const QString &engine, const QString &user = "zetu_admin",
-              QString name = QString())
+    bool open(const QString &engine, const QString &user = "zetu_admin", QString name = QString())
     {
         dataBase.reset();
         QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
         dataBase.reset(new DataBase);
         if (engine == "sqlite")
             dataBase->openDataBase("zetu.db");
-        else if (!dataBase->openServer(
-                     pg.settings(user, name.isEmpty() ? freshDatabase() : name)))
+        else if (!dataBase->openServer(pg.settings(user, name.isEmpty() ? freshDatabase() : name)))
             return false;
-        return dataBase->prepareRegistry() == DataBase::Ready &&
-               InspectionStore::prepare() == Done;
+        return dataBase->prepareRegistry() == DataBase::Ready && InspectionStore::prepare() == Done;
     }
     static int addScanner(const QStringList &fields)
     {
@@ -70,8 +67,8 @@ class TstTeam : public QObject
                  {fields[0], fields[1], fields[2], fields[3], fields[4]});
         return int(SqlDialect::insertedKey(query));
     }
-    static StoredInspection draft(int key, int minute, StoredInspection::State state =
-                                                           StoredInspection::Draft)
+    static StoredInspection draft(int key, int minute,
+                                  StoredInspection::State state = StoredInspection::Draft)
     {
         StoredInspection stored;
         stored.equipmentKey = key;
@@ -233,9 +230,12 @@ private slots:
     {
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("role");
-        QTest::newRow("technician") << "ana" << "technician";
-        QTest::newRow("physicist") << "paulo" << "physicist";
-        QTest::newRow("owner") << "zetu_admin" << "physicist";
+        QTest::newRow("technician") << "ana"
+                                    << "technician";
+        QTest::newRow("physicist") << "paulo"
+                                   << "physicist";
+        QTest::newRow("owner") << "zetu_admin"
+                               << "physicist";
     }
     void rights()
     {

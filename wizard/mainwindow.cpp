@@ -63,11 +63,11 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     // a backup copy chosen to be restored takes the place of zetu.db before it is opened
     session.tellAtStart(DataFiles::restoreStaged(databaseName));
     dataBase.openConfigured(databaseName, QStringLiteral("zetu.ini"));
-    files = new DataFiles(databaseName, this,
-                          dataBase.onServer()
-                              ? QList<QAction *>{ui->actionExportAll, ui->actionSendToServer}
-                              : QList<QAction *>{ui->actionExportAll, ui->actionBackup,
-                                                 ui->actionRestore});
+    files = new DataFiles(
+        databaseName, this,
+        dataBase.onServer()
+            ? QList<QAction *>{ui->actionExportAll, ui->actionSendToServer}
+            : QList<QAction *>{ui->actionExportAll, ui->actionBackup, ui->actionRestore});
 
     ui->comboBox->blockSignals(true);
     ui->comboBox->setCurrentIndex(languageIndex);

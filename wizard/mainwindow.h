@@ -158,7 +158,7 @@ private:
     QString judgementUnread;
     static const int judgementRetryMs = 2000;
     BaselineHints *hints = nullptr;
-    DataFiles *files = nullptr; // export, backup and restore
+    DataFiles *files = nullptr;    // export, backup and restore
     ServerWatch *server = nullptr; // the team's server, when the program works on one
     QStringList stepTitles;
     QStringList stepCounters;

@@ -32,8 +32,8 @@ public:
         if (!dir.isValid() || (asRoot() && ::chown(QFile::encodeName(dir.path()).constData(),
                                                    nobodyId(), nobodyGroup()) != 0))
             return fail("cannot make the cluster's folder");
-        if (!run("initdb", {"-D", data(), "-A", "trust", "-U", "zetu_admin", "--no-sync",
-                            "-E", "UTF8", "--locale=C"}))
+        if (!run("initdb", {"-D", data(), "-A", "trust", "-U", "zetu_admin", "--no-sync", "-E",
+                            "UTF8", "--locale=C"}))
             return false;
         return up();
     }
@@ -107,7 +107,8 @@ private:
     QString data() const { return dir.filePath("data"); }
     static QString binaries()
     {
-        QStringList found = QDir("/usr/lib/postgresql").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QStringList found =
+            QDir("/usr/lib/postgresql").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         std::sort(found.begin(), found.end(),
                   [](const QString &a, const QString &b) { return a.toInt() > b.toInt(); });
         for (const QString &version : found) {
