@@ -10,6 +10,9 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QSettings>
+#include <QThread>
+#include <QUuid>
+#include <memory>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -151,14 +154,50 @@ void DataBase::openConfigured(const QString &fileName, const QString &iniFile)
         openDataBase(fileName);
 }
 
+bool DataBase::serverAnswers(const ServerSettings &settings, QSqlError *error)
+{
+    const QString name = QStringLiteral("zetu-trial-") + QUuid::createUuid().toString();
+    bool open = false;
+    {
+        QSqlDatabase trial = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        settings.apply(trial, statementTimeoutMs);
+        open = trial.open();
+        if (!open && error)
+            *error = trial.lastError();
+        trial.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return open;
+}
+
+// The server is first tried on a thread of its own: one that does not answer at once
+// (a network that is down) leaves the window to start without it.
 bool DataBase::openServer(const ServerSettings &settings)
 {
     server = settings;
     db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"));
     registry = Busy;
-    if (reopen())
+    struct Trial
+    {
+        bool open = false;
+        QSqlError error;
+    };
+    auto trial = std::make_shared<Trial>();
+    QThread *thread = QThread::create(
+        [settings, trial] { trial->open = serverAnswers(settings, &trial->error); });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+    if (!thread->wait(startWaitMs)) {
+        qCWarning(zetuStore) << "the team's server does not answer within" << startWaitMs
+                             << "ms: the program starts without it";
+        return false;
+    }
+    if (trial->open && reopen())
         return true;
-    if (!asksForPassword(db.lastError()) || !qobject_cast<QApplication *>(qApp))
+    if (!trial->open)
+        failure(trial->error, "cannot reach the team's server:");
+    if (!asksForPassword(trial->open ? db.lastError() : trial->error) ||
+        !qobject_cast<QApplication *>(qApp))
         return false;
     bool typed = false;
     const QString password = QInputDialog::getText(

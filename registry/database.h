@@ -2,6 +2,7 @@
 #define DATABASE_H
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 
@@ -56,6 +57,11 @@ public:
     // Opens the team's server; false (logged) when it cannot be reached now. A server that
     // asks for a password that libpq does not have gets the one typed by the user.
     bool openServer(const ServerSettings &settings);
+    // Whether the server takes a new connection, made and dropped on the calling thread
+    // (it may wait for the connection timeout: call it away from the window).
+    static bool serverAnswers(const ServerSettings &settings, QSqlError *error = nullptr);
+    // How long the start waits for the server to answer.
+    static const int startWaitMs = 900;
     // Opens the server's connection again (after it was lost): false while it is gone.
     bool reopen();
     // Whether the program works on a team's server rather than on zetu.db.

@@ -11,26 +11,6 @@
 #include <QUuid>
 #include <memory>
 
-namespace {
-
-// Whether the server takes a new connection: made and dropped on the calling thread.
-bool answers(const ServerSettings &settings)
-{
-    const QString name = QStringLiteral("zetu-trial-") + QUuid::createUuid().toString();
-    bool open = false;
-    {
-        QSqlDatabase trial = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        settings.apply(trial, DataBase::statementTimeoutMs);
-        open = trial.open();
-        if (!open)
-            qCDebug(zetuStore) << "the team's server does not answer:" << trial.lastError().text();
-        trial.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return open;
-}
-
-} // namespace
 
 ServerWatch::ServerWatch(DataBase &dataBase, QObject *parent)
     : QObject(parent)
@@ -124,7 +104,7 @@ void ServerWatch::tryAgain()
 {
     auto answered = std::make_shared<QAtomicInt>(0);
     const ServerSettings settings = dataBase.serverSettings();
-    trial = QThread::create([settings, answered] { answered->storeRelease(answers(settings)); });
+    trial = QThread::create([settings, answered] { answered->storeRelease(DataBase::serverAnswers(settings)); });
     connect(trial, &QThread::finished, this, [this, answered] {
         trial->deleteLater();
         trial = nullptr;
