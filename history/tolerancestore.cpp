@@ -278,7 +278,7 @@ qint64 ToleranceStore::chosenSet(int equipmentKey, Outcome *outcome)
                           {equipmentKey});
     // a file no version of the tolerances has opened yet chose none
     if (!read && (isPassingStoreError(query.lastError()) ||
-                  QSqlDatabase::database().tables().contains(QStringLiteral("tolerancechoice")))) {
+                  SqlDialect::hasTable(QStringLiteral("tolerancechoice")))) {
         const Outcome failure = failed(query, "cannot read the scanner's tolerance set:");
         if (outcome)
             *outcome = failure;
@@ -340,9 +340,8 @@ const QString firstReported =
 
 bool baselineTables()
 {
-    const QStringList tables = QSqlDatabase::database().tables();
-    return tables.contains(QStringLiteral("baseline")) &&
-           tables.contains(QStringLiteral("transducer"));
+    return SqlDialect::hasTable(QStringLiteral("baseline")) &&
+           SqlDialect::hasTable(QStringLiteral("transducer"));
 }
 
 } // namespace

@@ -32,7 +32,7 @@ const auto run = runBound;
 // are no transducers: said once at debug level, not as a failure.
 bool tableThere()
 {
-    const bool there = QSqlDatabase::database().tables().contains(QStringLiteral("transducer"));
+    const bool there = SqlDialect::hasTable(QStringLiteral("transducer"));
     if (!there)
         qCDebug(zetuStore) << "zetu.db has no table transducer yet";
     return there;

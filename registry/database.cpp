@@ -10,13 +10,13 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QSettings>
-#include <QThread>
-#include <QUuid>
-#include <memory>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QThread>
+#include <QUuid>
 #include <QVariant>
+#include <memory>
 
 namespace {
 
@@ -176,6 +176,7 @@ bool DataBase::openServer(const ServerSettings &settings)
 {
     server = settings;
     db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"));
+    settings.apply(db, statementTimeoutMs);
     registry = Busy;
     struct Trial
     {

@@ -78,7 +78,11 @@ QString SqlDialect::schema(const QString &statement)
 
 bool SqlDialect::hasTable(const QString &name)
 {
-    return QSqlDatabase::database().tables().contains(name, Qt::CaseInsensitive);
+    // a server's connection is never opened here: it is opened once the server answers
+    const QSqlDatabase connection =
+        onServer() ? QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false)
+                   : QSqlDatabase::database();
+    return connection.tables().contains(name, Qt::CaseInsensitive);
 }
 
 qint64 SqlDialect::now()

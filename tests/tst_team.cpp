@@ -326,6 +326,31 @@ private slots:
                                  6000);
     }
 
+    // A server that cannot be reached at start: the window opens without waiting for it,
+    // says so in one line, and lists the scanners once the server is back.
+    void unreachableAtStart()
+    {
+        if (!serverUp)
+            QSKIP(qPrintable(pg.skipReason));
+        const QString name = freshDatabase();
+        QVERIFY(open("server", "zetu_admin", name));
+        addScanner(record);
+        dataBase.reset();
+        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+        QVERIFY(pg.down());
+        QElapsedTimer clock;
+        clock.start();
+        openWindow(name);
+        window->show();
+        window->resumeAtStart();
+        QVERIFY(clock.elapsed() < 1000);
+        QVERIFY(serverLine()->isVisible());
+        QVERIFY(window->findChild<QTableView *>("tableView")->viewport()->findChild<QLabel *>());
+        QVERIFY(pg.up());
+        QTRY_VERIFY_WITH_TIMEOUT(!serverLine()->isVisible(), 5000);
+        QTRY_COMPARE(window->findChild<QTableView *>("tableView")->model()->rowCount(), 1);
+    }
+
     // A laptop's zetu.db sent twice: the first time every row goes over, the second adds
     // nothing; nothing is taken from the file.
     void sendTwice()

@@ -125,7 +125,9 @@ EquipmentList::EquipmentList(DataBase &dataBase, QTableView *view, QWidget *wind
     , dataBase(dataBase)
     , view(view)
     , window(window)
-    , records(new EquipmentModel(this))
+    // a server's connection is opened once the server answers, never by the model
+    , records(dataBase.onServer() ? new EquipmentModel(this, dataBase.connection())
+                                  : new EquipmentModel(this))
 {
     records->setEditStrategy(QSqlTableModel::OnFieldChange);
     view->setModel(records);
