@@ -40,9 +40,11 @@ const QVector<Table> layout = {
     {QStringLiteral("toleranceset"),
      {QStringLiteral("Name"), QStringLiteral("Version"), QStringLiteral("Rules")},
      {}},
+    // the same start and revision of the same scanner's transducer, with the same values:
+    // a row kept apart after a conflict has the start of the row it was copied from
     {QStringLiteral("inspection"),
      {QStringLiteral("Started"), QStringLiteral("Revision"), QStringLiteral("Institution"),
-      QStringLiteral("ID")},
+      QStringLiteral("ID"), QStringLiteral("Transducer"), QStringLiteral("Inputs")},
      {{QStringLiteral("Equipment"), QStringLiteral("usequip")},
       {QStringLiteral("Transducer"), QStringLiteral("transducer")}}},
     {QStringLiteral("tolerancechoice"),

@@ -8,7 +8,8 @@
 
 // Sends what a laptop's zetu.db holds to the team's server: every row, in one
 // transaction on the server, skipping what the server has already (the same scanner
-// record; the same inspection start and revision of the same scanner; transducers,
+// record; the same inspection start and revision of the same scanner and transducer,
+// with the same values; transducers,
 // tolerance sets, choices of set, baselines and the audit trail by what they are, not by
 // their keys, which the server gives anew). The file is only read. Opens connections of
 // its own, so it may run on any thread.

@@ -363,8 +363,9 @@ private slots:
         transducer.equipmentKey = key;
         transducer.model = "C5-1";
         QCOMPARE(TransducerStore::save(transducer, record), Done);
-        for (int minute : {0, 5}) {
-            StoredInspection stored = draft(key, minute, StoredInspection::Reported);
+        for (const char *name : {"Ana", "Bia"}) { // two rows of one start: kept apart
+            StoredInspection stored = draft(key, 0, StoredInspection::Reported);
+            stored.values["lineTecResp"] = name;
             stored.transducerKey = transducer.key;
             QCOMPARE(InspectionStore::save(stored), Done);
         }
