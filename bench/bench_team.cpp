@@ -82,20 +82,24 @@ int main(int argc, char *argv[])
     pg.writeIni(&ini, QStringLiteral("zetu_admin"));
     ini.sync();
 
-    // a filled wizard's values, as the first window keeps them
+    // the schema made by a first window; then a filled wizard's values, as a window keeps
+    // them
+    {
+        MainWindow maker(0);
+        maker.show();
+        maker.resumeAtStart();
+    }
+    pg.admin({QStringLiteral("INSERT INTO usequip (Institution, Place, ID, Model, Manufacturer) "
+                             "VALUES ('Hospital 0', 'Sala 0', 'US-0', 'Logiq', 'GE')")},
+             QStringLiteral("zetu"));
     QString inputs;
     {
-        QScopedPointer<MainWindow> first(new MainWindow(0));
-        first->show();
-        pg.admin({QStringLiteral("INSERT INTO usequip (Institution, Place, ID, Model, "
-                                 "Manufacturer) VALUES ('Hospital 0', 'Sala 0', 'US-0', "
-                                 "'Logiq', 'GE')")},
-                 QStringLiteral("zetu"));
-        first->resumeAtStart();
-        QTest::qWait(500);
-        WizardFill::makeStepsValid(first.data());
+        MainWindow first(0);
+        first.show();
+        first.resumeAtStart();
+        WizardFill::makeStepsValid(&first);
         for (int step = 0; step < 8; ++step)
-            first->findChild<QPushButton *>(QStringLiteral("pushButtonNext"))->click();
+            first.findChild<QPushButton *>(QStringLiteral("pushButtonNext"))->click();
         QSqlQuery query(QStringLiteral("SELECT Inputs FROM inspection"));
         inputs = query.next() ? query.value(0).toString() : QString();
     }
