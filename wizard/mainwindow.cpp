@@ -17,6 +17,7 @@
 #include "wizard/transducerchoice.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
@@ -369,12 +370,25 @@ void MainWindow::watchServer()
         menuBar()->adjustSize();
     };
     connect(server, &ServerWatch::reachableChanged, this, say);
-    connect(server, &ServerWatch::changed, this, [this] {
-        equipment->reread();
-        storeChanged();
-    });
+    connect(server, &ServerWatch::changed, this, &MainWindow::readServerChanges);
     say(dataBase.connection().isOpen());
     server->start();
+}
+
+// A dialog open over the window (a scanner being typed, its rows in the list's model) is
+// never read under: the list is read once it is closed.
+void MainWindow::readServerChanges()
+{
+    if (QApplication::activeModalWidget()) {
+        if (!std::exchange(serverReadWaiting, true))
+            QTimer::singleShot(ServerWatch::retryMs, this, [this] {
+                serverReadWaiting = false;
+                readServerChanges();
+            });
+        return;
+    }
+    equipment->reread();
+    storeChanged();
 }
 
 void MainWindow::on_actionSendToServer_triggered()

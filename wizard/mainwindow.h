@@ -135,6 +135,7 @@ private:
     // dates read again when another client changed them; the copies of zetu.db offered
     // only on it.
     void watchServer();
+    void readServerChanges();
 
     Ui::MainWindow *ui;
     QScopedPointer<InspectionFields> fields; // the inputs of the inspection
@@ -158,8 +159,9 @@ private:
     QString judgementUnread;
     static const int judgementRetryMs = 2000;
     BaselineHints *hints = nullptr;
-    DataFiles *files = nullptr;    // export, backup and restore
-    ServerWatch *server = nullptr; // the team's server, when the program works on one
+    DataFiles *files = nullptr;     // export, backup and restore
+    ServerWatch *server = nullptr;  // the team's server, when the program works on one
+    bool serverReadWaiting = false; // another client's change read once a dialog closes
     QStringList stepTitles;
     QStringList stepCounters;
 
