@@ -8,9 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
-#include <QUuid>
 #include <memory>
-
 
 ServerWatch::ServerWatch(DataBase &dataBase, QObject *parent)
     : QObject(parent)
@@ -104,7 +102,8 @@ void ServerWatch::tryAgain()
 {
     auto answered = std::make_shared<QAtomicInt>(0);
     const ServerSettings settings = dataBase.serverSettings();
-    trial = QThread::create([settings, answered] { answered->storeRelease(DataBase::serverAnswers(settings)); });
+    trial = QThread::create(
+        [settings, answered] { answered->storeRelease(DataBase::serverAnswers(settings)); });
     connect(trial, &QThread::finished, this, [this, answered] {
         trial->deleteLater();
         trial = nullptr;
