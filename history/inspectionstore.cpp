@@ -9,7 +9,9 @@
 #include "core/logging.h"
 #include "registry/database.h"
 #include "registry/equipmentfields.h"
+#include "registry/sqldialect.h"
 #include "registry/storeerror.h"
+#include "registry/teamschema.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -204,6 +206,12 @@ InspectionStore::Outcome look(Found *found,
     return InspectionStore::Done;
 }
 
+// A heartbeat (the bound value: now) that always differs from the one before.
+QString nextHeartbeat()
+{
+    return SqlDialect::greatest() + QStringLiteral("(?, COALESCE(Heartbeat, 0) + 1)");
+}
+
 QString definitions(const QVector<Column> &wanted)
 {
     QStringList parts;
@@ -227,6 +235,8 @@ InspectionStore::Outcome InspectionStore::prepare(bool *foreign)
 {
     if (foreign)
         *foreign = false;
+    if (SqlDialect::onServer())
+        return prepareServer(foreign);
     Found found;
     Outcome outcome = look(&found);
     if (outcome != Done || found == Found::Current)
@@ -255,9 +265,9 @@ InspectionStore::Outcome InspectionStore::prepare(bool *foreign)
                               definitions({column});
         statements << QStringLiteral("UPDATE inspection SET Revision = 0")
                    << QStringLiteral("UPDATE inspection SET (") + scannerColumns.join(", ") +
-                          QStringLiteral(") = (SELECT IFNULL(u.Institution, ''), "
-                                         "IFNULL(u.Place, ''), IFNULL(u.ID, ''), "
-                                         "IFNULL(u.Model, ''), IFNULL(u.Manufacturer, '') "
+                          QStringLiteral(") = (SELECT COALESCE(u.Institution, ''), "
+                                         "COALESCE(u.Place, ''), COALESCE(u.ID, ''), "
+                                         "COALESCE(u.Model, ''), COALESCE(u.Manufacturer, '') "
                                          "FROM usequip u WHERE u.ID_key = inspection.Equipment)")
                    << QStringLiteral("UPDATE inspection SET Equipment = NULL WHERE ID IS NULL");
     }
@@ -279,8 +289,55 @@ InspectionStore::Outcome InspectionStore::prepare(bool *foreign)
         if (!transaction.query.exec(statement))
             return failed(transaction.query, "cannot prepare table inspection:");
     }
-    if (!transaction.commit())
+    if (!ToleranceStore::keepBuiltInSets(transaction.query) || !transaction.commit())
         return failed(transaction.query, "cannot prepare table inspection:");
+    return Done;
+}
+
+// On a team's server the schema's version is kept in table zetu_schema. The first client
+// makes every table (others wait for it: an advisory lock), then the roles and rights
+// and the change notices, as far as its user may.
+InspectionStore::Outcome InspectionStore::prepareServer(bool *foreign)
+{
+    // a user who may not make tables reads the version of a schema made by its owner
+    const bool made = SqlDialect::hasTable(QStringLiteral("zetu_schema"));
+    Transaction transaction;
+    QSqlQuery &query = transaction.query;
+    if (!transaction.begin() ||
+        !query.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(TeamSchema::lockKey)) ||
+        (!made &&
+         !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS zetu_schema (version INTEGER)"))) ||
+        !query.exec(QStringLiteral("SELECT MAX(version) FROM zetu_schema")) || !query.next())
+        return failed(query, "cannot read the schema of the team's server:");
+    const QVariant version = query.value(0);
+    query.finish();
+    if (!version.isNull() && version.toInt() == schemaVersion)
+        return Done;
+    if (!version.isNull()) { // a later version's schema: left to it
+        qCWarning(zetuStore) << "the team's server has schema version" << version.toInt();
+        if (foreign)
+            *foreign = true;
+        return Failed;
+    }
+    QStringList statements = {QStringLiteral("CREATE TABLE IF NOT EXISTS inspection (") +
+                              definitions(earlierColumns + addedColumns + transducerColumns) +
+                              QLatin1Char(')')};
+    statements << TransducerStore::createStatements() << ToleranceStore::createStatements()
+               << ReviewStore::createStatements()
+               << QStringLiteral(
+                      "CREATE INDEX IF NOT EXISTS inspection_equipment ON inspection (Equipment)")
+               << QStringLiteral("CREATE INDEX IF NOT EXISTS inspection_started ON inspection "
+                                 "(Started, ID_key)");
+    for (const QString &statement : statements) {
+        if (!query.exec(SqlDialect::schema(statement)))
+            return failed(query, "cannot make the schema of the team's server:");
+    }
+    if (!ToleranceStore::keepBuiltInSets(query) ||
+        !run(query, QStringLiteral("INSERT INTO zetu_schema (version) VALUES (?)"),
+             {schemaVersion}) ||
+        !transaction.commit())
+        return failed(query, "cannot make the schema of the team's server:");
+    TeamSchema::grantRights();
     return Done;
 }
 
@@ -307,6 +364,14 @@ InspectionStore::FileState InspectionStore::checkFile(QString *reason)
 {
     const QSqlDatabase db =
         QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
+    if (SqlDialect::onServer(db)) {
+        QSqlQuery probe(db);
+        if (db.isOpen() && probe.exec(QStringLiteral("SELECT 1")))
+            return FileState::Writable;
+        *reason = probe.lastError().text();
+        return isPassingStoreError(probe.lastError()) || !db.isOpen() ? FileState::Busy
+                                                                      : FileState::ReadOnly;
+    }
     if (DataBase::isForeignFile(db.databaseName())) {
         *reason = QStringLiteral("no SQLite header");
         qCWarning(zetuStore) << "zetu.db cannot be written:" << *reason;
@@ -360,7 +425,9 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
     bool insert = inspection.id < 0;
     bool conflict = false;
     if (!insert) {
-        if (!run(query, QStringLiteral("SELECT Revision FROM inspection WHERE ID_key = ?"),
+        if (!run(query,
+                 QStringLiteral("SELECT Revision FROM inspection WHERE ID_key = ?") +
+                     SqlDialect::lockingRead(),
                  {inspection.id}))
             return failed(query, "cannot write the inspection:");
         // A row deleted meanwhile (from the history of another window) is written
@@ -374,15 +441,15 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
     for (const QString &column : written) {
         // a renewed heartbeat always differs from the one before
         assignments << (column == QLatin1String("Heartbeat")
-                            ? QStringLiteral("Heartbeat = MAX(?, IFNULL(Heartbeat, 0) + 1)")
+                            ? QStringLiteral("Heartbeat = ") + nextHeartbeat()
                             : column + QStringLiteral(" = ?"));
         marks << QStringLiteral("?");
     }
-    const QString sql = insert
-                            ? QStringLiteral("INSERT INTO inspection (") + written.join(", ") +
-                                  QStringLiteral(") VALUES (") + marks.join(", ") + QLatin1Char(')')
-                            : QStringLiteral("UPDATE inspection SET ") + assignments.join(", ") +
-                                  QStringLiteral(" WHERE ID_key = ?");
+    const QString sql = insert ? QStringLiteral("INSERT INTO inspection (") + written.join(", ") +
+                                     QStringLiteral(") VALUES (") + marks.join(", ") +
+                                     QLatin1Char(')') + SqlDialect::returningKey()
+                               : QStringLiteral("UPDATE inspection SET ") + assignments.join(", ") +
+                                     QStringLiteral(" WHERE ID_key = ?");
     QVariantList values = {
         attached ? QVariant(inspection.equipmentKey) : QVariant(QVariant::Int),
         timeText(inspection.started),
@@ -393,8 +460,7 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
         QString::fromUtf8(QJsonDocument(inspection.values).toJson(QJsonDocument::Compact)),
         revision,
         owner.isEmpty() ? QVariant(QVariant::String) : QVariant(owner),
-        owner.isEmpty() ? QVariant(QVariant::LongLong)
-                        : QVariant(QDateTime::currentSecsSinceEpoch())};
+        owner.isEmpty() ? QVariant(QVariant::LongLong) : QVariant(SqlDialect::now())};
     for (int field = 0; field < scannerColumns.size(); ++field)
         values << (scanner.isEmpty() ? QVariant(QVariant::String)
                                      : QVariant(nonNull(scanner.value(field))));
@@ -406,7 +472,8 @@ InspectionStore::Outcome InspectionStore::save(StoredInspection &inspection, con
         values << inspection.id;
     if (!run(query, sql, values))
         return failed(query, "cannot write the inspection:");
-    const qint64 id = insert ? query.lastInsertId().toLongLong() : inspection.id;
+    const qint64 id = insert ? SqlDialect::insertedKey(query) : inspection.id;
+    query.finish();
     const bool filed = inspection.forReview && inspection.state == StoredInspection::Reported;
     if (filed && !run(query, ReviewStore::fileStatement(), {id, revision, timeText(now)}))
         return failed(query, "cannot file the inspection for review:");
@@ -529,7 +596,10 @@ bool claimFree(qint64 id, const QString &holder, qint64 heartbeat, const QString
 
 // Sets the claim of an owner (the first value) with a heartbeat (the second) that
 // always differs from the one before, whatever the clocks.
-const QString renewal = QStringLiteral("Owner = ?, Heartbeat = MAX(?, IFNULL(Heartbeat, 0) + 1)");
+QString renewal()
+{
+    return QStringLiteral("Owner = ?, Heartbeat = ") + nextHeartbeat();
+}
 
 } // namespace
 
@@ -552,7 +622,8 @@ bool InspectionStore::latestDraft(StoredInspection *draft, const QString &owner,
         run(query,
             QStringLiteral("SELECT ") + columns +
                 QStringLiteral(" FROM inspection WHERE State = ? AND (ID IS NOT NULL OR ") +
-                belongs + QStringLiteral(") ORDER BY Changed DESC, ID_key DESC"),
+                belongs + QStringLiteral(") ORDER BY Changed DESC, ID_key DESC") +
+                SqlDialect::lockingRead(),
             {int(StoredInspection::Draft)});
     while (read && !found && query.next()) {
         if ((found = claimFree(query.value(0).toLongLong(), query.value(OwnerField).toString(),
@@ -564,9 +635,9 @@ bool InspectionStore::latestDraft(StoredInspection *draft, const QString &owner,
     // that cannot be read is never written (nor rewritten whole, however long it is)
     const bool taken = !found || draft->unreadable ||
                        (run(query,
-                            QStringLiteral("UPDATE inspection SET ") + renewal +
+                            QStringLiteral("UPDATE inspection SET ") + renewal() +
                                 QStringLiteral(" WHERE ID_key = ?"),
-                            {owner, QDateTime::currentSecsSinceEpoch(), draft->id}) &&
+                            {owner, SqlDialect::now(), draft->id}) &&
                         transaction.commit());
     if (outcome)
         *outcome = read && taken ? Done : failed(query, "cannot read the latest draft:");
@@ -578,7 +649,9 @@ InspectionStore::Outcome InspectionStore::claim(qint64 id, const QString &owner)
     Transaction transaction;
     QSqlQuery &query = transaction.query;
     if (!transaction.begin() ||
-        !run(query, QStringLiteral("SELECT Owner, Heartbeat FROM inspection WHERE ID_key = ?"),
+        !run(query,
+             QStringLiteral("SELECT Owner, Heartbeat FROM inspection WHERE ID_key = ?") +
+                 SqlDialect::lockingRead(),
              {id}))
         return failed(query, "cannot claim the inspection:");
     if (!query.next()) // gone: written anew by the next write
@@ -587,9 +660,9 @@ InspectionStore::Outcome InspectionStore::claim(qint64 id, const QString &owner)
         return Failed;
     query.finish();
     if (!run(query,
-             QStringLiteral("UPDATE inspection SET ") + renewal +
+             QStringLiteral("UPDATE inspection SET ") + renewal() +
                  QStringLiteral(" WHERE ID_key = ?"),
-             {owner, QDateTime::currentSecsSinceEpoch(), id}) ||
+             {owner, SqlDialect::now(), id}) ||
         !transaction.commit())
         return failed(query, "cannot claim the inspection:");
     return Done;
@@ -656,7 +729,7 @@ InspectionStore::Outcome InspectionStore::renameEquipment(int equipmentKey,
     QStringList assignments, matches;
     for (const QString &column : scannerColumns) {
         assignments << column + QStringLiteral(" = ?");
-        matches << column + QStringLiteral(" IS ?");
+        matches << SqlDialect::same(column, QStringLiteral("?"));
     }
     QVariantList values;
     for (const QString &field : after)

@@ -40,6 +40,8 @@ QString ownToken();
 // *foreign set, when something named `inspection` that this version did not make
 // is there (a view, other columns, a later version's schema): it is left untouched.
 Outcome prepare(bool *foreign = nullptr);
+// The same on a team's server, whose schema version is kept in table zetu_schema.
+Outcome prepareServer(bool *foreign = nullptr);
 // Done when the file open on `connection` has no table `inspection`, or one that this
 // version or the earlier one made; Failed when it holds something else by that name.
 Outcome knownSchema(const QSqlDatabase &connection);

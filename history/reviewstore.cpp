@@ -1,4 +1,5 @@
 #include "history/reviewstore.h"
+#include "registry/database.h"
 
 #include "core/dateformats.h"
 #include "core/logging.h"
@@ -20,7 +21,6 @@ class Texts
 };
 
 // The server's group whose members review (made by the server's schema script).
-const QString physicistGroup = QStringLiteral("zetu_physicist");
 // What a server says of a statement the connected user has no right to run.
 const QString insufficientPrivilege = QStringLiteral("42501");
 
@@ -145,20 +145,12 @@ QString ReviewStore::awaitingCondition()
 
 TeamRole ReviewStore::connectedRole()
 {
-    const QSqlDatabase db =
-        QSqlDatabase::database(QLatin1String(QSqlDatabase::defaultConnection), false);
-    if (db.driverName() != QLatin1String("QPSQL"))
+    // zetu.db has no users; a server says which group the user is in (fewer rights when
+    // it cannot say)
+    const QString role = DataBase::teamRole();
+    if (role.isEmpty())
         return TeamRole::Everyone;
-    // a server that cannot say gives the fewer rights
-    QSqlQuery query(db);
-    if (!runBound(query, QStringLiteral("SELECT pg_has_role(current_user, ?, 'member')"),
-                  {physicistGroup}) ||
-        !query.next()) {
-        qCWarning(zetuStore) << "cannot read the connected user's group:"
-                             << query.lastError().text();
-        return TeamRole::Technician;
-    }
-    return query.value(0).toBool() ? TeamRole::Physicist : TeamRole::Technician;
+    return role == QLatin1String("physicist") ? TeamRole::Physicist : TeamRole::Technician;
 }
 
 QHash<qint64, Review> ReviewStore::latest(int equipmentKey, InspectionStore::Outcome *outcome)

@@ -3,6 +3,7 @@
 #include "core/dateformats.h"
 #include "core/logging.h"
 #include "registry/equipmentfields.h"
+#include "registry/sqldialect.h"
 #include "registry/storeerror.h"
 
 #include <QCoreApplication>
@@ -17,10 +18,19 @@ using ToleranceStore::Outcome;
 
 QString lastFailureText;
 
+// The texts' context in the catalogue (lupdate reads Texts::tr as this context).
+class Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ToleranceStore)
+};
+
 Outcome failed(const QSqlQuery &query, const char *what)
 {
     qCWarning(zetuStore) << what << query.lastError().text();
-    lastFailureText = query.lastError().text();
+    lastFailureText = SqlDialect::isRefused(query.lastError())
+                          ? Texts::tr("o servidor da equipe não permite esta alteração ao "
+                                      "seu usuário (só um físico pode fazê-la)")
+                          : query.lastError().text();
     return isPassingStoreError(query.lastError()) ? InspectionStore::Busy : InspectionStore::Failed;
 }
 
@@ -28,12 +38,6 @@ bool run(QSqlQuery &query, const QString &sql, const QVariantList &values = QVar
 {
     return runBound(query, sql, values);
 }
-
-// The texts' context in the catalogue (lupdate reads Texts::tr as this context).
-class Texts
-{
-    Q_DECLARE_TR_FUNCTIONS(ToleranceStore)
-};
 
 QString timeText(const QDateTime &time)
 {
@@ -146,17 +150,24 @@ QStringList ToleranceStore::createStatements()
         QStringLiteral("CREATE INDEX IF NOT EXISTS baseline_transducer ON baseline (Transducer)"),
         QStringLiteral(
             "CREATE INDEX IF NOT EXISTS tolerancechoice_equipment ON tolerancechoice (Equipment)")};
-    // The built-in sets, as this version judges them; never changed afterwards.
-    for (const ToleranceSet &set : {ToleranceSet::original(), ToleranceSet::tg128()}) {
-        QString rules = rulesText(set);
-        statements << QStringLiteral("INSERT OR IGNORE INTO toleranceset (%1, Created) VALUES "
-                                     "(%2, %3, '%4', 1, '%5', '')")
-                          .arg(setColumns)
-                          .arg(set.id)
-                          .arg(set.version)
-                          .arg(set.name, rules.replace(QLatin1Char('\''), QStringLiteral("''")));
-    }
     return statements;
+}
+
+// The built-in sets, as this version judges them; never changed afterwards. Each is
+// added when missing, its values bound.
+bool ToleranceStore::keepBuiltInSets(QSqlQuery &query)
+{
+    for (const ToleranceSet &set : {ToleranceSet::original(), ToleranceSet::tg128()}) {
+        if (!run(query,
+                 QStringLiteral("INSERT INTO toleranceset (%1, Created) SELECT CAST(? AS "
+                                "INTEGER), CAST(? AS INTEGER), CAST(? AS VARCHAR(80)), 1, CAST(? "
+                                "AS TEXT), '' WHERE NOT EXISTS (SELECT 1 FROM toleranceset WHERE "
+                                "ID_key = ? AND Version = ?)")
+                     .arg(setColumns),
+                 {set.id, set.version, set.name, rulesText(set), set.id, set.version}))
+            return false;
+    }
+    return true;
 }
 
 QVector<ToleranceSet> ToleranceStore::sets(Outcome *outcome)
@@ -267,7 +278,7 @@ qint64 ToleranceStore::chosenSet(int equipmentKey, Outcome *outcome)
                           {equipmentKey});
     // a file no version of the tolerances has opened yet chose none
     if (!read && (isPassingStoreError(query.lastError()) ||
-                  QSqlDatabase::database().tables().contains(QStringLiteral("tolerancechoice")))) {
+                  SqlDialect::hasTable(QStringLiteral("tolerancechoice")))) {
         const Outcome failure = failed(query, "cannot read the scanner's tolerance set:");
         if (outcome)
             *outcome = failure;
@@ -329,9 +340,8 @@ const QString firstReported =
 
 bool baselineTables()
 {
-    const QStringList tables = QSqlDatabase::database().tables();
-    return tables.contains(QStringLiteral("baseline")) &&
-           tables.contains(QStringLiteral("transducer"));
+    return SqlDialect::hasTable(QStringLiteral("baseline")) &&
+           SqlDialect::hasTable(QStringLiteral("transducer"));
 }
 
 } // namespace
@@ -457,11 +467,17 @@ QVector<ToleranceStore::AuditEntry> ToleranceStore::auditTrail(Outcome *outcome)
     // A file of an earlier version has no trail; one that is busy says so (the list of
     // tables it cannot read would look empty).
     QSqlQuery query;
-    bool read = run(query, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = "
-                                          "'table' AND name = 'audit'")) &&
-                query.next();
-    if (read && query.value(0).toInt() == 0)
-        return entries;
+    bool read = true;
+    if (SqlDialect::onServer()) {
+        if (!SqlDialect::hasTable(QStringLiteral("audit")))
+            return entries;
+    } else {
+        read = run(query, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = "
+                                         "'table' AND name = 'audit'")) &&
+               query.next();
+        if (read && query.value(0).toInt() == 0)
+            return entries;
+    }
     read = read && run(query, QStringLiteral("SELECT At, Who, Action, Subject, Detail, Reason "
                                              "FROM audit ORDER BY ID_key DESC"));
     if (!read) {

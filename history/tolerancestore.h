@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QVector>
 
+class QSqlQuery;
+
 // Reads and writes the tolerance sets, each scanner's choice of set, each transducer's
 // baselines and the audit trail of their changes, in zetu.db on the default connection.
 // A set is never changed in place: each change is kept as its next version, so that the
@@ -19,9 +21,10 @@ using InspectionStore::Outcome;
 // Why the last statement that failed here failed, as zetu.db said it; empty before any.
 QString lastFailure();
 
-// The statements that make the tables and keep the built-in sets, in a file that lacks
-// them.
+// The statements that make the tables, in a file that lacks them.
 QStringList createStatements();
+// Adds the built-in sets that are missing; false with the query's error.
+bool keepBuiltInSets(QSqlQuery &query);
 
 // The latest version of every set, the built-in ones first, then by name.
 QVector<ToleranceSet> sets(Outcome *outcome = nullptr);

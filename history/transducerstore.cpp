@@ -3,6 +3,7 @@
 #include "core/dateformats.h"
 #include "core/logging.h"
 #include "registry/equipmentfields.h"
+#include "registry/sqldialect.h"
 #include "registry/storeerror.h"
 
 #include <QSqlDatabase>
@@ -31,7 +32,7 @@ const auto run = runBound;
 // are no transducers: said once at debug level, not as a failure.
 bool tableThere()
 {
-    const bool there = QSqlDatabase::database().tables().contains(QStringLiteral("transducer"));
+    const bool there = SqlDialect::hasTable(QStringLiteral("transducer"));
     if (!there)
         qCDebug(zetuStore) << "zetu.db has no table transducer yet";
     return there;
@@ -185,17 +186,18 @@ TransducerStore::Outcome TransducerStore::save(Transducer &transducer, const QSt
              QStringLiteral("INSERT INTO transducer (TransducerModel, Serial, Type, Frequency, "
                             "IntervalMonths, Retired, Equipment, %1) VALUES (?, ?, ?, ?, ?, 0, ?, "
                             "?, ?, ?, ?, ?)")
-                 .arg(EquipmentFields::record.join(QStringLiteral(", "))),
+                     .arg(EquipmentFields::record.join(QStringLiteral(", "))) +
+                 SqlDialect::returningKey(),
              values))
         return failed(query, "cannot add a transducer:");
-    transducer.key = query.lastInsertId().toLongLong();
+    transducer.key = SqlDialect::insertedKey(query);
     return InspectionStore::Done;
 }
 
 TransducerStore::Outcome TransducerStore::remove(qint64 key, bool *retired)
 {
     QSqlQuery query;
-    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!query.exec(SqlDialect::beginWrite()))
         return failed(query, "cannot remove a transducer:");
     const bool named =
         run(query, QStringLiteral("SELECT COUNT(*) FROM inspection WHERE Transducer = ?"), {key}) &&
@@ -260,6 +262,15 @@ QString TransducerStore::nextDateOrder()
     const QString months = QStringLiteral("'+' || IFNULL(NULLIF(t.IntervalMonths, 0), %1) || "
                                           "' months'")
                                .arg(Transducer::defaultIntervalMonths);
+    if (SqlDialect::onServer()) // the server takes a day the month lacks to its end itself
+        return QStringLiteral(
+                   "COALESCE((SELECT MIN(CASE WHEN %1 IS NULL THEN '0000-00-00' ELSE "
+                   "to_char(CAST(%1 AS DATE) + make_interval(months => CAST(COALESCE(NULLIF("
+                   "t.IntervalMonths, 0), %2) AS INTEGER)), 'YYYY-MM-DD') END) FROM transducer t "
+                   "WHERE t.Equipment = usequip.ID_key AND t.Retired = 0 AND %3), '9999-12-31')")
+            .arg(last)
+            .arg(Transducer::defaultIntervalMonths)
+            .arg(belongs);
     const QString added = QStringLiteral("date(%1, %2)").arg(last, months);
     return QStringLiteral("IFNULL((SELECT MIN(CASE WHEN %1 IS NULL THEN '0000-00-00' WHEN "
                           "strftime('%d', %2) = strftime('%d', %1) THEN %2 ELSE date(%1, %3, "

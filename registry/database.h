@@ -2,7 +2,40 @@
 #define DATABASE_H
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QString>
+
+// Where the team's data lives when `zetu.ini` names a server: group [Database] with
+// Driver=QPSQL, Host, Port, Name, User, SslMode and, instead of them, Service (a name of
+// libpq's service file). The password never comes from zetu.ini: libpq finds it
+// (~/.pgpass, PGPASSFILE, the service file), or the user types it and it stays in memory.
+struct ServerSettings
+{
+    QString host;
+    int port = 5432;
+    QString name;
+    QString user;
+    QString sslMode;
+    QString service;
+
+    // Read from the INI file `iniFile`; null (isSet() false) without Driver=QPSQL.
+    static ServerSettings read(const QString &iniFile);
+    bool isSet() const { return set; }
+    // A host on this computer: its own socket or loopback address.
+    bool isLocal() const;
+    // The SSL mode used: as set, verify-full when none is set and the host is not local;
+    // a mode that would send the password unchecked to another computer is not taken.
+    QString effectiveSslMode() const;
+    // libpq's options besides host, port, name and user: timeouts that keep every call
+    // short (`statementMs` 0: no statement timeout).
+    QString connectOptions(int statementMs) const;
+    // Binds `db` to the server (not opened).
+    void apply(QSqlDatabase &db, int statementMs) const;
+
+private:
+    bool set = false;
+};
 
 // Owns the program's one database connection, Qt's default connection, on the
 // SQLite file of the equipment registry. A statement waits at most `busyTimeoutMs`
@@ -19,6 +52,28 @@ public:
     // A file that is not empty but lacks SQLite's header is never written: SQLite would
     // take a very short one for an empty database and write over it.
     void openDataBase(const QString &fileName);
+    // Opens the team's server that `iniFile` names, else the file `fileName`.
+    void openConfigured(const QString &fileName, const QString &iniFile);
+    // Opens the team's server; false (logged) when it cannot be reached now. A server that
+    // asks for a password that libpq does not have gets the one typed by the user.
+    bool openServer(const ServerSettings &settings);
+    // Whether the server takes a new connection, made and dropped on the calling thread
+    // (it may wait for the connection timeout: call it away from the window).
+    static bool serverAnswers(const ServerSettings &settings, QSqlError *error = nullptr);
+    // How long the start waits for the server to answer.
+    static const int startWaitMs = 900;
+    // Opens the server's connection again (after it was lost): false while it is gone.
+    bool reopen();
+    // Whether the program works on a team's server rather than on zetu.db.
+    bool onServer() const { return server.isSet(); }
+    const ServerSettings &serverSettings() const { return server; }
+    QSqlDatabase connection() const { return db; }
+    // What the person connected may do on the team's server, read from the server:
+    // "physicist" (everything), "technician" (inspections and scanners; tolerance sets,
+    // choices and baselines only read), "" on zetu.db, where everything is allowed.
+    static QString teamRole();
+    // Time every statement on the server may take, so that the window never waits 1 s.
+    static const int statementTimeoutMs = 800;
     // Whether `fileName` is a regular file with something in it but no SQLite header.
     static bool isForeignFile(const QString &fileName);
     void createTable();
@@ -32,8 +87,11 @@ public:
     void closeDataBase();
 
 private:
+    State prepareServerRegistry();
+
     QSqlDatabase db;
     QSqlQuery query;
+    ServerSettings server;
     State registry = Busy; // table `usequip` as last looked at
 };
 

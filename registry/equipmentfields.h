@@ -24,10 +24,10 @@ inline const QStringList record = {institution, place, id, model, manufacturer};
 inline QString belongsClause(const QString &table)
 {
     return QStringLiteral("EXISTS (SELECT 1 FROM usequip u WHERE u.ID_key = %1.Equipment AND "
-                          "(%1.ID IS NULL OR (IFNULL(u.Institution, '') = %1.Institution AND "
-                          "IFNULL(u.Place, '') = %1.Place AND IFNULL(u.ID, '') = %1.ID AND "
-                          "IFNULL(u.Model, '') = %1.Model AND "
-                          "IFNULL(u.Manufacturer, '') = %1.Manufacturer)))")
+                          "(%1.ID IS NULL OR (COALESCE(u.Institution, '') = %1.Institution AND "
+                          "COALESCE(u.Place, '') = %1.Place AND COALESCE(u.ID, '') = %1.ID AND "
+                          "COALESCE(u.Model, '') = %1.Model AND "
+                          "COALESCE(u.Manufacturer, '') = %1.Manufacturer)))")
         .arg(table);
 }
 

@@ -2,6 +2,7 @@
 #define STOREERROR_H
 
 #include "core/logging.h"
+#include "registry/sqldialect.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -11,11 +12,10 @@
 // file locked by another program or another copy (SQLITE_BUSY, SQLITE_LOCKED) or a
 // full disk (SQLITE_FULL). Such a write is tried again later; any other failure is
 // the file's own (read-only, not a database, damaged).
+// On a team's server the same holds for a busy or unreachable server (SqlDialect).
 inline bool isPassingStoreError(const QSqlError &error)
 {
-    bool ok = false;
-    const int code = error.nativeErrorCode().toInt(&ok) & 0xff; // primary of an extended code
-    return ok && (code == 5 || code == 6 || code == 13);
+    return SqlDialect::isPassing(error);
 }
 
 // Prepares, binds and runs one statement on zetu.db; false with the statement's own
@@ -32,11 +32,12 @@ inline bool runBound(QSqlQuery &query, const QString &sql,
 }
 
 // One write transaction on the default connection, rolled back unless committed.
-// BEGIN IMMEDIATE takes the write lock first, so only it waits for another writer.
+// On SQLite BEGIN IMMEDIATE takes the write lock first, so only it waits for another
+// writer; on a server the rows read to be written are locked as they are read.
 class StoreTransaction
 {
 public:
-    bool begin() { return open = query.exec(QStringLiteral("BEGIN IMMEDIATE")); }
+    bool begin() { return open = query.exec(SqlDialect::beginWrite()); }
     bool commit() { return !(open = !query.exec(QStringLiteral("COMMIT"))); }
     ~StoreTransaction()
     {

@@ -119,6 +119,17 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
     </message>
 </context>
 <context>
+    <name>DataBase</name>
+    <message>
+        <source>Servidor da equipe</source>
+        <translation>Team server</translation>
+    </message>
+    <message>
+        <source>Senha de %1 no servidor %2:</source>
+        <translation>Password of %1 on the server %2:</translation>
+    </message>
+</context>
+<context>
     <name>DataFiles</name>
     <message>
         <source>A cópia de segurança escolhida não pôde ser posta no lugar de %1 (%2). Ela continua guardada como %3 e será tentada de novo no próximo início.</source>
@@ -191,6 +202,54 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
     <message>
         <source>%1 não é uma cópia de segurança que o programa possa usar (%2). Nada foi mudado.</source>
         <translation>%1 is not a backup copy the program can use (%2). Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>Enviar para o servidor</source>
+        <translation>Send to the server</translation>
+    </message>
+    <message>
+        <source>Nada de %1 foi enviado ao servidor (%2).</source>
+        <translation>Nothing of %1 was sent to the server (%2).</translation>
+    </message>
+    <message>
+        <source>o servidor está ocupado ou fora de alcance; tente de novo em instantes</source>
+        <translation>the server is busy or out of reach; try again in a moment</translation>
+    </message>
+    <message>
+        <source>equipamentos</source>
+        <translation>scanners</translation>
+    </message>
+    <message>
+        <source>transdutores</source>
+        <translation>transducers</translation>
+    </message>
+    <message>
+        <source>versões de conjuntos de tolerâncias</source>
+        <translation>versions of tolerance sets</translation>
+    </message>
+    <message>
+        <source>inspeções</source>
+        <translation>inspections</translation>
+    </message>
+    <message>
+        <source>escolhas de conjunto</source>
+        <translation>choices of set</translation>
+    </message>
+    <message>
+        <source>linhas de base</source>
+        <translation>baselines</translation>
+    </message>
+    <message>
+        <source>registros de alterações</source>
+        <translation>audit trail entries</translation>
+    </message>
+    <message>
+        <source>%1: %2 novos, %3 já estavam no servidor</source>
+        <translation>%1: %2 new, %3 already on the server</translation>
+    </message>
+    <message>
+        <source>%1 foi enviado ao servidor; nada foi apagado dele.</source>
+        <translation>%1 was sent to the server; nothing was deleted from it.</translation>
     </message>
 </context>
 <context>
@@ -271,6 +330,10 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
     <message>
         <source>Mostra primeiro os equipamentos com inspeção vencida</source>
         <translation>Shows the equipment with overdue inspections first</translation>
+    </message>
+    <message>
+        <source>O servidor da equipe não responde. A lista aparece assim que ele voltar.</source>
+        <translation>The team&apos;s server does not answer. The list appears as soon as it is back.</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1441,18 @@ explicando a inomogeneidade</source>
         <source>Revisão…</source>
         <translation>Review…</translation>
     </message>
+    <message>
+        <source>Enviar para o servidor…</source>
+        <translation>Send to the server…</translation>
+    </message>
+    <message>
+        <source>No servidor da equipe, cópias de segurança são feitas pelo administrador do servidor.</source>
+        <translation>On the team&apos;s server, backups are made by the server&apos;s administrator.</translation>
+    </message>
+    <message>
+        <source>Servidor fora de alcance: os valores ficam na janela até ele voltar.</source>
+        <translation>Server out of reach: the values stay in the window until it is back.</translation>
+    </message>
 </context>
 <context>
     <name>PdfViewer</name>
@@ -2348,6 +2423,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Equipamento %1 julgado pelo conjunto %2</source>
         <translation>Scanner %1 judged by set %2</translation>
+    </message>
+    <message>
+        <source>o servidor da equipe não permite esta alteração ao seu usuário (só um físico pode fazê-la)</source>
+        <translation>the team&apos;s server does not allow your user this change (only a physicist may make it)</translation>
     </message>
 </context>
 <context>

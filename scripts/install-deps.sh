@@ -3,7 +3,7 @@
 # machine lacks. Uses apt-get only for missing packages.
 set -euo pipefail
 
-packages=(cmake g++ make qtbase5-dev libqt5sql5-sqlite qttools5-dev-tools qttools5-dev
+packages=(cmake g++ make qtbase5-dev libqt5sql5-sqlite libqt5sql5-psql qttools5-dev-tools qttools5-dev
           libqt5charts5-dev libssl-dev libqpdf-dev libp11-dev p11-kit-modules pkg-config
           fonts-dejavu-core clang-format binutils-mingw-w64-x86-64 "$@")
 

@@ -10,6 +10,8 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 # the suites that measure text a real X server
 bash "$root/scripts/install-deps.sh" poppler-utils openssl qpdf softhsm2 opensc p11-kit \
     xvfb xauth
+# postgresql gives the team-server suite and bench_team a real server (initdb, pg_ctl)
+bash "$root/scripts/install-deps.sh" postgresql
 # desktop-file-utils and appstream validate the installed desktop entry and metainfo;
 # dpkg-dev and lintian make the Debian package and check it
 bash "$root/scripts/install-deps.sh" desktop-file-utils appstream dpkg-dev file lintian

@@ -4,6 +4,7 @@
 #include "core/logging.h"
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
+#include "history/servercopy.h"
 
 #include <QAction>
 #include <QApplication>
@@ -156,20 +157,71 @@ void DataFiles::restore()
 void DataFiles::runAside(std::function<DatabaseCopy::Outcome()> work,
                          std::function<void(const DatabaseCopy::Outcome &)> report)
 {
+    auto outcome = std::make_shared<DatabaseCopy::Outcome>();
+    runAside([work, outcome] { *outcome = work(); }, [report, outcome] { report(*outcome); });
+}
+
+void DataFiles::runAside(std::function<void()> work, std::function<void()> report)
+{
     if (worker)
         return;
-    auto outcome = std::make_shared<DatabaseCopy::Outcome>();
-    worker = QThread::create([work, outcome] { *outcome = work(); });
+    worker = QThread::create(work);
     for (QAction *action : actions)
         action->setEnabled(false);
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    connect(worker, &QThread::finished, this, [this, outcome, report] {
+    connect(worker, &QThread::finished, this, [this, report] {
         worker->deleteLater();
         worker = nullptr;
         QApplication::restoreOverrideCursor();
         for (QAction *action : actions)
             action->setEnabled(true);
-        report(*outcome);
+        report();
     });
     worker->start();
+}
+
+void DataFiles::sendToServer(const ServerSettings &server, std::function<void()> sent)
+{
+    const QString file = QFileDialog::getOpenFileName(
+        window, tr("Enviar para o servidor"), QFileInfo(database).absolutePath(),
+        tr("Banco de dados ZETU (*.db);;Todos os arquivos (*)"));
+    if (file.isEmpty())
+        return;
+    auto outcome = std::make_shared<ServerCopy::Outcome>();
+    runAside([file, server, outcome] { *outcome = ServerCopy::send(file, server); },
+             [this, file, outcome, sent] {
+                 if (outcome->kind != ServerCopy::Outcome::Done) {
+                     QMessageBox::warning(
+                         window, tr("Enviar para o servidor"),
+                         tr("Nada de %1 foi enviado ao servidor (%2).")
+                             .arg(native(file), outcome->kind == ServerCopy::Outcome::Busy
+                                                    ? tr("o servidor está ocupado ou fora de "
+                                                         "alcance; tente de novo em instantes")
+                                                    : outcome->reason));
+                     return;
+                 }
+                 QMessageBox::information(window, tr("Enviar para o servidor"),
+                                          sentText(file, *outcome));
+                 sent();
+             });
+}
+
+QString DataFiles::sentText(const QString &file, const ServerCopy::Outcome &outcome)
+{
+    const QMap<QString, QString> names = {
+        {QStringLiteral("usequip"), tr("equipamentos")},
+        {QStringLiteral("transducer"), tr("transdutores")},
+        {QStringLiteral("toleranceset"), tr("versões de conjuntos de tolerâncias")},
+        {QStringLiteral("inspection"), tr("inspeções")},
+        {QStringLiteral("tolerancechoice"), tr("escolhas de conjunto")},
+        {QStringLiteral("baseline"), tr("linhas de base")},
+        {QStringLiteral("audit"), tr("registros de alterações")}};
+    QStringList lines;
+    for (const QString &table : ServerCopy::tables)
+        lines << tr("%1: %2 novos, %3 já estavam no servidor")
+                     .arg(names.value(table))
+                     .arg(outcome.added.value(table))
+                     .arg(outcome.skipped.value(table));
+    return tr("%1 foi enviado ao servidor; nada foi apagado dele.").arg(native(file)) +
+           QStringLiteral("\n\n") + lines.join(QLatin1Char('\n'));
 }

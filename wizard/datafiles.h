@@ -2,6 +2,7 @@
 #define DATAFILES_H
 
 #include "history/databasecopy.h"
+#include "history/servercopy.h"
 
 #include <QObject>
 #include <QPointer>
@@ -33,10 +34,16 @@ public slots:
     void exportAll();
     void backup();
     void restore();
+    // Sends a chosen zetu.db to the team's server, on a thread of its own, and says what
+    // was added; `sent` runs once it was.
+    void sendToServer(const ServerSettings &server, std::function<void()> sent);
+    // The message after a file was sent: what was added and what was there already.
+    static QString sentText(const QString &file, const ServerCopy::Outcome &outcome);
 
 private:
     void runAside(std::function<DatabaseCopy::Outcome()> work,
                   std::function<void(const DatabaseCopy::Outcome &)> report);
+    void runAside(std::function<void()> work, std::function<void()> report);
     QString busyText() const;
 
     QString database; // the absolute path of zetu.db

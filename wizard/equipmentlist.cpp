@@ -125,13 +125,18 @@ EquipmentList::EquipmentList(DataBase &dataBase, QTableView *view, QWidget *wind
     , dataBase(dataBase)
     , view(view)
     , window(window)
-    , records(new EquipmentModel(this))
+    // a server's connection is opened once the server answers, never by the model
+    , records(dataBase.onServer() ? new EquipmentModel(this, dataBase.connection())
+                                  : new EquipmentModel(this))
 {
     records->setEditStrategy(QSqlTableModel::OnFieldChange);
     view->setModel(records);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    busy = new QLabel(tr("O arquivo zetu.db está ocupado por outro programa. A lista "
-                         "aparece assim que ele for liberado."),
+    busy = new QLabel(dataBase.onServer()
+                          ? tr("O servidor da equipe não responde. A lista aparece assim que "
+                               "ele voltar.")
+                          : tr("O arquivo zetu.db está ocupado por outro programa. A lista "
+                               "aparece assim que ele for liberado."),
                       view->viewport());
     busy->setAlignment(Qt::AlignCenter);
     busy->setWordWrap(true);
@@ -227,6 +232,13 @@ bool EquipmentList::refresh()
         view->hideColumn(keyColumn());
     }
     return !listPending;
+}
+
+void EquipmentList::reread()
+{
+    const int key = selectedKey();
+    if (refresh() && key >= 0)
+        select(key);
 }
 
 int EquipmentList::keyColumn() const

@@ -36,6 +36,8 @@ public:
     void sortByDue();
     // Re-reads the list; false, with the list saying so, while zetu.db is busy.
     bool refresh();
+    // Re-reads the list after another client's change, the same scanner staying selected.
+    void reread();
     // The list could not be read yet: zetu.db was busy at the last refresh.
     bool pending() const { return listPending; }
     // The record (Institution, Place, ID, Model, Manufacturer) shown on a row.

@@ -4,6 +4,7 @@
 #include "app/language.h"
 #include "history/tolerancestore.h"
 #include "registry/equipmentfields.h"
+#include "registry/serverwatch.h"
 #include "wizard/aboutdialog.h"
 #include "wizard/baselinehints.h"
 #include "wizard/datafiles.h"
@@ -16,6 +17,7 @@
 #include "wizard/transducerchoice.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +25,7 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
@@ -60,9 +63,12 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
 
     // a backup copy chosen to be restored takes the place of zetu.db before it is opened
     session.tellAtStart(DataFiles::restoreStaged(databaseName));
-    dataBase.openDataBase(databaseName);
-    files = new DataFiles(databaseName, this,
-                          {ui->actionExportAll, ui->actionBackup, ui->actionRestore});
+    dataBase.openConfigured(databaseName, QStringLiteral("zetu.ini"));
+    files = new DataFiles(
+        databaseName, this,
+        dataBase.onServer()
+            ? QList<QAction *>{ui->actionExportAll, ui->actionSendToServer}
+            : QList<QAction *>{ui->actionExportAll, ui->actionBackup, ui->actionRestore});
 
     ui->comboBox->blockSignals(true);
     ui->comboBox->setCurrentIndex(languageIndex);
@@ -119,6 +125,7 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     ui->calendarWidget->setSelectedDate(ui->calendarWidget->selectedDate());
     ui->textEdit->viewport()->setAutoFillBackground(false);
     ui->textEdit_2->viewport()->setAutoFillBackground(false);
+    watchServer();
     session.start(dataBase.writability() != DataBase::Unusable);
     fields->watch(&session, [this] {
         if (!quietInputs)
@@ -337,6 +344,61 @@ void MainWindow::storeChanged()
     transducers->reload();
     if (!judgement.isEmpty())
         takeJudgement(); // a baseline chosen meanwhile
+}
+
+void MainWindow::watchServer()
+{
+    ui->actionSendToServer->setVisible(dataBase.onServer());
+    if (!dataBase.onServer())
+        return;
+    const QString why = tr("No servidor da equipe, cópias de segurança são feitas pelo "
+                           "administrador do servidor.");
+    ui->menuFile->setToolTipsVisible(true);
+    for (QAction *action : {ui->actionBackup, ui->actionRestore}) {
+        action->setEnabled(false);
+        action->setToolTip(why);
+        action->setStatusTip(why);
+    }
+    auto *line = new QLabel(this);
+    line->setObjectName(QStringLiteral("labelServer"));
+    line->setStyleSheet(QStringLiteral("color: #c00000; padding-right: 6px;"));
+    menuBar()->setCornerWidget(line);
+    server = new ServerWatch(dataBase, this);
+    const auto say = [this, line](bool reachable) {
+        line->setText(reachable ? QString()
+                                : tr("Servidor fora de alcance: os valores ficam na janela "
+                                     "até ele voltar."));
+        line->setVisible(!reachable);
+        menuBar()->adjustSize();
+    };
+    connect(server, &ServerWatch::reachableChanged, this, say);
+    connect(server, &ServerWatch::changed, this, &MainWindow::readServerChanges);
+    say(dataBase.connection().isOpen());
+    server->start();
+}
+
+// A dialog open over the window (a scanner being typed, its rows in the list's model) is
+// never read under: the list is read once it is closed.
+void MainWindow::readServerChanges()
+{
+    if (QApplication::activeModalWidget()) {
+        if (!std::exchange(serverReadWaiting, true))
+            QTimer::singleShot(ServerWatch::retryMs, this, [this] {
+                serverReadWaiting = false;
+                readServerChanges();
+            });
+        return;
+    }
+    equipment->reread();
+    storeChanged();
+}
+
+void MainWindow::on_actionSendToServer_triggered()
+{
+    files->sendToServer(dataBase.serverSettings(), [this] {
+        equipment->reread();
+        storeChanged();
+    });
 }
 
 void MainWindow::on_actionFirstStep_triggered()

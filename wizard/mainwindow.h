@@ -17,6 +17,7 @@ class InspectionFields;
 class ToleranceChoice;
 class TransducerChoice;
 class BaselineHints;
+class ServerWatch;
 struct MeasuringField;
 
 namespace Ui {
@@ -89,6 +90,7 @@ private slots:
     void on_actionRestore_triggered();
     void on_actionFirstStep_triggered();
     void on_actionQuit_triggered();
+    void on_actionSendToServer_triggered();
     void on_actionAbout_triggered();
 
 private:
@@ -129,6 +131,11 @@ private:
 
     // mass rows
     void updateMassRows();
+    // On a team's server: the line that says when it is out of reach, the list and due
+    // dates read again when another client changed them; the copies of zetu.db offered
+    // only on it.
+    void watchServer();
+    void readServerChanges();
 
     Ui::MainWindow *ui;
     QScopedPointer<InspectionFields> fields; // the inputs of the inspection
@@ -152,7 +159,9 @@ private:
     QString judgementUnread;
     static const int judgementRetryMs = 2000;
     BaselineHints *hints = nullptr;
-    DataFiles *files = nullptr; // export, backup and restore
+    DataFiles *files = nullptr;     // export, backup and restore
+    ServerWatch *server = nullptr;  // the team's server, when the program works on one
+    bool serverReadWaiting = false; // another client's change read once a dialog closes
     QStringList stepTitles;
     QStringList stepCounters;
 
