@@ -495,6 +495,7 @@ private slots:
         MainWindow window(0);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.buildSteps();
         const bool part = button < 6;
         window.findChild<QStackedWidget *>("stackedWidget")->setCurrentIndex(part ? 1 : 2);
         auto *selector = window.findChild<QComboBox *>("comboBoxImage");

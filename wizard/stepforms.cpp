@@ -10,8 +10,10 @@ StepForms::StepForms(Ui::MainWindow &window)
     horizontal.setupUi(window.page_6);
     masses.setupUi(window.page);
     responsible.setupUi(window.page_7);
-    // each step's inputs come after those of the step before; the last step's lead to
-    // the navigation buttons
+    // Each step's inputs come after those of the step before; the last step's lead to
+    // the navigation buttons, and those to the note of step 2 (read-only, not one of
+    // its inputs).
     QWidget::setTabOrder(responsible.calendarWidget, window.pushButtonNext);
     QWidget::setTabOrder(window.pushButtonNext, window.pushButtonPrevious);
+    QWidget::setTabOrder(window.pushButtonPrevious, physical.textEdit_2);
 }
