@@ -102,6 +102,7 @@ private slots:
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.data()));
+        QTRY_VERIFY(child<QWidget>("comboBox3cabo")); // steps 2 to 8 built once it is shown
         WizardFill::makeStepsValid(window.data());
     }
     void cleanup()
