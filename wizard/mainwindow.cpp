@@ -122,11 +122,36 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildSteps()
 {
-    if (forms)
+    if (fields)
         return;
+    if (!forms)
+        forms.reset(new StepForms(*ui));
+    while (forms->setUpNext()) {
+    }
+    finishSteps();
+}
+
+// One step's form at each turn of the event loop, so that the window answers between
+// them, then what works on their widgets.
+void MainWindow::buildStepsWhenIdle()
+{
+    if (fields)
+        return;
+    if (!forms)
+        forms.reset(new StepForms(*ui));
     QElapsedTimer clock;
     clock.start();
-    forms.reset(new StepForms(*ui));
+    if (forms->setUpNext()) {
+        qCDebug(zetuSetup) << "a step's form set up in" << clock.nsecsElapsed() / 1e6 << "ms";
+        QTimer::singleShot(0, this, &MainWindow::buildStepsWhenIdle);
+    } else {
+        finishSteps();
+        qCDebug(zetuSetup) << "steps 2 to 8 finished in" << clock.nsecsElapsed() / 1e6 << "ms";
+    }
+}
+
+void MainWindow::finishSteps()
+{
     fields.reset(new InspectionFields(this));
     formValues = fields->read().values();
     images = new ImageSteps(*forms, this);
@@ -156,7 +181,6 @@ void MainWindow::buildSteps()
             session.inputChanged();
     });
     fields->showLimits(this, locale());
-    qCDebug(zetuSetup) << "steps 2 to 8 built in" << clock.nsecsElapsed() / 1e6 << "ms";
 }
 
 // The widgets of the later steps reach their handlers as the first step's reach their
@@ -215,11 +239,11 @@ InspectionFields &MainWindow::inputs()
     return *fields;
 }
 
-// Steps 2 to 8 are built once the window is on the screen, at the next turn of the event
-// loop, so that the first screen is drawn without waiting for them.
+// Steps 2 to 8 are built once the window is on the screen, from the next turn of the
+// event loop on, so that the first screen is drawn without waiting for them.
 void MainWindow::showEvent(QShowEvent *event)
 {
-    if (!forms && windowHandle())
+    if (!fields && windowHandle())
         windowHandle()->installEventFilter(this);
     QMainWindow::showEvent(event);
 }
@@ -238,7 +262,7 @@ void MainWindow::showStep(int index)
 
     if (index < StepCount) {
         ui->pushButtonNext->setEnabled(true);
-        if (forms)
+        if (fields)
             forms->responsible.pushButtonReport->setEnabled(false);
         ui->stackedWidget->setCurrentIndex(index);
         // every step opens on its first tab
@@ -274,7 +298,7 @@ void MainWindow::focusFirstInput()
 // explanation keeps Enter for its lines, the calendar for its own fields.
 bool MainWindow::entersMoveOn(const QWidget *widget) const
 {
-    const bool inCalendar = forms && forms->responsible.calendarWidget->isAncestorOf(widget);
+    const bool inCalendar = fields && forms->responsible.calendarWidget->isAncestorOf(widget);
     return !inCalendar && (isInput(widget) || qobject_cast<const QCheckBox *>(widget));
 }
 
@@ -308,7 +332,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == windowHandle() && event->type() == QEvent::Expose &&
         windowHandle()->isExposed()) {
         windowHandle()->removeEventFilter(this);
-        QTimer::singleShot(0, this, &MainWindow::buildSteps);
+        QTimer::singleShot(0, this, &MainWindow::buildStepsWhenIdle);
     }
     if (enterMovesOn(watched, event))
         return true;

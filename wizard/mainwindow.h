@@ -46,10 +46,10 @@ public:
     // at the latest.
     void resumeWhenExposed() { session.resumeWhenExposed(); }
 
-    // Builds steps 2 to 8, which the first screen does without: at the first turn of the
-    // event loop after the window is first on the screen, or as soon as anything needs
-    // one of their widgets (a step shown, values read or set, a draft restored). Does
-    // nothing once they are built.
+    // Builds steps 2 to 8, which the first screen does without: from the first turn of
+    // the event loop after the window is first on the screen on, one step a turn, or at
+    // once as soon as anything needs one of their widgets (a step shown, values read or
+    // set, a draft restored). Does nothing once they are built.
     void buildSteps();
 
 protected:
@@ -103,6 +103,8 @@ private:
     void on_pushButtonPartImgClear_clicked();
     void on_comboBoxImage_currentIndexChanged(int index);
     void on_plainTextEdit4_textChanged();
+    void buildStepsWhenIdle();
+    void finishSteps();
     void bindSteps();
     // The forms of steps 2 to 8 and the inputs of the inspection, built first if they are
     // not yet.
@@ -148,7 +150,8 @@ private:
     void updateMassRows();
 
     Ui::MainWindow *ui;
-    // Steps 2 to 8 and what works on their widgets, null until they are built.
+    // Steps 2 to 8 and what works on their widgets: the forms as far as they are set up,
+    // the rest null until all of them are.
     QScopedPointer<StepForms> forms;
     QScopedPointer<InspectionFields> fields; // the inputs of the inspection
     QJsonObject formValues;                  // the inputs' values as the forms set them
