@@ -315,6 +315,26 @@ private slots:
         QCOMPARE(stops.join(' '), order);
     }
 
+    // Step 1 left before steps 2 to 8 were built: they are, and step 3 names the
+    // scanner's transducer, read-only, at its nominal frequency.
+    void leftBeforeBuilt()
+    {
+        window.reset();
+        Transducer probe = TransducerStore::forEquipment(1).value(0);
+        probe.frequency = 7.5;
+        QCOMPARE(TransducerStore::save(probe, InspectionStore::equipmentRecord(1)),
+                 InspectionStore::Done);
+        window.reset(new MainWindow(0));
+        QVERIFY(!child<QWidget>("comboBox3cabo"));
+        WizardFill::selectEquipment(window.data());
+        DialogDriver driver;
+        QTest::mouseClick(child<QPushButton>("pushButtonNext"), Qt::LeftButton);
+        QCOMPARE(driver.unexpectedCount(), 0);
+        QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 1);
+        QVERIFY(child<QLineEdit>("lineEdit4Transdutor")->isReadOnly());
+        QCOMPARE(child<QDoubleSpinBox>("doubleSpinBox4Freq")->value(), 7.5);
+    }
+
     // Enter moves on as Next does from the list, a closed combo box, a check box and a
     // field, but not from the explanation, which takes it as a line break.
     void enterMovesOn_data()
