@@ -121,6 +121,7 @@ private slots:
                        : "Regras originais|até 10 mm da linha de base|Conjunto alterado: X");
         DialogDriver driver;
         MainWindow window(index);
+        window.buildSteps();
         for (const QString row :
              {"doubleSpinBox4Freq 7.5 7,5", "doubleSpinBox5_05_78 12,345 12,345", "s5AA2 4.1 4,100",
               "doubleSpinBox5_07_MPV 1.000 1,00"}) {

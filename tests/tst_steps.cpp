@@ -102,6 +102,9 @@ private slots:
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.data()));
+        // steps 2 to 8 are built by themselves once it is shown, the report button disabled
+        QTRY_VERIFY(child<QWidget>("pushButtonReport") &&
+                    !child<QWidget>("pushButtonReport")->isEnabled());
         WizardFill::makeStepsValid(window.data());
     }
     void cleanup()
@@ -312,6 +315,26 @@ private slots:
         QCOMPARE(stops.join(' '), order);
     }
 
+    // Step 1 left before steps 2 to 8 were built: they are, and step 3 names the
+    // scanner's transducer, read-only, at its nominal frequency.
+    void leftBeforeBuilt()
+    {
+        window.reset();
+        Transducer probe = TransducerStore::forEquipment(1).value(0);
+        probe.frequency = 7.5;
+        QCOMPARE(TransducerStore::save(probe, InspectionStore::equipmentRecord(1)),
+                 InspectionStore::Done);
+        window.reset(new MainWindow(0));
+        QVERIFY(!child<QWidget>("comboBox3cabo"));
+        WizardFill::selectEquipment(window.data());
+        DialogDriver driver;
+        QTest::mouseClick(child<QPushButton>("pushButtonNext"), Qt::LeftButton);
+        QCOMPARE(driver.unexpectedCount(), 0);
+        QCOMPARE(child<QStackedWidget>("stackedWidget")->currentIndex(), 1);
+        QVERIFY(child<QLineEdit>("lineEdit4Transdutor")->isReadOnly());
+        QCOMPARE(child<QDoubleSpinBox>("doubleSpinBox4Freq")->value(), 7.5);
+    }
+
     // Enter moves on as Next does from the list, a closed combo box, a check box and a
     // field, but not from the explanation, which takes it as a line break.
     void enterMovesOn_data()
@@ -495,6 +518,7 @@ private slots:
         MainWindow window(0);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.buildSteps();
         const bool part = button < 6;
         window.findChild<QStackedWidget *>("stackedWidget")->setCurrentIndex(part ? 1 : 2);
         auto *selector = window.findChild<QComboBox *>("comboBoxImage");

@@ -3,8 +3,8 @@
 
 #include "wizard/imagesteps.h"
 
-#include "ui_mainwindow.h"
 #include "wizard/photograph.h"
+#include "wizard/stepforms.h"
 
 #include <QDir>
 #include <QEvent>
@@ -46,31 +46,32 @@ bool refusedAtEnd(QChar c)
 
 } // namespace
 
-QVector<PhotographButton> photographButtons(const Ui::MainWindow *ui)
+QVector<PhotographButton> photographButtons(const Ui::MainWindowPhysical &step)
 {
     return {
-        {ui->pushButton3CaboForca, 0}, {ui->pushButtonMonitor, 1}, {ui->pushButton3Controles, 2},
-        {ui->pushButton3Botoes, 3},    {ui->pushButton3Filtro, 4}, {ui->pushButton3Trasdutores, 5},
+        {step.pushButton3CaboForca, 0}, {step.pushButtonMonitor, 1},
+        {step.pushButton3Controles, 2}, {step.pushButton3Botoes, 3},
+        {step.pushButton3Filtro, 4},    {step.pushButton3Trasdutores, 5},
     };
 }
 
-ImageSteps::ImageSteps(Ui::MainWindow *ui, QWidget *window)
+ImageSteps::ImageSteps(const StepForms &forms, QWidget *window)
     : QObject(window)
-    , ui(ui)
+    , forms(forms)
     , window(window)
     , lastDir(QDir::homePath())
 {
-    ui->labelUniform->hide();
-    ui->labelEquipPartImg->installEventFilter(this);
-    ui->labelUniformImg->installEventFilter(this);
+    forms.uniformity.labelUniform->hide();
+    forms.physical.labelEquipPartImg->installEventFilter(this);
+    forms.uniformity.labelUniformImg->installEventFilter(this);
 }
 
 // A label on a page not yet shown has not been laid out: its picture is fitted again
 // whenever it changes size.
 bool ImageSteps::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Resize &&
-        (watched == ui->labelEquipPartImg || watched == ui->labelUniformImg))
+    if (event->type() == QEvent::Resize && (watched == forms.physical.labelEquipPartImg ||
+                                            watched == forms.uniformity.labelUniformImg))
         show();
     return QObject::eventFilter(watched, event);
 }
@@ -109,7 +110,7 @@ QPixmap ImageSteps::read(const QString &path, QString *refusal)
 
 void ImageSteps::choosePart(const QPushButton *button)
 {
-    for (const PhotographButton &photograph : photographButtons(ui)) {
+    for (const PhotographButton &photograph : photographButtons(forms.physical)) {
         if (photograph.button != button)
             continue;
         const QString path = chooseFile();
@@ -126,7 +127,7 @@ bool ImageSteps::setPart(int part, const QString &path, QString *refusal)
     if (pixmap.isNull())
         return false;
     pictures.setPart(part, pixmap, path);
-    ui->comboBoxImage->setCurrentIndex(part);
+    forms.physical.comboBoxImage->setCurrentIndex(part);
     show();
     emit changed();
     return true;
@@ -134,13 +135,14 @@ bool ImageSteps::setPart(int part, const QString &path, QString *refusal)
 
 void ImageSteps::show()
 {
-    fitToLabel(ui->labelEquipPartImg, pictures.part(ui->comboBoxImage->currentIndex()));
-    fitToLabel(ui->labelUniformImg, pictures.uniformity());
+    fitToLabel(forms.physical.labelEquipPartImg,
+               pictures.part(forms.physical.comboBoxImage->currentIndex()));
+    fitToLabel(forms.uniformity.labelUniformImg, pictures.uniformity());
 }
 
 void ImageSteps::clearSelectedPart()
 {
-    if (!pictures.clearPart(ui->comboBoxImage->currentIndex()))
+    if (!pictures.clearPart(forms.physical.comboBoxImage->currentIndex()))
         return;
     show();
     emit changed();
@@ -174,18 +176,19 @@ void ImageSteps::clearUniformity()
 void ImageSteps::ratingChanged(int index)
 {
     // ratings 2 and 3 report inhomogeneities, which must be explained
+    const Ui::MainWindowUniformity &step = forms.uniformity;
     if (index > 1) {
-        ui->plainTextEdit4->setEnabled(true);
-        ui->labelUniform->show();
+        step.plainTextEdit4->setEnabled(true);
+        step.labelUniform->show();
     } else {
-        ui->plainTextEdit4->clear();
-        ui->plainTextEdit4->setEnabled(false);
-        ui->labelUniform->hide();
+        step.plainTextEdit4->clear();
+        step.plainTextEdit4->setEnabled(false);
+        step.labelUniform->hide();
     }
     // The focus follows the choice on step 3, not when a stored value is set elsewhere.
     QWidget *next =
-        index > 1 ? static_cast<QWidget *>(ui->plainTextEdit4) : ui->lineEdit4Transdutor;
-    if (ui->stackedWidget->currentWidget()->isAncestorOf(next))
+        index > 1 ? static_cast<QWidget *>(step.plainTextEdit4) : step.lineEdit4Transdutor;
+    if (next->isVisibleTo(window)) // on the step shown
         next->setFocus(Qt::OtherFocusReason);
 }
 
@@ -203,7 +206,7 @@ void ImageSteps::trimExplanation()
     if (trimming)
         return;
     trimming = true;
-    QPlainTextEdit *edit = ui->plainTextEdit4;
+    QPlainTextEdit *edit = forms.uniformity.plainTextEdit4;
     for (;;) {
         const QString text = edit->toPlainText();
         QTextCursor cursor = edit->textCursor();
@@ -221,5 +224,5 @@ void ImageSteps::trimExplanation()
         cursor.deletePreviousChar();
     }
     trimming = false;
-    ui->label_7->setText(QString::number(edit->toPlainText().size()));
+    forms.uniformity.label_7->setText(QString::number(edit->toPlainText().size()));
 }

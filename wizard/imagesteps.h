@@ -7,9 +7,10 @@
 #include <QVector>
 
 class QPushButton;
+struct StepForms;
 
 namespace Ui {
-class MainWindow;
+class MainWindowPhysical;
 }
 
 // The six photograph buttons of step 2, each with the part index of its photograph,
@@ -20,7 +21,7 @@ struct PhotographButton
     int part;
 };
 
-QVector<PhotographButton> photographButtons(const Ui::MainWindow *ui);
+QVector<PhotographButton> photographButtons(const Ui::MainWindowPhysical &step);
 
 // The pictures of steps 2 and 3 as the window shows them: a file chosen for a part or
 // for the uniformity image is read and fitted to its label, the selected part's
@@ -31,7 +32,7 @@ class ImageSteps : public QObject
 
 public:
     // `window` parents the file dialogs and message boxes.
-    ImageSteps(Ui::MainWindow *ui, QWidget *window);
+    ImageSteps(const StepForms &forms, QWidget *window);
 
     const Photographs &photographs() const { return pictures; }
 
@@ -68,7 +69,7 @@ private:
     QString chooseFile();
     QPixmap read(const QString &path, QString *refusal);
 
-    Ui::MainWindow *ui;
+    const StepForms &forms;
     QWidget *window;
     Photographs pictures;
     QString lastDir; // where the file dialogs start: the folder of the last file chosen

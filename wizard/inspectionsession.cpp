@@ -83,8 +83,6 @@ void InspectionSession::start(bool usable)
         state == InspectionStore::FileState::Writable || state == InspectionStore::FileState::Busy;
     if (!storeUsable)
         storeNotice = unusableNotice(state, reason);
-    startValues = wizard.inputValues();
-    startValues.remove(Field::date); // each inspection starts on its own day
     draftTimer.setSingleShot(true);
     draftTimer.setInterval(draftInterval);
     connect(&draftTimer, &QTimer::timeout, this, &InspectionSession::keepInspection);
@@ -430,8 +428,8 @@ void InspectionSession::tellStoreBusy()
 // the photographs.
 void InspectionSession::clearInputs(const QStringList &kept)
 {
-    Inspection values(startValues);
-    values.setDate(QDate::currentDate());
+    Inspection values(wizard.startValues());
+    values.setDate(QDate::currentDate()); // each inspection starts on its own day
     for (const QString &name : kept)
         values.remove(name);
     wizard.setInputValues(values.values());

@@ -65,11 +65,13 @@ public:
         virtual bool refreshEquipmentList() = 0;
         // The inputs' values (StoredInspection::values), and setting them: returns the
         // names of those that could not be used.
-        virtual QJsonObject inputValues() const = 0;
+        virtual QJsonObject inputValues() = 0;
         virtual QStringList setInputValues(const QJsonObject &values) = 0;
+        // The inputs' values as the form starts, before anything was typed or set.
+        virtual QJsonObject startValues() = 0;
         // The photographs' files ("0" to "5", "uniformity"); setting them returns why
         // each file refused was refused, and clearing drops them all.
-        virtual QJsonObject photographPaths() const = 0;
+        virtual QJsonObject photographPaths() = 0;
         virtual QStringList setPhotographs(const QJsonObject &paths) = 0;
         virtual void clearPhotographs() = 0;
 
@@ -79,9 +81,9 @@ public:
 
     explicit InspectionSession(Wizard &wizard, QObject *parent = nullptr);
 
-    // Starts keeping the wizard's values, as they are now the start values; `usable`
-    // false, or a real write refused: zetu.db cannot keep inspections, said by
-    // resumeAtStart, and the values are kept at close in the user's data folder.
+    // Starts keeping the wizard's values; `usable` false, or a real write refused: zetu.db
+    // cannot keep inspections, said by resumeAtStart, and the values are kept at close in
+    // the user's data folder.
     void start(bool usable);
     // A notice that resumeAtStart shows first (empty: none).
     void tellAtStart(const QString &notice) { startNotice = notice; }
@@ -149,7 +151,6 @@ private:
     Wizard &wizard;
     // the inspection being kept in zetu.db (id -1 until it is first written)
     StoredInspection inspection;
-    QJsonObject startValues;   // the inputs as the form starts, for loading an inspection
     QString owner;             // this copy's claim on the inspection it has open
     bool storeUsable = false;  // false: zetu.db cannot keep inspections, said once at start
     bool storeForeign = false; // a table `inspection` this version did not make

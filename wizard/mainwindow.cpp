@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "app/language.h"
+#include "core/logging.h"
 #include "history/tolerancestore.h"
 #include "registry/equipmentfields.h"
 #include "registry/serverwatch.h"
@@ -13,6 +14,7 @@
 #include "wizard/imagesteps.h"
 #include "wizard/inspectionfields.h"
 #include "wizard/reportassembly.h"
+#include "wizard/stepforms.h"
 #include "wizard/tolerancechoice.h"
 #include "wizard/transducerchoice.h"
 
@@ -22,6 +24,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -30,10 +33,12 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QSqlTableModel>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -57,9 +62,6 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     ui->setupUi(this);
     // The menu bar sits above the steps, which keep the size the form gives them.
     setFixedSize(maximumSize() + QSize(0, menuBar()->sizeHint().height()));
-    fields.reset(new InspectionFields(this));
-    images = new ImageSteps(ui, this);
-    connect(images, &ImageSteps::changed, &session, &InspectionSession::inputChanged);
 
     // a backup copy chosen to be restored takes the place of zetu.db before it is opened
     session.tellAtStart(DataFiles::restoreStaged(databaseName));
@@ -91,8 +93,9 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
     transducers = new TransducerChoice(ui->comboBoxTransducer, ui->pushButtonTransducerEdit,
                                        ui->pushButtonTransducerRemove, this);
     connect(transducers, &TransducerChoice::changed, equipment, &EquipmentList::refreshDue);
-    tolerances = new ToleranceChoice(equipment, ui->pushButtonTolerances, ui->actionToleranceAudit,
-                                     ui->lineTecResp, this);
+    tolerances = new ToleranceChoice(
+        equipment, ui->pushButtonTolerances, ui->actionToleranceAudit,
+        [this] { return steps().responsible.lineTecResp->text(); }, this);
     connect(ui->tableView->selectionModel(), &QItemSelectionModel::selectionChanged, tolerances,
             &ToleranceChoice::updateButton);
     // the inspection under way takes its scanner's new set
@@ -104,34 +107,12 @@ MainWindow::MainWindow(int languageIndex, QWidget *parent)
             &MainWindow::showScannerTransducers);
     showScannerTransducers();
 
-    // The report button sits on the last page; it starts disabled, as it is on
-    // every step until step 8 has been completed.
-    ui->pushButtonReport->setEnabled(false);
-
     // Numbers and dates in the interface language, in every widget of the window and
-    // of the report; set before the number boxes take their own copy of it.
+    // of the report, and in the steps built later, which take it from the window.
     setLocale(interfaceLocale(languageIndex));
-
-    // "." and "," both type the decimal separator in every number box.
-    (new DecimalKeyFilter(this))->watchAll(this);
-    watchKeys();
-
-    // The report button takes no focus; it is reached from the keyboard by its shortcut.
-    ui->pushButtonReport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-
-    // A new locale moves the calendar's first column to its first day of the week
-    // but leaves the highlight on the old cell; selecting the date again moves the
-    // highlight onto it.
-    ui->calendarWidget->setSelectedDate(ui->calendarWidget->selectedDate());
-    ui->textEdit->viewport()->setAutoFillBackground(false);
-    ui->textEdit_2->viewport()->setAutoFillBackground(false);
+    watchKeys(ui->page_1);
     watchServer();
     session.start(dataBase.writability() != DataBase::Unusable);
-    fields->watch(&session, [this] {
-        if (!quietInputs)
-            session.inputChanged();
-    });
-    fields->showLimits(this, locale());
     connect(ui->pushButtonHistory, &QPushButton::clicked, &session,
             &InspectionSession::showHistory);
     connect(ui->pushButtonTrend, &QPushButton::clicked, &session, &InspectionSession::showTrend);
@@ -148,8 +129,138 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
+void MainWindow::buildSteps()
+{
+    if (fields)
+        return;
+    if (!forms)
+        forms.reset(new StepForms(*ui));
+    while (forms->setUpNext()) {
+    }
+    finishSteps();
+}
+
+// One step's form at each turn of the event loop, so that the window answers between
+// them, then what works on their widgets.
+void MainWindow::buildStepsWhenIdle()
+{
+    if (fields)
+        return;
+    if (!forms)
+        forms.reset(new StepForms(*ui));
+    QElapsedTimer clock;
+    clock.start();
+    if (forms->setUpNext()) {
+        qCDebug(zetuSetup) << "a step's form set up in" << clock.nsecsElapsed() / 1e6 << "ms";
+        QTimer::singleShot(0, this, &MainWindow::buildStepsWhenIdle);
+    } else {
+        finishSteps();
+        qCDebug(zetuSetup) << "steps 2 to 8 finished in" << clock.nsecsElapsed() / 1e6 << "ms";
+    }
+}
+
+void MainWindow::finishSteps()
+{
+    fields.reset(new InspectionFields(this));
+    formValues = fields->read().values();
+    images = new ImageSteps(*forms, this);
+    connect(images, &ImageSteps::changed, &session, &InspectionSession::inputChanged);
+    bindSteps();
+
+    // The report button starts disabled, as it is on every step until step 8 has been
+    // completed. It takes no focus; it is reached from the keyboard by its shortcut.
+    forms->responsible.pushButtonReport->setEnabled(false);
+    forms->responsible.pushButtonReport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+
+    // "." and "," both type the decimal separator in every number box; the boxes take
+    // their own copy of the window's locale for it.
+    (new DecimalKeyFilter(this))->watchAll(ui->stackedWidget);
+    for (int step = PhysicalStep; step < StepCount; ++step)
+        watchKeys(ui->stackedWidget->widget(step));
+
+    // A new locale moves the calendar's first column to its first day of the week
+    // but leaves the highlight on the old cell; selecting the date again moves the
+    // highlight onto it.
+    QCalendarWidget *calendar = forms->responsible.calendarWidget;
+    calendar->setSelectedDate(calendar->selectedDate());
+    forms->responsible.textEdit->viewport()->setAutoFillBackground(false);
+    forms->physical.textEdit_2->viewport()->setAutoFillBackground(false);
+    fields->watch(&session, [this] {
+        if (!quietInputs)
+            session.inputChanged();
+    });
+    fields->showLimits(this, locale());
+}
+
+// The widgets of the later steps reach their handlers as the first step's reach their
+// slots bound by name.
+void MainWindow::bindSteps()
+{
+    const std::pair<QAbstractButton *, void (MainWindow::*)()> clicks[] = {
+        {forms->masses.checkBox2cm, &MainWindow::on_checkBox2cm_clicked},
+        {forms->masses.checkBox4cm, &MainWindow::on_checkBox4cm_clicked},
+        {forms->masses.checkBox6cm, &MainWindow::on_checkBox6cm_clicked},
+        {forms->masses.checkBox8cm, &MainWindow::on_checkBox8cm_clicked},
+        {forms->masses.checkBox2cm_1, &MainWindow::on_checkBox2cm_1_clicked},
+        {forms->masses.checkBox4cm_1, &MainWindow::on_checkBox4cm_1_clicked},
+        {forms->masses.checkBox6cm_1, &MainWindow::on_checkBox6cm_1_clicked},
+        {forms->masses.checkBox8cm_1, &MainWindow::on_checkBox8cm_1_clicked},
+        {forms->masses.checkBox2cm_3, &MainWindow::on_checkBox2cm_3_clicked},
+        {forms->masses.checkBox4cm_3, &MainWindow::on_checkBox4cm_3_clicked},
+        {forms->masses.checkBox6cm_3, &MainWindow::on_checkBox6cm_3_clicked},
+        {forms->masses.checkBox8cm_3, &MainWindow::on_checkBox8cm_3_clicked},
+        {forms->masses.checkBox2cm_4, &MainWindow::on_checkBox2cm_4_clicked},
+        {forms->masses.checkBox4cm_4, &MainWindow::on_checkBox4cm_4_clicked},
+        {forms->masses.checkBox6cm_4, &MainWindow::on_checkBox6cm_4_clicked},
+        {forms->masses.checkBox8cm_4, &MainWindow::on_checkBox8cm_4_clicked},
+        {forms->responsible.pushButtonReport, &MainWindow::on_pushButtonReport_clicked},
+        {forms->physical.pushButton3CaboForca, &MainWindow::on_pushButton3CaboForca_clicked},
+        {forms->physical.pushButtonMonitor, &MainWindow::on_pushButtonMonitor_clicked},
+        {forms->physical.pushButton3Controles, &MainWindow::on_pushButton3Controles_clicked},
+        {forms->physical.pushButton3Botoes, &MainWindow::on_pushButton3Botoes_clicked},
+        {forms->physical.pushButton3Filtro, &MainWindow::on_pushButton3Filtro_clicked},
+        {forms->physical.pushButton3Trasdutores, &MainWindow::on_pushButton3Trasdutores_clicked},
+        {forms->uniformity.pushButtonLoadUniImg, &MainWindow::on_pushButtonLoadUniImg_clicked},
+        {forms->uniformity.pushButtonUniformImgClear,
+         &MainWindow::on_pushButtonUniformImgClear_clicked},
+        {forms->physical.pushButtonPartImgClear, &MainWindow::on_pushButtonPartImgClear_clicked},
+    };
+    for (const auto &click : clicks)
+        connect(click.first, &QAbstractButton::clicked, this, click.second);
+    const auto indexChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
+    connect(forms->uniformity.comboBox4ImgUnifor, indexChanged, this,
+            &MainWindow::on_comboBox4ImgUnifor_currentIndexChanged);
+    connect(forms->physical.comboBoxImage, indexChanged, this,
+            &MainWindow::on_comboBoxImage_currentIndexChanged);
+    connect(forms->uniformity.plainTextEdit4, &QPlainTextEdit::textChanged, this,
+            &MainWindow::on_plainTextEdit4_textChanged);
+}
+
+StepForms &MainWindow::steps()
+{
+    buildSteps();
+    return *forms;
+}
+
+InspectionFields &MainWindow::inputs()
+{
+    buildSteps();
+    return *fields;
+}
+
+// Steps 2 to 8 are built once the window is on the screen, from the next turn of the
+// event loop on, so that the first screen is drawn without waiting for them.
+void MainWindow::showEvent(QShowEvent *event)
+{
+    if (!fields && windowHandle())
+        windowHandle()->installEventFilter(this);
+    QMainWindow::showEvent(event);
+}
+
 void MainWindow::showStep(int index)
 {
+    if (index > EquipmentStep)
+        buildSteps();
     if (index >= ResponsibleStep) {
         ui->pushButtonNext->setText(tr("Concluir"));
     } else {
@@ -160,7 +271,8 @@ void MainWindow::showStep(int index)
 
     if (index < StepCount) {
         ui->pushButtonNext->setEnabled(true);
-        ui->pushButtonReport->setEnabled(false);
+        if (fields)
+            forms->responsible.pushButtonReport->setEnabled(false);
         ui->stackedWidget->setCurrentIndex(index);
         // every step opens on its first tab
         for (QTabWidget *tabs : ui->stackedWidget->currentWidget()->findChildren<QTabWidget *>())
@@ -172,7 +284,7 @@ void MainWindow::showStep(int index)
     } else if (index == StepCount) {
         // The finished state: step 8 stays on screen and the report can be made.
         ui->pushButtonNext->setEnabled(false);
-        ui->pushButtonReport->setEnabled(true);
+        forms->responsible.pushButtonReport->setEnabled(true);
     }
 }
 
@@ -195,13 +307,13 @@ void MainWindow::focusFirstInput()
 // explanation keeps Enter for its lines, the calendar for its own fields.
 bool MainWindow::entersMoveOn(const QWidget *widget) const
 {
-    return !ui->calendarWidget->isAncestorOf(widget) &&
-           (isInput(widget) || qobject_cast<const QCheckBox *>(widget));
+    const bool inCalendar = fields && forms->responsible.calendarWidget->isAncestorOf(widget);
+    return !inCalendar && (isInput(widget) || qobject_cast<const QCheckBox *>(widget));
 }
 
-void MainWindow::watchKeys()
+void MainWindow::watchKeys(QWidget *root)
 {
-    for (QWidget *widget : ui->stackedWidget->findChildren<QWidget *>())
+    for (QWidget *widget : root->findChildren<QWidget *>())
         widget->installEventFilter(this);
 }
 
@@ -226,6 +338,11 @@ bool MainWindow::enterMovesOn(QObject *watched, QEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::buildStepsWhenIdle);
+    }
     if (enterMovesOn(watched, event))
         return true;
     // Text fields take Ctrl+Home for themselves; here it goes back to step 1.
@@ -268,16 +385,17 @@ void MainWindow::showScannerTransducers()
 void MainWindow::takeTransducer()
 {
     const Transducer chosen = transducers->selected();
-    ui->lineEdit4Transdutor->setReadOnly(chosen.key >= 0);
+    QLineEdit *named = steps().uniformity.lineEdit4Transdutor;
+    named->setReadOnly(chosen.key >= 0);
     if (chosen.key < 0)
         return;
     const bool other = chosen.key != chosenTransducer.key;
     // naming the transducer of a new inspection changes none of its values
     const QScopedValueRollback<bool> quiet(quietInputs, chosenTransducer.key < 0);
     chosenTransducer = chosen;
-    ui->lineEdit4Transdutor->setText(chosen.describe(locale()));
+    named->setText(chosen.describe(locale()));
     if (other && chosen.frequency > 0)
-        ui->doubleSpinBox4Freq->setValue(chosen.frequency);
+        forms->uniformity.doubleSpinBox4Freq->setValue(chosen.frequency);
     takeJudgement();
 }
 
@@ -490,9 +608,9 @@ bool MainWindow::refreshEquipmentList()
     return equipment->refresh();
 }
 
-QJsonObject MainWindow::inputValues() const
+QJsonObject MainWindow::inputValues()
 {
-    QJsonObject values = fields->read().values();
+    QJsonObject values = inputs().read().values();
     if (chosenTransducer.key >= 0)
         values.insert(Field::transducerRecord, chosenTransducer.toJson());
     for (auto kept = judgement.begin(); kept != judgement.end(); ++kept)
@@ -500,29 +618,37 @@ QJsonObject MainWindow::inputValues() const
     return values;
 }
 
+QJsonObject MainWindow::startValues()
+{
+    buildSteps();
+    return formValues;
+}
+
 QStringList MainWindow::setInputValues(const QJsonObject &values)
 {
     chosenTransducer = Transducer::fromJson(values.value(Field::transducerRecord).toObject());
-    ui->lineEdit4Transdutor->setReadOnly(chosenTransducer.key >= 0);
+    steps().uniformity.lineEdit4Transdutor->setReadOnly(chosenTransducer.key >= 0);
     judgement = QJsonObject();
     for (const QString &key : {Field::toleranceSet, Field::baseline}) {
         if (values.contains(key))
             judgement.insert(key, values.value(key));
     }
-    const QStringList problems = fields->write(Inspection(values));
+    const QStringList problems = inputs().write(Inspection(values));
     updateMassRows();
     showJudgement();
     return problems;
 }
 
-QJsonObject MainWindow::photographPaths() const
+QJsonObject MainWindow::photographPaths()
 {
+    buildSteps();
     return images->photographs().paths();
 }
 
 // Each refused file is named once, with its reason.
 QStringList MainWindow::setPhotographs(const QJsonObject &paths)
 {
+    buildSteps();
     QStringList refused;
     QString refusal;
     for (int part = 0; part < Photographs::partCount; ++part) {
@@ -530,7 +656,7 @@ QStringList MainWindow::setPhotographs(const QJsonObject &paths)
         if (!path.isEmpty() && !images->setPart(part, path, &refusal))
             refused << refusal;
     }
-    ui->comboBoxImage->setCurrentIndex(0);
+    forms->physical.comboBoxImage->setCurrentIndex(0);
     images->show();
     const QString uniformity = paths.value(Photographs::uniformityKey).toString();
     if (!uniformity.isEmpty() && !images->setUniformity(uniformity, &refusal))
@@ -541,10 +667,11 @@ QStringList MainWindow::setPhotographs(const QJsonObject &paths)
 
 void MainWindow::clearPhotographs()
 {
+    buildSteps();
     images->clear();
-    ui->comboBoxImage->setCurrentIndex(0);
-    ui->labelEquipPartImg->setPixmap(QPixmap());
-    ui->labelUniformImg->setPixmap(QPixmap());
+    forms->physical.comboBoxImage->setCurrentIndex(0);
+    forms->physical.labelEquipPartImg->setPixmap(QPixmap());
+    forms->uniformity.labelUniformImg->setPixmap(QPixmap());
 }
 
 // The equipment list of step 1.
@@ -563,36 +690,35 @@ void MainWindow::on_pushButtonDeleteRecord_clicked()
     equipment->removeCurrent(session.isReady());
 }
 
-// The pictures of steps 2 and 3; the six part buttons' slots are bound by name, and a
-// test fails when one of them no longer finds its button.
+// The pictures of steps 2 and 3.
 void MainWindow::on_pushButton3CaboForca_clicked()
 {
-    images->choosePart(ui->pushButton3CaboForca);
+    images->choosePart(forms->physical.pushButton3CaboForca);
 }
 
 void MainWindow::on_pushButtonMonitor_clicked()
 {
-    images->choosePart(ui->pushButtonMonitor);
+    images->choosePart(forms->physical.pushButtonMonitor);
 }
 
 void MainWindow::on_pushButton3Controles_clicked()
 {
-    images->choosePart(ui->pushButton3Controles);
+    images->choosePart(forms->physical.pushButton3Controles);
 }
 
 void MainWindow::on_pushButton3Botoes_clicked()
 {
-    images->choosePart(ui->pushButton3Botoes);
+    images->choosePart(forms->physical.pushButton3Botoes);
 }
 
 void MainWindow::on_pushButton3Filtro_clicked()
 {
-    images->choosePart(ui->pushButton3Filtro);
+    images->choosePart(forms->physical.pushButton3Filtro);
 }
 
 void MainWindow::on_pushButton3Trasdutores_clicked()
 {
-    images->choosePart(ui->pushButton3Trasdutores);
+    images->choosePart(forms->physical.pushButton3Trasdutores);
 }
 
 void MainWindow::on_comboBoxImage_currentIndexChanged(int)
@@ -648,8 +774,7 @@ void MainWindow::on_pushButtonReport_clicked()
                                  .arg(judgementUnread));
         return;
     }
-    ReportAssembly(Inspection(inputValues()), equipment->currentRecord(), images->photographs(),
-                   report())
-        .fill();
+    const Inspection inspection(inputValues());
+    ReportAssembly(inspection, equipment->currentRecord(), images->photographs(), report()).fill();
     report().exec();
 }

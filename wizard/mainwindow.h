@@ -11,6 +11,7 @@
 #include <QStringList>
 
 class DataFiles;
+class DecimalKeyFilter;
 class EquipmentList;
 class ImageSteps;
 class InspectionFields;
@@ -19,6 +20,7 @@ class TransducerChoice;
 class BaselineHints;
 class ServerWatch;
 struct MeasuringField;
+struct StepForms;
 
 namespace Ui {
 class MainWindow;
@@ -45,13 +47,35 @@ public:
     // at the latest.
     void resumeWhenExposed() { session.resumeWhenExposed(); }
 
+    // Builds steps 2 to 8, which the first screen does without: from the first turn of
+    // the event loop after the window is first on the screen on, one step a turn, or at
+    // once as soon as anything needs one of their widgets (a step shown, values read or
+    // set, a draft restored). Does nothing once they are built.
+    void buildSteps();
+
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void on_pushButtonPrevious_clicked();
     void on_pushButtonNext_clicked();
+    void on_pushButtonNewRecord_clicked();
+    void on_pushButtonDeleteRecord_clicked();
+    void on_pushButtonEdit_clicked();
+    void on_comboBox_currentIndexChanged(int index);
+    void on_actionExportAll_triggered();
+    void on_actionBackup_triggered();
+    void on_actionRestore_triggered();
+    void on_actionFirstStep_triggered();
+    void on_actionQuit_triggered();
+    void on_actionSendToServer_triggered();
+    void on_actionAbout_triggered();
+
+private:
+    // The handlers of the widgets of steps 2 to 8, named as the slots bound by name are,
+    // connected when the steps are built (see bindSteps).
     void on_checkBox2cm_clicked();
     void on_checkBox4cm_clicked();
     void on_checkBox6cm_clicked();
@@ -68,8 +92,6 @@ private slots:
     void on_checkBox4cm_4_clicked();
     void on_checkBox6cm_4_clicked();
     void on_checkBox8cm_4_clicked();
-    void on_pushButtonNewRecord_clicked();
-    void on_pushButtonDeleteRecord_clicked();
     void on_comboBox4ImgUnifor_currentIndexChanged(int index);
     void on_pushButtonReport_clicked();
     void on_pushButton3CaboForca_clicked();
@@ -83,21 +105,18 @@ private slots:
     void on_pushButtonPartImgClear_clicked();
     void on_comboBoxImage_currentIndexChanged(int index);
     void on_plainTextEdit4_textChanged();
-    void on_pushButtonEdit_clicked();
-    void on_comboBox_currentIndexChanged(int index);
-    void on_actionExportAll_triggered();
-    void on_actionBackup_triggered();
-    void on_actionRestore_triggered();
-    void on_actionFirstStep_triggered();
-    void on_actionQuit_triggered();
-    void on_actionSendToServer_triggered();
-    void on_actionAbout_triggered();
+    void buildStepsWhenIdle();
+    void finishSteps();
+    void bindSteps();
+    // The forms of steps 2 to 8 and the inputs of the inspection, built first if they are
+    // not yet.
+    StepForms &steps();
+    InspectionFields &inputs();
 
-private:
     void showStep(int index) override;
     bool validateStep(int index) override;
     void focusFirstInput();
-    void watchKeys();
+    void watchKeys(QWidget *root);
     bool entersMoveOn(const QWidget *widget) const;
     bool enterMovesOn(QObject *watched, QEvent *event);
     // The message that keeps step `index` from being left, null when it may be left;
@@ -123,9 +142,10 @@ private:
     void retakeJudgement();
     void showJudgement();
     bool equipmentListPending() const override;
-    QJsonObject inputValues() const override;
+    QJsonObject inputValues() override;
+    QJsonObject startValues() override;
     QStringList setInputValues(const QJsonObject &values) override;
-    QJsonObject photographPaths() const override;
+    QJsonObject photographPaths() override;
     QStringList setPhotographs(const QJsonObject &paths) override;
     void clearPhotographs() override;
 
@@ -138,14 +158,18 @@ private:
     void readServerChanges();
 
     Ui::MainWindow *ui;
+    // Steps 2 to 8 and what works on their widgets: the forms as far as they are set up,
+    // the rest null until all of them are.
+    QScopedPointer<StepForms> forms;
     QScopedPointer<InspectionFields> fields; // the inputs of the inspection
+    QJsonObject formValues;                  // the inputs' values as the forms set them
+    ImageSteps *images = nullptr;            // the pictures of steps 2 and 3
     DataBase dataBase;
     // The report dialog, made when the first report is (the first screen has no use
     // for it), and kept with its content until the window closes.
     ReportForm &report();
     QScopedPointer<ReportForm> reportForm;
     EquipmentList *equipment = nullptr;      // the list of step 1
-    ImageSteps *images = nullptr;            // the pictures of steps 2 and 3
     TransducerChoice *transducers = nullptr; // the transducer chosen on step 1
     ToleranceChoice *tolerances = nullptr;   // the tolerance sets of step 1's scanner
     Transducer chosenTransducer;             // the inspection's transducer, as inspected

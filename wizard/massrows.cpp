@@ -7,11 +7,11 @@
 // checked; their values stay as typed.
 void MainWindow::updateMassRows()
 {
-    fields->enableMassRows();
+    inputs().enableMassRows();
 }
 
-// The depth check boxes' own slots, bound by name; a test fails when one of them no
-// longer finds its box.
+// The depth check boxes' own handlers, each connected to its box when the steps are
+// built.
 void MainWindow::on_checkBox2cm_clicked()
 {
     updateMassRows();

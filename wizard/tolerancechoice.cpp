@@ -5,15 +5,15 @@
 #include "wizard/equipmentlist.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QPushButton>
 
 ToleranceChoice::ToleranceChoice(EquipmentList *equipment, QPushButton *button,
-                                 QAction *auditAction, QLineEdit *technician, QWidget *window)
+                                 QAction *auditAction, std::function<QString()> technician,
+                                 QWidget *window)
     : QObject(window)
     , equipment(equipment)
     , button(button)
-    , technician(technician)
+    , technician(std::move(technician))
     , window(window)
 {
     connect(button, &QPushButton::clicked, this, &ToleranceChoice::showSets);
@@ -26,7 +26,7 @@ void ToleranceChoice::showSets()
     const int key = equipment->selectedKey();
     if (key < 0)
         return;
-    TolerancesDialog dialog(key, equipment->currentRecord(), technician->text(), window);
+    TolerancesDialog dialog(key, equipment->currentRecord(), technician(), window);
     dialog.exec();
     if (dialog.changedSets())
         emit toleranceSetChanged(key);

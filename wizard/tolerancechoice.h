@@ -2,23 +2,24 @@
 #define TOLERANCECHOICE_H
 
 #include <QObject>
+#include <functional>
 
 class EquipmentList;
 class QAction;
-class QLineEdit;
 class QPushButton;
 class QWidget;
 
 // Step 1's way to the tolerance sets of the scanner chosen in the list, and the menu's
 // way to the audit trail of the tolerances. The button is enabled while a scanner is
-// chosen; a change is signed with the technician's name as typed, unless corrected.
+// chosen; a change is signed with the technician's name as typed (`technician` reads it),
+// unless corrected.
 class ToleranceChoice : public QObject
 {
     Q_OBJECT
 
 public:
     ToleranceChoice(EquipmentList *equipment, QPushButton *button, QAction *auditAction,
-                    QLineEdit *technician, QWidget *window);
+                    std::function<QString()> technician, QWidget *window);
 
 public slots:
     void showSets();
@@ -34,7 +35,7 @@ signals:
 private:
     EquipmentList *equipment;
     QPushButton *button;
-    QLineEdit *technician;
+    std::function<QString()> technician;
     QWidget *window;
 };
 

@@ -37,13 +37,13 @@ bool MainWindow::validateStep(int index)
         return true;
     showError(this, message);
     if (unmeasured)
-        fields->reveal(unmeasured->name);
+        inputs().reveal(unmeasured->name);
     return false;
 }
 
 QString MainWindow::stepProblem(int index, const MeasuringField **unmeasured)
 {
-    const Inspection inspection = fields->read();
+    const Inspection inspection = inputs().read();
     QString message;
     switch (index) {
     case EquipmentStep: {

@@ -3,6 +3,7 @@
 
 #include "history/transducerstore.h"
 #include "wizard/inspectionfields.h"
+#include "wizard/mainwindow.h"
 
 #include <QtSql>
 #include <QtWidgets>
@@ -66,9 +67,10 @@ inline void selectEquipment(QWidget *window)
 
 // Gives every input that a step checks an acceptable value: the first equipment row
 // (seed the registry with seedEquipment before the window opens), a transducer of each
-// scanner listed, and steps 2 to 8.
-inline void makeStepsValid(QWidget *window)
+// scanner listed, and steps 2 to 8 (built first).
+inline void makeStepsValid(MainWindow *window)
 {
+    window->buildSteps();
     selectEquipment(window);
     // every scanner listed has a transducer to inspect
     const QAbstractItemModel *list =
