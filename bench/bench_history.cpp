@@ -23,12 +23,6 @@ const int inspectionCount = 1000;
 const int rounds = 5;
 const qint64 targetMs = 200;
 
-qint64 median(QVector<qint64> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -98,12 +92,12 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
-    const qint64 total = median(clicked);
+    const qint64 total = Bench::median(clicked);
     std::printf("step change with the draft written: %.1f ms (mean of 8)\n", perStep);
     std::printf("history of %d inspections (zetu.db %.1f MiB), median of %d rounds:\n"
                 "  read %lld ms, dialog built and painted %lld ms, click to painted %lld ms "
                 "(target %lld ms)\n",
-                inspectionCount, bytes / 1048576.0, rounds, median(read), median(built), total,
-                targetMs);
+                inspectionCount, bytes / 1048576.0, rounds, Bench::median(read),
+                Bench::median(built), total, targetMs);
     return total < targetMs ? 0 : 1;
 }

@@ -3,12 +3,21 @@
 
 #include <QApplication>
 #include <QString>
+#include <QVector>
+#include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
 
 // What the benchmarks share: the peak resident memory of the process and a headless
 // start that keeps a run's output readable.
 namespace Bench {
+
+// The middle one of a run's timings.
+inline qint64 median(QVector<qint64> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
 
 inline double peakMiB()
 {
