@@ -111,6 +111,24 @@ void HistoryDialog::setInspections(const QVector<StoredInspection> &read)
     applyFilter();
 }
 
+void HistoryDialog::refresh(const QVector<StoredInspection> &read,
+                            const QVector<Transducer> &scannerTransducers,
+                            const QHash<qint64, ReviewStore::Review> &readReviews)
+{
+    const qint64 selected = inspections.value(selectedRow()).id;
+    QScrollBar *scroll = ui->tableWidget->verticalScrollBar();
+    const int scrolled = scroll->value();
+    all = newestFirst(read);
+    reviews = readReviews;
+    ui->labelEmpty->setText(emptyText);
+    setTransducers(scannerTransducers);
+    const auto kept = std::find_if(inspections.cbegin(), inspections.cend(),
+                                   [selected](const auto &one) { return one.id == selected; });
+    if (kept != inspections.cend())
+        ui->tableWidget->selectRow(int(kept - inspections.cbegin()));
+    scroll->setValue(scrolled);
+}
+
 void HistoryDialog::setTransducers(const QVector<Transducer> &scannerTransducers)
 {
     transducers = scannerTransducers;
@@ -208,9 +226,13 @@ void HistoryDialog::fill()
         width += table->columnWidth(column);
     const QMargins margins = layout()->contentsMargins();
     const QRect available = screen()->availableGeometry();
-    resize(qBound(minimumSizeHint().width(), width + margins.left() + margins.right(),
-                  available.width() * 9 / 10),
-           qMin(fontMetrics().height() * 30, available.height() * 8 / 10));
+    // a list read again keeps the size the user sees, once it was fitted to rows
+    if (!isVisible() || !fitted) {
+        resize(qBound(minimumSizeHint().width(), width + margins.left() + margins.right(),
+                      available.width() * 9 / 10),
+               qMin(fontMetrics().height() * 30, available.height() * 8 / 10));
+        fitted = !inspections.isEmpty();
+    }
     if (inspections.isEmpty())
         ui->labelEmpty->setVisible(true);
     else {

@@ -40,6 +40,11 @@ public:
     // The latest review of each inspection, by its key: shown in the state column, a
     // returned one's note in its tool tip.
     void setReviews(const QHash<qint64, ReviewStore::Review> &reviews);
+    // Everything read again (another client changed it): the inspection selected stays
+    // selected, and the list where it was scrolled to.
+    void refresh(const QVector<StoredInspection> &inspections,
+                 const QVector<Transducer> &transducers,
+                 const QHash<qint64, ReviewStore::Review> &reviews);
     // Hides what `role` may not do: choosing a baseline.
     void setRole(TeamRole role);
     // What the list shows of an inspection's transducer: as it was inspected, as it was
@@ -88,6 +93,7 @@ private:
 
     Ui::HistoryDialog *ui;
     QString emptyText;
+    bool fitted = false; // the dialog's size was fitted to listed inspections
     QString scannerId;
     QVector<StoredInspection> all;         // newest first
     QVector<StoredInspection> inspections; // those shown, in the order of the rows

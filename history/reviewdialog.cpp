@@ -74,9 +74,14 @@ bool ReviewDialog::reload()
         return false;
     }
     oldestFirst(read);
+    const qint64 selected = pending.value(selectedRow()).id;
     pending = read;
     ui->labelEmpty->setText(emptyText);
     fill();
+    for (int row = 0; row < pending.size(); ++row) {
+        if (pending[row].id == selected)
+            ui->tableWidget->selectRow(row);
+    }
     return true;
 }
 

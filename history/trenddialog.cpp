@@ -106,22 +106,9 @@ TrendDialog::TrendDialog(const QVector<StoredInspection> &inspections, const QSt
                          const QVector<Transducer> &transducers, qint64 shown, QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::TrendDialog)
-    , inspections(inspections)
     , scannerId(scannerId)
 {
     ui->setupUi(this);
-    const auto inspected = [&inspections](qint64 key) {
-        return std::any_of(inspections.cbegin(), inspections.cend(),
-                           [key](const StoredInspection &one) { return one.transducerKey == key; });
-    };
-    for (const Transducer &transducer : transducers) {
-        if (inspected(transducer.key))
-            ui->comboBoxTransducer->addItem(transducer.describe(locale()), transducer.key);
-    }
-    if (inspected(-1))
-        ui->comboBoxTransducer->addItem(tr("Sem transdutor"), qint64(-1));
-    ui->comboBoxTransducer->setCurrentIndex(qMax(0, ui->comboBoxTransducer->findData(shown)));
-    ui->comboBoxTransducer->setEnabled(ui->comboBoxTransducer->count() > 1);
     // The form's sizes are for 96 dpi; the chart's plot keeps its share on finer screens.
     const qreal scale = logicalDpiY() / 96.0;
     if (scale > 1) {
@@ -129,7 +116,44 @@ TrendDialog::TrendDialog(const QVector<StoredInspection> &inspections, const QSt
         resize(size() * scale);
     }
     setWindowTitle(tr("Tendência dos resultados de %1").arg(scannerId));
-    on_comboBoxTransducer_currentIndexChanged(ui->comboBoxTransducer->currentIndex());
+    fillTransducers(inspections, transducers, shown);
+}
+
+// Inspections read again: the chart is drawn again only when they differ from those
+// drawn, on the same transducer and result.
+void TrendDialog::setInspections(const QVector<StoredInspection> &read,
+                                 const QVector<Transducer> &transducers)
+{
+    const auto same = [](const StoredInspection &a, const StoredInspection &b) {
+        return a.id == b.id && a.revision == b.revision && a.changed == b.changed &&
+               a.state == b.state && a.transducerKey == b.transducerKey;
+    };
+    if (std::equal(read.cbegin(), read.cend(), inspections.cbegin(), inspections.cend(), same))
+        return;
+    const QVariant shown = ui->comboBoxTransducer->currentData();
+    fillTransducers(read, transducers, shown.isValid() ? shown.toLongLong() : -1);
+}
+
+void TrendDialog::fillTransducers(const QVector<StoredInspection> &read,
+                                  const QVector<Transducer> &transducers, qint64 shown)
+{
+    inspections = read;
+    const auto inspected = [this](qint64 key) {
+        return std::any_of(inspections.cbegin(), inspections.cend(),
+                           [key](const StoredInspection &one) { return one.transducerKey == key; });
+    };
+    QComboBox *combo = ui->comboBoxTransducer;
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    for (const Transducer &transducer : transducers) {
+        if (inspected(transducer.key))
+            combo->addItem(transducer.describe(locale()), transducer.key);
+    }
+    if (inspected(-1))
+        combo->addItem(tr("Sem transdutor"), qint64(-1));
+    combo->setCurrentIndex(qMax(0, combo->findData(shown)));
+    combo->setEnabled(combo->count() > 1);
+    on_comboBoxTransducer_currentIndexChanged(combo->currentIndex());
 }
 
 QVector<StoredInspection> TrendDialog::shownInspections() const

@@ -29,6 +29,10 @@ public:
     TrendDialog(const QVector<StoredInspection> &inspections, const QString &scannerId,
                 const QVector<Transducer> &transducers, qint64 shown = -1,
                 QWidget *parent = nullptr);
+    // The scanner's inspections read again; the transducer shown stays, while it has
+    // inspections.
+    void setInspections(const QVector<StoredInspection> &inspections,
+                        const QVector<Transducer> &transducers);
     // The inspections of the transducer chosen.
     QVector<StoredInspection> shownInspections() const;
     ~TrendDialog() override;
@@ -39,6 +43,8 @@ private slots:
     void on_comboBoxTransducer_currentIndexChanged(int index);
 
 private:
+    void fillTransducers(const QVector<StoredInspection> &inspections,
+                         const QVector<Transducer> &transducers, qint64 shown);
     void showResult();
     void showMessage(const QString &text);
     QString tooFewText() const;

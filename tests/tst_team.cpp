@@ -9,6 +9,7 @@
 #include "history/servercopy.h"
 #include "history/tolerancestore.h"
 #include "history/transducerstore.h"
+#include "history/trenddialog.h"
 #include "registry/database.h"
 #include "registry/sqldialect.h"
 #include "registry/storeerror.h"
@@ -335,6 +336,84 @@ private slots:
         }
         QTRY_VERIFY_WITH_TIMEOUT(serverValue(name, stored).toString().contains("Ana Técnica"),
                                  6000);
+    }
+
+    // A history, trend or review list open over a window reads again what another client
+    // changed, within 2 s, and keeps the row the user had chosen.
+    void dialogsReadAgain_data()
+    {
+        QTest::addColumn<QString>("opener"); // the button or menu entry
+        QTest::addColumn<int>("dateColumn");
+        QTest::addColumn<int>("deletedDay"); // far from the chosen row, in the list's order
+        QTest::newRow("history") << "pushButtonHistory" << 0 << 1;
+        QTest::newRow("review") << "actionReview" << 2 << 3;
+        QTest::newRow("trend") << "pushButtonTrend" << -1 << 1;
+    }
+    void dialogsReadAgain()
+    {
+        QFETCH(QString, opener);
+        QFETCH(int, dateColumn);
+        QFETCH(int, deletedDay);
+        if (!serverUp)
+            QSKIP(qPrintable(pg.skipReason));
+        const QString name = freshDatabase();
+        QVERIFY(open("server", "zetu_admin", name));
+        Transducer transducer;
+        transducer.equipmentKey = addScanner(record);
+        transducer.model = "C5-1";
+        QCOMPARE(TransducerStore::save(transducer, record), Done);
+        for (int day = 1; day <= 3; ++day) {
+            StoredInspection stored =
+                draft(transducer.equipmentKey, day, StoredInspection::Reported);
+            stored.values["calendarWidget"] = QString("2025-01-0%1").arg(day);
+            stored.transducerKey = transducer.key;
+            stored.forReview = true;
+            QCOMPARE(InspectionStore::save(stored), Done);
+        }
+        dataBase.reset();
+        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+        openWindow(name);
+        window->show();
+        window->resumeAtStart();
+        QTRY_COMPARE(window->findChild<QTableView *>("tableView")->model()->rowCount(), 1);
+        WizardFill::selectEquipment(window.data());
+        int before = 0, after = 0;
+        QString chosen;
+        qint64 seenAfter = -1;
+        DialogDriver driver;
+        driver.then([&](QWidget *dialog) {
+            auto *table = dialog->findChild<QTableWidget *>("tableWidget");
+            auto *trend = qobject_cast<TrendDialog *>(dialog);
+            const auto count = [&] {
+                return trend ? trend->shownInspections().size() : table->rowCount();
+            };
+            before = count();
+            for (int row = 0; table && row < table->rowCount(); ++row) {
+                if (table->item(row, dateColumn)->text() == "02/01/2025")
+                    table->selectRow(row);
+            }
+            QElapsedTimer clock;
+            clock.start();
+            pg.admin({QString("DELETE FROM inspection WHERE Inputs LIKE '%%2025-01-0%1%%'")
+                          .arg(deletedDay)},
+                     name);
+            (void)QTest::qWaitFor([&] { return count() != before; }, 3000);
+            seenAfter = clock.elapsed();
+            after = count();
+            const QModelIndexList rows =
+                table ? table->selectionModel()->selectedRows(dateColumn) : QModelIndexList();
+            chosen = rows.isEmpty() ? QString() : rows.first().data().toString();
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        if (auto *button = window->findChild<QPushButton *>(opener))
+            button->click();
+        else
+            window->findChild<QAction *>(opener)->trigger();
+        QVERIFY(driver.waitDone());
+        QCOMPARE(before, 3);
+        QCOMPARE(after, 2);
+        QVERIFY2(seenAfter < 2000, qPrintable(QString::number(seenAfter)));
+        QCOMPARE(chosen, dateColumn < 0 ? QString() : QString("02/01/2025"));
     }
 
     // A server that cannot be reached at start: the window opens without waiting for it,

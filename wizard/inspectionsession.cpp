@@ -16,6 +16,8 @@
 #include "wizard/photographs.h"
 #include "wizard/reportassembly.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -588,21 +590,19 @@ void InspectionSession::showHistory()
             [&dialog](const StoredInspection &stored) { showStoredReport(stored, &dialog); });
     bool baselineChosen = false;
     connect(&dialog, &HistoryDialog::baselineChosen, this, [&] { baselineChosen = true; });
-    // While zetu.db is busy the dialog says so, and fills in once it can be read.
-    QTimer refill;
+    QTimer *refill = readAgainOnChange(&dialog, [&dialog, key] {
+        InspectionStore::Outcome read;
+        const QVector<StoredInspection> inspections = InspectionStore::forEquipment(key, &read);
+        if (read != InspectionStore::Done)
+            return false;
+        dialog.refresh(inspections, TransducerStore::forEquipment(key), ReviewStore::latest(key));
+        return true;
+    });
+    // While the store is busy the dialog says so, and fills in once it can be read.
     if (outcome == InspectionStore::Busy) {
         dialog.showBusy(tr("O arquivo zetu.db está ocupado por outro programa. As inspeções "
                            "aparecem assim que ele for liberado."));
-        connect(&refill, &QTimer::timeout, &dialog, [&] {
-            const QVector<StoredInspection> read = InspectionStore::forEquipment(key, &outcome);
-            if (outcome != InspectionStore::Done)
-                return;
-            refill.stop();
-            dialog.setInspections(read);
-            dialog.setTransducers(TransducerStore::forEquipment(key));
-            dialog.setReviews(ReviewStore::latest(key));
-        });
-        refill.start(retryInterval);
+        refill->start(retryInterval);
     }
     const bool opened = dialog.exec() == QDialog::Accepted;
     if (!dialog.deletedIds().isEmpty() || baselineChosen)
@@ -645,6 +645,22 @@ void InspectionSession::showHistory()
     tellReturned(chosen.id);
 }
 
+// Reads what `dialog` shows again when another client changed the store, once nothing is
+// open over it (a question about a row of its list is never answered under a list read
+// again), and again a little later while the store cannot be read. The timer returned
+// makes a read as soon as it may.
+QTimer *InspectionSession::readAgainOnChange(QDialog *dialog, const std::function<bool()> &read)
+{
+    auto *timer = new QTimer(dialog);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, dialog, [dialog, timer, read] {
+        if (QApplication::activeModalWidget() != dialog || !read())
+            timer->start(retryInterval);
+    });
+    connect(this, &InspectionSession::changedElsewhere, timer, [timer] { timer->start(0); });
+    return timer;
+}
+
 // An inspection returned by its reviewer is continued: the note says what to correct.
 void InspectionSession::tellReturned(qint64 id)
 {
@@ -675,6 +691,7 @@ void InspectionSession::showReview()
     };
     connect(&dialog, &ReviewDialog::reportRequested, this, showReport);
     connect(&dialog, &ReviewDialog::signingRequested, this, showReport);
+    readAgainOnChange(&dialog, [&dialog] { return dialog.reload(); });
     dialog.exec();
 }
 
@@ -708,5 +725,13 @@ void InspectionSession::showTrend()
     TrendDialog dialog(inspections, wizard.selectedEquipmentRecord().value(2),
                        TransducerStore::forEquipment(key), wizard.selectedTransducerKey(),
                        wizard.dialogParent());
+    readAgainOnChange(&dialog, [&dialog, key] {
+        InspectionStore::Outcome read;
+        const QVector<StoredInspection> inspections = InspectionStore::forEquipment(key, &read);
+        if (read != InspectionStore::Done)
+            return false;
+        dialog.setInspections(inspections, TransducerStore::forEquipment(key));
+        return true;
+    });
     dialog.exec();
 }

@@ -9,6 +9,10 @@
 #include <QTimer>
 #include <QVector>
 
+#include <functional>
+
+class QDialog;
+
 class QWidget;
 
 // The inspection in the wizard kept in zetu.db: a draft from the moment a scanner is
@@ -116,6 +120,11 @@ public:
     void equipmentDeleted(int key);
     void tellStoreBusy();
 
+signals:
+    // Another client changed the team's server: a dialog open over the window reads
+    // what it shows again.
+    void changedElsewhere();
+
 public slots:
     void keepInspection();
     void showHistory();
@@ -131,6 +140,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QTimer *readAgainOnChange(QDialog *dialog, const std::function<bool()> &read);
     void retryStore();
     void renewClaim();
     void resumeOnce();

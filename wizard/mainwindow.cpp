@@ -490,13 +490,15 @@ void MainWindow::watchServer()
         menuBar()->adjustSize();
     };
     connect(server, &ServerWatch::reachableChanged, this, say);
+    connect(server, &ServerWatch::changed, &session, &InspectionSession::changedElsewhere);
     connect(server, &ServerWatch::changed, this, &MainWindow::readServerChanges);
     say(dataBase.connection().isOpen());
     server->start();
 }
 
 // A dialog open over the window (a scanner being typed, its rows in the list's model) is
-// never read under: the list is read once it is closed.
+// never read under: the list is read once it is closed. The history, trend and review
+// read again by themselves.
 void MainWindow::readServerChanges()
 {
     if (QApplication::activeModalWidget()) {
