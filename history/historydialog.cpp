@@ -1,5 +1,6 @@
 #include "history/historydialog.h"
 #include "core/dateformats.h"
+#include "registry/storetext.h"
 #include "ui_historydialog.h"
 
 #include "core/inspection.h"
@@ -334,10 +335,9 @@ void HistoryDialog::on_pushButtonBaseline_clicked()
         QMessageBox::warning(
             this, tr("Linha de base"),
             outcome == InspectionStore::Busy
-                ? tr("O arquivo zetu.db está ocupado por outro programa; a linha de base não "
-                     "foi alterada. Tente de novo em instantes.")
-                : tr("A linha de base não pôde ser alterada em zetu.db (veja o registro do "
-                     "programa)."));
+                ? StoreText::busy() + QLatin1Char(' ') +
+                      tr("A linha de base não foi alterada. Tente de novo em instantes.")
+                : tr("A linha de base não pôde ser alterada (veja o registro do programa)."));
         return;
     }
     readBaselines();
@@ -392,8 +392,9 @@ void HistoryDialog::on_pushButtonDelete_clicked()
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     if (InspectionStore::remove(inspection.id) != InspectionStore::Done) {
-        QMessageBox::warning(this, windowTitle(),
-                             tr("Não foi possível apagar a inspeção de zetu.db."));
+        QMessageBox::warning(
+            this, windowTitle(),
+            tr("Não foi possível apagar a inspeção (veja o registro do programa)."));
         return;
     }
     deleted.append(inspection.id);

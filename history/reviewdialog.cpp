@@ -1,4 +1,5 @@
 #include "history/reviewdialog.h"
+#include "registry/storetext.h"
 #include "ui_reviewdialog.h"
 
 #include "core/dateformats.h"
@@ -68,8 +69,7 @@ bool ReviewDialog::reload()
         fill();
         ui->labelEmpty->setText(
             outcome == InspectionStore::Busy
-                ? tr("O arquivo zetu.db está ocupado por outro programa. Tente de novo em "
-                     "instantes.")
+                ? StoreText::busy() + QLatin1Char(' ') + tr("Tente de novo em instantes.")
                 : tr("A lista de revisão não pôde ser lida (veja o registro do programa)."));
         return false;
     }
@@ -211,8 +211,8 @@ bool ReviewDialog::told(QWidget *parent, ReviewStore::Outcome outcome, const QSt
     case Outcome::Done:
         return true;
     case Outcome::Busy:
-        text = tr("O arquivo zetu.db está ocupado por outro programa; a revisão não foi gravada. "
-                  "Tente de novo em instantes.");
+        text = StoreText::busy() + QLatin1Char(' ') +
+               tr("A revisão não foi gravada. Tente de novo em instantes.");
         break;
     case Outcome::Denied:
         text = tr("O servidor recusou a revisão: o seu usuário não tem o direito de aprovar "

@@ -137,7 +137,7 @@ QString TolerancesDialog::failureReason(ToleranceStore::Outcome outcome)
     if (outcome == InspectionStore::Busy)
         return tr("o banco de dados está ocupado, tente de novo");
     const QString reason = ToleranceStore::lastFailure();
-    return reason.isEmpty() ? tr("o arquivo zetu.db recusou a alteração") : reason;
+    return reason.isEmpty() ? tr("o banco de dados recusou a alteração") : reason;
 }
 
 void TolerancesDialog::reject()

@@ -67,6 +67,14 @@ ServerSettings ServerSettings::read(const QString &iniFile)
     return settings;
 }
 
+QString ServerSettings::describe() const
+{
+    const QString where = service.isEmpty()
+                              ? QStringLiteral("%1:%2/%3").arg(host).arg(port).arg(name)
+                              : QStringLiteral("service=%1").arg(service);
+    return user.isEmpty() ? where : user + QLatin1Char('@') + where;
+}
+
 bool ServerSettings::isLocal() const
 {
     if (host.isEmpty() || host.startsWith(QLatin1Char('/')) ||

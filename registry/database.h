@@ -30,6 +30,9 @@ struct ServerSettings
     // libpq's options besides host, port, name and user: timeouts that keep every call
     // short (`statementMs` 0: no statement timeout).
     QString connectOptions(int statementMs) const;
+    // Where the data is, as the About box and the log name it: "ana@host:5432/zetu", or
+    // the service's name.
+    QString describe() const;
     // Binds `db` to the server (not opened).
     void apply(QSqlDatabase &db, int statementMs) const;
 

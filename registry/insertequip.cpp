@@ -1,6 +1,7 @@
 #include "registry/insertequip.h"
 #include "core/logging.h"
 #include "registry/equipmentfields.h"
+#include "registry/sqldialect.h"
 #include "ui_insertequip.h"
 
 #include <QDataWidgetMapper>
@@ -138,7 +139,10 @@ bool InsertEquip::checkFields()
 
 void InsertEquip::showSaveFailure()
 {
-    QMessageBox::critical(this, tr("Erro"), tr("Não foi possível salvar o registro em zetu.db."),
+    QMessageBox::critical(this, tr("Erro"),
+                          SqlDialect::onServer()
+                              ? tr("Não foi possível salvar o registro no servidor da equipe.")
+                              : tr("Não foi possível salvar o registro em zetu.db."),
                           QMessageBox::Ok);
 }
 

@@ -407,10 +407,6 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
         <translation>Changed after its report</translation>
     </message>
     <message>
-        <source>Não foi possível apagar a inspeção de zetu.db.</source>
-        <translation>The inspection could not be deleted from zetu.db.</translation>
-    </message>
-    <message>
         <source>Relatório</source>
         <translation>Report</translation>
     </message>
@@ -499,16 +495,20 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
         <translation>The inspection of %1 becomes the baseline of %2. The transducer&apos;s next inspections will be compared with it; earlier ones and their reports do not change.</translation>
     </message>
     <message>
-        <source>O arquivo zetu.db está ocupado por outro programa; a linha de base não foi alterada. Tente de novo em instantes.</source>
-        <translation>The file zetu.db is busy with another program; the baseline was not changed. Try again in a moment.</translation>
-    </message>
-    <message>
-        <source>A linha de base não pôde ser alterada em zetu.db (veja o registro do programa).</source>
-        <translation>The baseline could not be changed in zetu.db (see the program&apos;s log).</translation>
-    </message>
-    <message>
         <source>Devolvida por %1 em %2: %3</source>
         <translation>Returned by %1 on %2: %3</translation>
+    </message>
+    <message>
+        <source>A linha de base não foi alterada. Tente de novo em instantes.</source>
+        <translation>The baseline was not changed. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>A linha de base não pôde ser alterada (veja o registro do programa).</source>
+        <translation>The baseline could not be changed (see the program&apos;s log).</translation>
+    </message>
+    <message>
+        <source>Não foi possível apagar a inspeção (veja o registro do programa).</source>
+        <translation>The inspection could not be deleted (see the program&apos;s log).</translation>
     </message>
 </context>
 <context>
@@ -571,6 +571,10 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
     <message>
         <source>Não foi possível salvar o registro em zetu.db.</source>
         <translation>The record could not be saved to zetu.db.</translation>
+    </message>
+    <message>
+        <source>Não foi possível salvar o registro no servidor da equipe.</source>
+        <translation>The record could not be saved on the team&apos;s server.</translation>
     </message>
 </context>
 <context>
@@ -742,16 +746,8 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
         <translation>Inspection changed in another copy</translation>
     </message>
     <message>
-        <source>Outra cópia do programa alterou esta inspeção em zetu.db. Para que nada se perca, os valores deste assistente foram guardados como um rascunho separado.</source>
-        <translation>Another copy of the program has changed this inspection in zetu.db. So that nothing is lost, this wizard&apos;s values have been kept as a separate draft.</translation>
-    </message>
-    <message>
         <source>Inspeções não serão guardadas</source>
         <translation>Inspections will not be kept</translation>
-    </message>
-    <message>
-        <source>O arquivo zetu.db está ocupado por outro programa. Tente de novo em instantes.</source>
-        <translation>The file zetu.db is busy in another program. Try again in a moment.</translation>
     </message>
     <message>
         <source>Selecione um equipamento</source>
@@ -778,10 +774,6 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
 %1</source>
         <translation>These values could not be restored and were left as at the start:
 %1</translation>
-    </message>
-    <message>
-        <source>O arquivo zetu.db está ocupado por outro programa. As inspeções aparecem assim que ele for liberado.</source>
-        <translation>The file zetu.db is busy in another program. The inspections appear as soon as it is released.</translation>
     </message>
     <message>
         <source>Abrir inspeção</source>
@@ -850,6 +842,38 @@ Corrija-a e salve o relatório de novo: ela volta a aguardar revisão.</source>
 %3
 
 Correct it and save the report again: it will await review again.</translation>
+    </message>
+    <message>
+        <source>O servidor da equipe não deixa gravar as inspeções (%1). O assistente funciona normalmente, mas nenhuma inspeção será guardada nele: ao fechar o programa, os valores digitados ficam em %2.</source>
+        <translation>The team&apos;s server does not let inspections be written (%1). The wizard works normally, but no inspection will be kept on it: when the program is closed, the values typed are kept in %2.</translation>
+    </message>
+    <message>
+        <source>O servidor da equipe tem as tabelas de uma versão mais nova do programa; elas foram deixadas como estão. O assistente funciona normalmente, mas nenhuma inspeção será guardada nelas: ao fechar o programa, os valores digitados ficam em %1.</source>
+        <translation>The team&apos;s server has the tables of a newer version of the program; they were left as they are. The wizard works normally, but no inspection will be kept in them: when the program is closed, the values typed are kept in %1.</translation>
+    </message>
+    <message>
+        <source>O arquivo %1, que guardava valores de inspeções para o servidor da equipe, não pôde ser lido: está danificado ou não é um arquivo comum. Nada dele foi gravado no servidor. Ele foi guardado como %2, para uma possível recuperação.</source>
+        <translation>The file %1, which held inspection values for the team&apos;s server, could not be read: it is damaged or not a regular file. Nothing of it was written to the server. It was kept as %2, for a possible recovery.</translation>
+    </message>
+    <message>
+        <source>O servidor da equipe estava fora de alcance quando o programa foi fechado. Os valores da inspeção ficaram em %1 e agora foram gravados no servidor.</source>
+        <translation>The team&apos;s server was out of reach when the program was closed. The inspection&apos;s values were kept in %1 and have now been written to the server.</translation>
+    </message>
+    <message>
+        <source>O servidor da equipe não pôde guardar a inspeção. Os valores dela foram guardados em %1. Quando o servidor puder ser gravado, copie esse arquivo para a pasta do zetu.ini com o nome zetu.db.recovery: o programa os grava no servidor ao iniciar.</source>
+        <translation>The team&apos;s server could not keep the inspection. Its values were kept in %1. When the server can be written again, copy that file to the folder of zetu.ini with the name zetu.db.recovery: the program writes them to the server when it starts.</translation>
+    </message>
+    <message>
+        <source>Outra cópia do programa alterou esta inspeção. Para que nada se perca, os valores deste assistente foram guardados como um rascunho separado.</source>
+        <translation>Another copy of the program has changed this inspection. So that nothing is lost, this wizard&apos;s values have been kept as a separate draft.</translation>
+    </message>
+    <message>
+        <source>Tente de novo em instantes.</source>
+        <translation>Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>As inspeções aparecem assim que ele for liberado.</source>
+        <translation>The inspections appear as soon as it is released.</translation>
     </message>
 </context>
 <context>
@@ -1426,18 +1450,6 @@ explicando a inomogeneidade</source>
         <translation>Tolerance change log…</translation>
     </message>
     <message>
-        <source>O arquivo zetu.db está ocupado por outro programa.</source>
-        <translation>The file zetu.db is busy with another program.</translation>
-    </message>
-    <message>
-        <source>A tolerância e a linha de base deste equipamento não puderam ser lidas de zetu.db, e o relatório seria julgado sem elas. Tente de novo em instantes.
-
-%1</source>
-        <translation>This scanner&apos;s tolerances and baseline could not be read from zetu.db, and the report would be judged without them. Try again in a moment.
-
-%1</translation>
-    </message>
-    <message>
         <source>Revisão…</source>
         <translation>Review…</translation>
     </message>
@@ -1452,6 +1464,14 @@ explicando a inomogeneidade</source>
     <message>
         <source>Servidor fora de alcance: os valores ficam na janela até ele voltar.</source>
         <translation>Server out of reach: the values stay in the window until it is back.</translation>
+    </message>
+    <message>
+        <source>A tolerância e a linha de base deste equipamento não puderam ser lidas, e o relatório seria julgado sem elas. Tente de novo em instantes.
+
+%1</source>
+        <translation>This scanner&apos;s tolerances and baseline could not be read, and the report would be judged without them. Try again in a moment.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -2190,10 +2210,6 @@ p, li { white-space: pre-wrap; }
         <translation>Close</translation>
     </message>
     <message>
-        <source>O arquivo zetu.db está ocupado por outro programa. Tente de novo em instantes.</source>
-        <translation>The file zetu.db is in use by another program. Try again in a moment.</translation>
-    </message>
-    <message>
         <source>A lista de revisão não pôde ser lida (veja o registro do programa).</source>
         <translation>The review list could not be read (see the program&apos;s log).</translation>
     </message>
@@ -2234,10 +2250,6 @@ p, li { white-space: pre-wrap; }
         <translation>e.g.: measure the dead zone at 0.7 dB again</translation>
     </message>
     <message>
-        <source>O arquivo zetu.db está ocupado por outro programa; a revisão não foi gravada. Tente de novo em instantes.</source>
-        <translation>The file zetu.db is in use by another program; the review was not kept. Try again in a moment.</translation>
-    </message>
-    <message>
         <source>O servidor recusou a revisão: o seu usuário não tem o direito de aprovar nem de devolver inspeções.</source>
         <translation>The server refused the review: your user has no right to approve or return inspections.</translation>
     </message>
@@ -2260,6 +2272,14 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>A revisão não pôde ser gravada (veja o registro do programa).</source>
         <translation>The review could not be kept (see the program&apos;s log).</translation>
+    </message>
+    <message>
+        <source>Tente de novo em instantes.</source>
+        <translation>Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>A revisão não foi gravada. Tente de novo em instantes.</source>
+        <translation>The review was not kept. Try again in a moment.</translation>
     </message>
 </context>
 <context>
@@ -2346,6 +2366,17 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>O token %1 não pôde ser usado para assinar.</source>
         <translation>The token %1 could not be used to sign.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreText</name>
+    <message>
+        <source>O servidor da equipe está ocupado ou fora de alcance.</source>
+        <translation>The team&apos;s server is busy or out of reach.</translation>
+    </message>
+    <message>
+        <source>O arquivo zetu.db está ocupado por outro programa.</source>
+        <translation type="unfinished">The file zetu.db is busy with another program.</translation>
     </message>
 </context>
 <context>
@@ -2588,10 +2619,6 @@ p, li { white-space: pre-wrap; }
         <translation>the database is busy, try again</translation>
     </message>
     <message>
-        <source>o arquivo zetu.db recusou a alteração</source>
-        <translation>the file zetu.db refused the change</translation>
-    </message>
-    <message>
         <source>%1 (embutido)</source>
         <translation>%1 (built in)</translation>
     </message>
@@ -2683,6 +2710,10 @@ p, li { white-space: pre-wrap; }
         <source>O conjunto não pôde ser escolhido</source>
         <translation>The set could not be chosen</translation>
     </message>
+    <message>
+        <source>o banco de dados recusou a alteração</source>
+        <translation>the database refused the change</translation>
+    </message>
 </context>
 <context>
     <name>Transducer</name>
@@ -2743,6 +2774,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>O arquivo zetu.db não pôde guardar o transdutor agora: ele está ocupado por outro programa ou não pode ser gravado. Tente de novo em instantes.</source>
         <translation>The file zetu.db could not keep the transducer now: it is busy in another program or cannot be written. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>O servidor da equipe não pôde guardar o transdutor agora: ele está ocupado, fora de alcance ou não deixa gravar. Tente de novo em instantes.</source>
+        <translation>The team&apos;s server could not keep the transducer now: it is busy, out of reach or does not let it be written. Try again in a moment.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "registry/database.h"
 #include "registry/sqldialect.h"
 #include "registry/storeerror.h"
+#include "registry/storetext.h"
 #include "registry/teamschema.h"
 #include "wizard/datafiles.h"
 #include "wizard/mainwindow.h"
@@ -154,6 +155,7 @@ private slots:
             QSKIP(qPrintable(pg.skipReason));
         QVERIFY(open(engine));
         QCOMPARE(SqlDialect::onServer(), engine == "server");
+        QCOMPARE(StoreText::busy().contains("servidor da equipe"), engine == "server");
         const int key = addScanner(record);
         QVERIFY(key > 0);
         if (scenario == "revision") {
@@ -305,6 +307,16 @@ private slots:
                          name));
         QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), 2, 2000);
         qInfo("another client's change seen after %lld ms", clock.elapsed());
+        QString about; // names the server, not a zetu.db
+        DialogDriver aboutBox;
+        aboutBox.then([&](QWidget *box) {
+            about = box->findChild<QLabel *>("labelFiles")->text();
+            box->close();
+        });
+        window->findChild<QAction *>("actionAbout")->trigger();
+        QVERIFY2(about.contains("zetu_admin@") && about.contains("/" + name) &&
+                     !about.contains("zetu.db"),
+                 qPrintable(about));
 
         WizardFill::selectEquipment(window.data());
         window->findChild<QPushButton *>("pushButtonNext")->click(); // the draft is written

@@ -27,9 +27,8 @@ AboutDialog::AboutDialog(const QString &databasePath, const QString &settingsPat
             ? tr("Qt %1\n%2\nqpdf %3").arg(qt, signing->openSslVersion(), signing->qpdfVersion())
             : tr("Qt %1\nAssinatura digital indisponível: o módulo %2 não pôde ser carregado.")
                   .arg(qt, moduleFile));
-    ui->labelFiles->setText(
-        tr("Banco de dados: %1\nConfigurações: %2")
-            .arg(QDir::toNativeSeparators(databasePath), QDir::toNativeSeparators(settingsPath)));
+    ui->labelFiles->setText(tr("Banco de dados: %1\nConfigurações: %2")
+                                .arg(databasePath, QDir::toNativeSeparators(settingsPath)));
 }
 
 AboutDialog::~AboutDialog()

@@ -12,6 +12,8 @@
 #include "history/transducerstore.h"
 #include "history/trend.h"
 #include "history/trenddialog.h"
+#include "registry/sqldialect.h"
+#include "registry/storetext.h"
 #include "report/reportform.h"
 #include "wizard/photographs.h"
 #include "wizard/reportassembly.h"
@@ -52,6 +54,12 @@ QString nativePath(const QString &fileName)
 QString unusableNotice(InspectionStore::FileState state, const QString &reason)
 {
     const QString kept = nativePath(InspectionStore::personalRecoveryFile());
+    if (SqlDialect::onServer())
+        return InspectionSession::tr(
+                   "O servidor da equipe não deixa gravar as inspeções (%1). O assistente "
+                   "funciona normalmente, mas nenhuma inspeção será guardada nele: ao fechar o "
+                   "programa, os valores digitados ficam em %2.")
+            .arg(reason, kept);
     if (state == InspectionStore::FileState::Damaged)
         return InspectionSession::tr(
                    "O arquivo %1 está danificado ou não é um banco de dados (%2). Nada será "
@@ -176,7 +184,13 @@ bool InspectionSession::prepareStore()
         return storeReady;
     const InspectionStore::Outcome outcome = InspectionStore::prepare(&storeForeign);
     QString reason;
-    if (storeForeign)
+    if (storeForeign && SqlDialect::onServer())
+        storeFailed(tr("O servidor da equipe tem as tabelas de uma versão mais nova do "
+                       "programa; elas foram deixadas como estão. O assistente funciona "
+                       "normalmente, mas nenhuma inspeção será guardada nelas: ao fechar o "
+                       "programa, os valores digitados ficam em %1.")
+                        .arg(nativePath(InspectionStore::personalRecoveryFile())));
+    else if (storeForeign)
         storeFailed(tr("O arquivo zetu.db tem uma tabela \"inspection\" que não foi criada por "
                        "esta versão do programa; ela foi deixada como está. O assistente "
                        "funciona normalmente, mas nenhuma inspeção será guardada nele: ao "
@@ -210,19 +224,31 @@ bool InspectionSession::importRecovery()
     QString aside;
     const InspectionStore::Outcome outcome =
         InspectionStore::importRecovery(recoveryFile, &written, &aside);
+    const bool server = SqlDialect::onServer();
     if (!aside.isEmpty())
         QMessageBox::warning(
             wizard.dialogParent(), tr("Inspeção não recuperada"),
-            tr("O arquivo %1, que guardava valores de inspeções para zetu.db, não pôde ser "
-               "lido: está danificado ou não é um arquivo comum. Nada dele foi gravado em "
-               "zetu.db. Ele foi guardado como %2, para uma possível recuperação.")
-                .arg(nativePath(recoveryFile), nativePath(aside)));
+            server
+                ? tr("O arquivo %1, que guardava valores de inspeções para o servidor da "
+                     "equipe, não pôde ser lido: está danificado ou não é um arquivo comum. "
+                     "Nada dele foi gravado no servidor. Ele foi guardado como %2, para uma "
+                     "possível recuperação.")
+                      .arg(nativePath(recoveryFile), nativePath(aside))
+                : tr("O arquivo %1, que guardava valores de inspeções para zetu.db, não pôde ser "
+                     "lido: está danificado ou não é um arquivo comum. Nada dele foi gravado em "
+                     "zetu.db. Ele foi guardado como %2, para uma possível recuperação.")
+                      .arg(nativePath(recoveryFile), nativePath(aside)));
     if (written > 0)
         QMessageBox::information(
             wizard.dialogParent(), tr("Inspeção recuperada"),
-            tr("O arquivo zetu.db estava ocupado quando o programa foi fechado. Os valores da "
-               "inspeção ficaram em %1 e agora foram gravados em zetu.db.")
-                .arg(recoveryFile));
+            server ? tr("O servidor da equipe estava fora de alcance quando o programa foi "
+                        "fechado. Os valores da inspeção ficaram em %1 e agora foram gravados "
+                        "no servidor.")
+                         .arg(recoveryFile)
+                   : tr("O arquivo zetu.db estava ocupado quando o programa foi fechado. Os "
+                        "valores da "
+                        "inspeção ficaram em %1 e agora foram gravados em zetu.db.")
+                         .arg(recoveryFile));
     return outcome == InspectionStore::Done;
 }
 
@@ -305,11 +331,18 @@ void InspectionSession::keepElsewhere(StoredInspection held)
     if (kept)
         QMessageBox::information(
             wizard.dialogParent(), tr("Inspeção guardada à parte"),
-            tr("O arquivo zetu.db não pôde guardar a inspeção. Os valores dela foram guardados "
-               "em %1. Quando zetu.db puder ser gravado, copie esse arquivo para a pasta de "
-               "zetu.db com o nome zetu.db.recovery: o programa os grava em zetu.db ao "
-               "iniciar.")
-                .arg(nativePath(file)));
+            SqlDialect::onServer()
+                ? tr("O servidor da equipe não pôde guardar a inspeção. Os valores dela foram "
+                     "guardados em %1. Quando o servidor puder ser gravado, copie esse arquivo "
+                     "para a pasta do zetu.ini com o nome zetu.db.recovery: o programa os grava "
+                     "no servidor ao iniciar.")
+                      .arg(nativePath(file))
+                : tr("O arquivo zetu.db não pôde guardar a inspeção. Os valores dela foram "
+                     "guardados "
+                     "em %1. Quando zetu.db puder ser gravado, copie esse arquivo para a pasta de "
+                     "zetu.db com o nome zetu.db.recovery: o programa os grava em zetu.db ao "
+                     "iniciar.")
+                      .arg(nativePath(file)));
     else
         QMessageBox::warning(wizard.dialogParent(), tr("Inspeção não guardada"),
                              tr("Os valores da inspeção não puderam ser guardados em %1 e se "
@@ -400,7 +433,7 @@ void InspectionSession::keepInspection()
     if (copied && !copyNoticeShown) {
         copyNoticeShown = true;
         QMessageBox::information(wizard.dialogParent(), tr("Inspeção alterada em outra cópia"),
-                                 tr("Outra cópia do programa alterou esta inspeção em zetu.db. "
+                                 tr("Outra cópia do programa alterou esta inspeção. "
                                     "Para que nada se perca, os valores deste assistente foram "
                                     "guardados como um rascunho separado."));
     }
@@ -422,8 +455,8 @@ void InspectionSession::storeFailed(const QString &notice)
 void InspectionSession::tellStoreBusy()
 {
     QMessageBox::information(wizard.dialogParent(), wizard.dialogParent()->windowTitle(),
-                             tr("O arquivo zetu.db está ocupado por outro programa. Tente de "
-                                "novo em instantes."));
+                             StoreText::busy() + QLatin1Char(' ') +
+                                 tr("Tente de novo em instantes."));
 }
 
 // Puts every input but those in `kept` at its start value, the date at today, and drops
@@ -600,8 +633,8 @@ void InspectionSession::showHistory()
     });
     // While the store is busy the dialog says so, and fills in once it can be read.
     if (outcome == InspectionStore::Busy) {
-        dialog.showBusy(tr("O arquivo zetu.db está ocupado por outro programa. As inspeções "
-                           "aparecem assim que ele for liberado."));
+        dialog.showBusy(StoreText::busy() + QLatin1Char(' ') +
+                        tr("As inspeções aparecem assim que ele for liberado."));
         refill->start(retryInterval);
     }
     const bool opened = dialog.exec() == QDialog::Accepted;
@@ -679,10 +712,9 @@ void InspectionSession::showReview()
     QWidget *parent = wizard.dialogParent();
     if (!prepareStore()) {
         QMessageBox::information(parent, parent->windowTitle(),
-                                 storeNotice.isEmpty()
-                                     ? tr("O arquivo zetu.db está ocupado por outro programa. "
-                                          "Tente de novo em instantes.")
-                                     : storeNotice);
+                                 storeNotice.isEmpty() ? StoreText::busy() + QLatin1Char(' ') +
+                                                             tr("Tente de novo em instantes.")
+                                                       : storeNotice);
         return;
     }
     ReviewDialog dialog(parent);

@@ -1,4 +1,5 @@
 #include "wizard/mainwindow.h"
+#include "registry/storetext.h"
 #include "ui_mainwindow.h"
 
 #include "app/language.h"
@@ -23,6 +24,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -415,7 +417,7 @@ bool MainWindow::takeJudgement()
     if (setRead != InspectionStore::Done || baselineRead != InspectionStore::Done) {
         const bool retrying = !judgementUnread.isEmpty();
         judgementUnread = setRead == InspectionStore::Busy || baselineRead == InspectionStore::Busy
-                              ? tr("O arquivo zetu.db está ocupado por outro programa.")
+                              ? StoreText::busy()
                               : ToleranceStore::lastFailure();
         if (!retrying)
             QTimer::singleShot(judgementRetryMs, this, &MainWindow::retakeJudgement);
@@ -548,7 +550,11 @@ void MainWindow::on_actionQuit_triggered()
 
 void MainWindow::on_actionAbout_triggered()
 {
-    AboutDialog(QFileInfo(databaseName).absoluteFilePath(), settingsFilePath(), this).exec();
+    AboutDialog(dataBase.onServer()
+                    ? dataBase.serverSettings().describe()
+                    : QDir::toNativeSeparators(QFileInfo(databaseName).absoluteFilePath()),
+                settingsFilePath(), this)
+        .exec();
 }
 
 void MainWindow::on_comboBox_currentIndexChanged(int index)
@@ -771,7 +777,7 @@ void MainWindow::on_pushButtonReport_clicked()
     if (!judgementUnread.isEmpty() && !takeJudgement()) {
         QMessageBox::warning(this, tr("Relatório"),
                              tr("A tolerância e a linha de base deste equipamento não puderam "
-                                "ser lidas de zetu.db, e o relatório seria julgado sem elas. "
+                                "ser lidas, e o relatório seria julgado sem elas. "
                                 "Tente de novo em instantes.\n\n%1")
                                  .arg(judgementUnread));
         return;

@@ -2,6 +2,7 @@
 
 #include "core/logging.h"
 #include "history/transducerstore.h"
+#include "registry/sqldialect.h"
 #include "registry/transducerdialog.h"
 
 #include <QComboBox>
@@ -186,9 +187,13 @@ void TransducerChoice::removeChosen()
 void TransducerChoice::tellBusy()
 {
     QMessageBox::information(window, window->windowTitle(),
-                             tr("O arquivo zetu.db não pôde guardar o transdutor agora: ele está "
-                                "ocupado por outro programa ou não pode ser gravado. Tente de "
-                                "novo em instantes."));
+                             SqlDialect::onServer()
+                                 ? tr("O servidor da equipe não pôde guardar o transdutor agora: "
+                                      "ele está ocupado, fora de alcance ou não deixa gravar. "
+                                      "Tente de novo em instantes.")
+                                 : tr("O arquivo zetu.db não pôde guardar o transdutor agora: "
+                                      "ele está ocupado por outro programa ou não pode ser "
+                                      "gravado. Tente de novo em instantes."));
 }
 
 void TransducerChoice::updateButtons()
