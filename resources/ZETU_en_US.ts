@@ -2376,7 +2376,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>O arquivo zetu.db está ocupado por outro programa.</source>
-        <translation type="unfinished">The file zetu.db is busy with another program.</translation>
+        <translation>The file zetu.db is busy with another program.</translation>
     </message>
 </context>
 <context>
