@@ -461,6 +461,11 @@ bool MainWindow::selectTransducer(qint64 key)
 void MainWindow::storeChanged()
 {
     equipment->refreshDue();
+    readChoicesAgain();
+}
+
+void MainWindow::readChoicesAgain()
+{
     transducers->reload();
     if (!judgement.isEmpty())
         takeJudgement(); // a baseline chosen meanwhile
@@ -511,8 +516,8 @@ void MainWindow::readServerChanges()
             });
         return;
     }
-    equipment->reread();
-    storeChanged();
+    equipment->reread(); // with the due dates
+    readChoicesAgain();
 }
 
 void MainWindow::on_actionSendToServer_triggered()

@@ -156,6 +156,8 @@ private:
     // only on it.
     void watchServer();
     void readServerChanges();
+    // The scanner's transducers, and its tolerance set and baseline, read again.
+    void readChoicesAgain();
 
     Ui::MainWindow *ui;
     // Steps 2 to 8 and what works on their widgets: the forms as far as they are set up,
