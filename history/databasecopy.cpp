@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -107,6 +108,7 @@ DatabaseCopy::Outcome DatabaseCopy::backup(const QString &source, const QString 
     const QString part = targetInfo.absoluteDir().filePath(
         QStringLiteral(".%1.%2.part")
             .arg(targetInfo.fileName(), QUuid::createUuid().toString(QUuid::Id128).left(8)));
+    auto leftOver = qScopeGuard([&part] { QFile::remove(part); }); // unless it became the backup
     {
         Connection connection(source);
         if (!connection.opened)
@@ -116,22 +118,16 @@ DatabaseCopy::Outcome DatabaseCopy::backup(const QString &source, const QString 
         QSqlQuery query(connection.db());
         query.prepare(QStringLiteral("VACUUM INTO ?"));
         query.addBindValue(part);
-        if (!query.exec()) {
-            QFile::remove(part);
+        if (!query.exec())
             return failure(query.lastError(), "cannot write a backup of zetu.db:");
-        }
     }
     QFile replaced(target);
-    if (replaced.exists() && !replaced.remove()) {
-        QFile::remove(part);
+    if (replaced.exists() && !replaced.remove())
         return failure(replaced.errorString(), "cannot replace the backup file:");
-    }
     QFile written(part);
-    if (!written.rename(target)) {
-        const QString reason = written.errorString();
-        written.remove();
-        return failure(reason, "cannot name the backup file:");
-    }
+    if (!written.rename(target))
+        return failure(written.errorString(), "cannot name the backup file:");
+    leftOver.dismiss();
     return done();
 }
 
