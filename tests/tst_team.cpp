@@ -11,6 +11,7 @@
 #include "history/transducerstore.h"
 #include "history/trenddialog.h"
 #include "registry/database.h"
+#include "registry/serverwatch.h"
 #include "registry/sqldialect.h"
 #include "registry/storeerror.h"
 #include "registry/storetext.h"
@@ -322,9 +323,16 @@ private slots:
         window->findChild<QPushButton *>("pushButtonNext")->click(); // the draft is written
         const QString stored = "SELECT Inputs FROM inspection ORDER BY ID_key DESC LIMIT 1";
         QTRY_VERIFY(serverValue(name, stored).toString().contains("lineTecResp"));
+        auto *transducers = window->findChild<QComboBox *>("comboBoxTransducer");
+        const QString inspected = transducers->currentText();
+        QVERIFY(!inspected.isEmpty());
         QVERIFY(pg.down());
         QTRY_VERIFY_WITH_TIMEOUT(serverLine()->isVisible(), 5000);
         QVERIFY(serverLine()->text().contains("Servidor fora de alcance"));
+        // a notice read only now (a dialog was open): the scanner and transducer stay
+        emit window->findChild<ServerWatch *>()->changed();
+        QCOMPARE(list->model()->rowCount(), 2);
+        QCOMPARE(transducers->currentText(), inspected);
         window->findChild<QLineEdit *>("lineTecResp")->setText("Ana Técnica");
         clock.start();
         window->findChild<QAction *>("actionFirstStep")->trigger(); // no write: held

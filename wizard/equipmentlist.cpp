@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QTableView>
@@ -234,8 +235,12 @@ bool EquipmentList::refresh()
     return !listPending;
 }
 
+// Read again because the store changed: the rows on screen stay while it does not answer
+// (a server out of reach); they are read once it is back.
 void EquipmentList::reread()
 {
+    if (records->rowCount() > 0 && !QSqlQuery(records->database()).exec(QStringLiteral("SELECT 1")))
+        return;
     const int key = selectedKey();
     if (refresh() && key >= 0)
         select(key);

@@ -39,19 +39,34 @@ void TransducerChoice::setScanner(int key, const QStringList &scanner)
     fill(-1);
 }
 
+// Read again because the store changed: what is listed stays while the store cannot be
+// read (a server out of reach), so that the transducer being inspected is not lost.
 void TransducerChoice::reload()
 {
-    fill(selected().key);
+    InspectionStore::Outcome outcome = InspectionStore::Failed;
+    const QVector<Transducer> read = scannerKey < 0
+                                         ? QVector<Transducer>()
+                                         : TransducerStore::forEquipment(scannerKey, &outcome);
+    if (scannerKey >= 0 && outcome != InspectionStore::Done && readable && !transducers.isEmpty())
+        return;
+    list(read, scannerKey < 0 || outcome == InspectionStore::Done, selected().key);
+}
+
+void TransducerChoice::fill(qint64 chosen)
+{
+    InspectionStore::Outcome outcome = InspectionStore::Failed;
+    const QVector<Transducer> read = scannerKey < 0
+                                         ? QVector<Transducer>()
+                                         : TransducerStore::forEquipment(scannerKey, &outcome);
+    list(read, scannerKey < 0 || outcome == InspectionStore::Done, chosen);
 }
 
 // The scanner's transducers in use, then `chosen` when it is retired; `chosen` is made
 // current, else the first.
-void TransducerChoice::fill(qint64 chosen)
+void TransducerChoice::list(const QVector<Transducer> &read, bool wasRead, qint64 chosen)
 {
-    InspectionStore::Outcome outcome = InspectionStore::Failed;
-    transducers = scannerKey < 0 ? QVector<Transducer>()
-                                 : TransducerStore::forEquipment(scannerKey, &outcome);
-    readable = scannerKey < 0 || outcome == InspectionStore::Done;
+    transducers = read;
+    readable = wasRead;
     QSignalBlocker blocker(combo);
     combo->clear();
     int current = -1;

@@ -43,7 +43,9 @@ signals:
     void changed();
 
 private:
+    // The scanner's transducers read, `chosen` made current.
     void fill(qint64 chosen);
+    void list(const QVector<Transducer> &read, bool wasRead, qint64 chosen);
     void chosenEntry(int index);
     bool add();
     void editChosen();
