@@ -251,6 +251,14 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
         <source>%1 foi enviado ao servidor; nada foi apagado dele.</source>
         <translation>%1 was sent to the server; nothing was deleted from it.</translation>
     </message>
+    <message>
+        <source>Tente de novo em instantes.</source>
+        <translation>Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>As inspeções não puderam ser lidas (veja o registro do programa).</source>
+        <translation>The inspections could not be read (see the program&apos;s log).</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseCopy</name>

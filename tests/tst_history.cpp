@@ -415,6 +415,39 @@ private slots:
         QVERIFY(ending != SIGTERM || (aside.open(QIODevice::ReadOnly) && aside.readAll() == cut));
     }
 
+    // Every inspection exported from the menu: a file written is said with its count, one
+    // that cannot be written is said with why, never as written.
+    void exportAll_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("written") << "home/Documents/todas.csv"
+                                 << "Inspeções exportadas: 1";
+        QTest::newRow("no such folder") << "home/Nenhuma/todas.csv"
+                                        << "não pôde ser gravado";
+    }
+    void exportAll()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, said);
+        if (said.startsWith("não"))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^cannot export inspections"));
+        open();
+        StoredInspection stored;
+        stored.equipmentKey = 1;
+        stored.started = stored.changed = QDateTime::currentDateTime();
+        stored.technician = "Ana";
+        stored.values = {{"lineTecResp", "Ana"}};
+        QCOMPARE(InspectionStore::prepare(), InspectionStore::Done);
+        QCOMPARE(InspectionStore::save(stored), InspectionStore::Done);
+        DialogDriver driver;
+        driver.chooseFile(workDir->file(file)).press(QMessageBox::Ok);
+        child<QAction>("actionExportAll")->trigger();
+        QVERIFY(driver.waitDone());
+        QVERIFY2(driver.seen().last().text.contains(said), qPrintable(driver.seen().last().text));
+        QCOMPARE(QFile(workDir->file(file)).size() > 0, said.startsWith("Insp"));
+    }
+
     // A backup taken from the menu while another program writes is the file as last
     // committed; restored, it is zetu.db at the next start and the file it replaced is
     // kept. A file locked for a backup, or a copy that is damaged, of another schema or

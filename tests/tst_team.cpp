@@ -397,7 +397,7 @@ private slots:
         window->resumeAtStart();
         QTRY_COMPARE(window->findChild<QTableView *>("tableView")->model()->rowCount(), 1);
         WizardFill::selectEquipment(window.data());
-        int before = 0, after = 0;
+        int before = 0, after = 0, entries = 0;
         QString chosen;
         qint64 seenAfter = -1;
         DialogDriver driver;
@@ -407,6 +407,9 @@ private slots:
             const auto count = [&] {
                 return trend ? trend->shownInspections().size() : table->rowCount();
             };
+            auto *transducers = dialog->findChild<QComboBox *>("comboBoxTransducer");
+            const auto listed = [&] { return transducers ? transducers->count() : 0; };
+            entries = listed();
             before = count();
             for (int row = 0; table && row < table->rowCount(); ++row) {
                 if (table->item(row, dateColumn)->text() == "02/01/2025")
@@ -420,6 +423,7 @@ private slots:
             (void)QTest::qWaitFor([&] { return count() != before; }, 3000);
             seenAfter = clock.elapsed();
             after = count();
+            entries -= listed();
             const QModelIndexList rows =
                 table ? table->selectionModel()->selectedRows(dateColumn) : QModelIndexList();
             chosen = rows.isEmpty() ? QString() : rows.first().data().toString();
@@ -432,6 +436,7 @@ private slots:
         QVERIFY(driver.waitDone());
         QCOMPARE(before, 3);
         QCOMPARE(after, 2);
+        QCOMPARE(entries, 0); // the transducers listed once, not again
         QVERIFY2(seenAfter < 2000, qPrintable(QString::number(seenAfter)));
         QCOMPARE(chosen, dateColumn < 0 ? QString() : QString("02/01/2025"));
     }

@@ -5,6 +5,8 @@
 #include "history/historydialog.h"
 #include "history/inspectionstore.h"
 #include "history/servercopy.h"
+#include "registry/sqldialect.h"
+#include "registry/storetext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -80,7 +82,11 @@ void DataFiles::exportAll()
         QMessageBox::warning(
             window, tr("Exportar inspeções"),
             outcome == InspectionStore::Busy
-                ? busyText()
+                ? (SqlDialect::onServer()
+                       ? StoreText::busy() + QLatin1Char(' ') + tr("Tente de novo em instantes.")
+                       : busyText())
+            : SqlDialect::onServer()
+                ? tr("As inspeções não puderam ser lidas (veja o registro do programa).")
                 : tr("As inspeções não puderam ser lidas de %1.").arg(native(database)));
         return;
     }
