@@ -106,6 +106,26 @@ class TstTeam : public QObject
         ini.sync();
         window.reset(new MainWindow(0));
     }
+    // A new database with a scanner and its transducer, left open for the case to add to;
+    // empty when it cannot be made.
+    QString databaseWithTransducer(Transducer *transducer)
+    {
+        const QString name = freshDatabase();
+        if (!open("server", "zetu_admin", name))
+            return QString();
+        transducer->equipmentKey = addScanner(record);
+        transducer->model = "C5-1";
+        return TransducerStore::save(*transducer, record) == Done ? name : QString();
+    }
+    // The case's connection closed, a window shown on database `name`.
+    void showWindow(const QString &name)
+    {
+        dataBase.reset();
+        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+        openWindow(name);
+        window->show();
+        window->resumeAtStart();
+    }
     QLabel *serverLine() { return window->findChild<QLabel *>("labelServer"); }
 
 private slots:
@@ -288,17 +308,10 @@ private slots:
         QFETCH(bool, closedWhileDown);
         if (!serverUp)
             QSKIP(qPrintable(pg.skipReason));
-        const QString name = freshDatabase();
-        QVERIFY(open("server", "zetu_admin", name));
         Transducer transducer;
-        transducer.equipmentKey = addScanner(record);
-        transducer.model = "C5-1";
-        QCOMPARE(TransducerStore::save(transducer, record), Done);
-        dataBase.reset();
-        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
-        openWindow(name);
-        window->show();
-        window->resumeAtStart();
+        const QString name = databaseWithTransducer(&transducer);
+        QVERIFY(!name.isEmpty());
+        showWindow(name);
         auto *list = window->findChild<QTableView *>("tableView");
         QTRY_COMPARE(list->model()->rowCount(), 1);
         QElapsedTimer clock;
@@ -376,12 +389,9 @@ private slots:
         QFETCH(int, deletedDay);
         if (!serverUp)
             QSKIP(qPrintable(pg.skipReason));
-        const QString name = freshDatabase();
-        QVERIFY(open("server", "zetu_admin", name));
         Transducer transducer;
-        transducer.equipmentKey = addScanner(record);
-        transducer.model = "C5-1";
-        QCOMPARE(TransducerStore::save(transducer, record), Done);
+        const QString name = databaseWithTransducer(&transducer);
+        QVERIFY(!name.isEmpty());
         for (int day = 1; day <= 3; ++day) {
             StoredInspection stored =
                 draft(transducer.equipmentKey, day, StoredInspection::Reported);
@@ -390,11 +400,7 @@ private slots:
             stored.forReview = true;
             QCOMPARE(InspectionStore::save(stored), Done);
         }
-        dataBase.reset();
-        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
-        openWindow(name);
-        window->show();
-        window->resumeAtStart();
+        showWindow(name);
         QTRY_COMPARE(window->findChild<QTableView *>("tableView")->model()->rowCount(), 1);
         WizardFill::selectEquipment(window.data());
         int before = 0, after = 0, entries = 0;
