@@ -34,19 +34,20 @@ const int lockTimeoutMs = 200;
 // Data sent and not acknowledged for this long: the network is down.
 const int tcpUserTimeoutMs = 900;
 
-// The password typed for this run, kept only in memory.
-QString &typedPassword()
+bool isPasswordRefused(const QSqlError &error)
 {
-    static QString password;
-    return password;
+    return (error.databaseText() + error.driverText())
+        .contains(QLatin1String("password authentication failed"));
 }
 
 bool asksForPassword(const QSqlError &error)
 {
-    const QString text = error.databaseText() + error.driverText();
-    return text.contains(QLatin1String("no password supplied")) ||
-           text.contains(QLatin1String("password authentication failed"));
+    return isPasswordRefused(error) || (error.databaseText() + error.driverText())
+                                           .contains(QLatin1String("no password supplied"));
 }
+
+// A password refused this many times: the program starts without the server.
+const int passwordTries = 3;
 
 } // namespace
 
@@ -122,7 +123,7 @@ void ServerSettings::apply(QSqlDatabase &db, int statementMs) const
     db.setPort(port);
     db.setDatabaseName(name);
     db.setUserName(user);
-    db.setPassword(typedPassword());
+    db.setPassword(password);
     db.setConnectOptions(connectOptions(statementMs));
 }
 
@@ -179,45 +180,74 @@ bool DataBase::serverAnswers(const ServerSettings &settings, QSqlError *error)
 }
 
 // The server is first tried on a thread of its own: one that does not answer at once
-// (a network that is down) leaves the window to start without it.
+// (a network that is down) leaves the window to start without it. A server that wants a
+// password libpq does not have gets one typed by the user, asked again when refused.
 bool DataBase::openServer(const ServerSettings &settings)
 {
     server = settings;
     db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"));
-    settings.apply(db, statementTimeoutMs);
     registry = Busy;
-    struct Trial
+    for (int asked = 0;; ++asked) {
+        QSqlError error;
+        switch (tryServer(server, &error)) {
+        case Trial::Open:
+            return reopen();
+        case Trial::Silent:
+            qCWarning(zetuStore) << "the team's server does not answer within" << startWaitMs
+                                 << "ms: the program starts without it";
+            return false;
+        case Trial::Refused:
+            failure(error, "cannot reach the team's server:");
+            break;
+        }
+        if (!asksForPassword(error) || !qobject_cast<QApplication *>(qApp))
+            return false;
+        if (asked == passwordTries) {
+            qCWarning(zetuStore) << "the password was refused" << asked
+                                 << "times: the program starts without the server";
+            server.password.clear();
+            return false;
+        }
+        if (!askPassword(&server, isPasswordRefused(error))) {
+            qCInfo(zetuStore) << "no password typed: the program starts without the server";
+            return false;
+        }
+    }
+}
+
+DataBase::Trial DataBase::tryServer(const ServerSettings &settings, QSqlError *error)
+{
+    struct Outcome
     {
         bool open = false;
         QSqlError error;
     };
-    auto trial = std::make_shared<Trial>();
+    auto outcome = std::make_shared<Outcome>();
     QThread *thread = QThread::create(
-        [settings, trial] { trial->open = serverAnswers(settings, &trial->error); });
+        [settings, outcome] { outcome->open = serverAnswers(settings, &outcome->error); });
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start();
-    if (!thread->wait(startWaitMs)) {
-        qCWarning(zetuStore) << "the team's server does not answer within" << startWaitMs
-                             << "ms: the program starts without it";
-        return false;
-    }
-    if (trial->open && reopen())
-        return true;
-    if (!trial->open)
-        failure(trial->error, "cannot reach the team's server:");
-    if (!asksForPassword(trial->open ? db.lastError() : trial->error) ||
-        !qobject_cast<QApplication *>(qApp))
-        return false;
-    bool typed = false;
-    const QString password = QInputDialog::getText(
-        nullptr, QApplication::translate("DataBase", "Servidor da equipe"),
+    if (!thread->wait(startWaitMs))
+        return Trial::Silent;
+    *error = outcome->error;
+    return outcome->open ? Trial::Open : Trial::Refused;
+}
+
+bool DataBase::askPassword(ServerSettings *settings, bool refused)
+{
+    QString label =
         QApplication::translate("DataBase", "Senha de %1 no servidor %2:")
-            .arg(settings.user, settings.host.isEmpty() ? settings.service : settings.host),
-        QLineEdit::Password, QString(), &typed);
-    if (!typed)
-        return false;
-    typedPassword() = password;
-    return reopen();
+            .arg(settings->user, settings->host.isEmpty() ? settings->service : settings->host);
+    if (refused)
+        label = QApplication::translate("DataBase", "Senha recusada pelo servidor.") +
+                QLatin1Char('\n') + label;
+    bool typed = false;
+    const QString password =
+        QInputDialog::getText(nullptr, QApplication::translate("DataBase", "Servidor da equipe"),
+                              label, QLineEdit::Password, QString(), &typed);
+    // a refused one is not tried again in the background
+    settings->password = typed ? password : QString();
+    return typed;
 }
 
 bool DataBase::reopen()

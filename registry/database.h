@@ -9,7 +9,8 @@
 // Where the team's data lives when `zetu.ini` names a server: group [Database] with
 // Driver=QPSQL, Host, Port, Name, User, SslMode and, instead of them, Service (a name of
 // libpq's service file). The password never comes from zetu.ini: libpq finds it
-// (~/.pgpass, PGPASSFILE, the service file), or the user types it and it stays in memory.
+// (~/.pgpass, PGPASSFILE, the service file), or the user types it and it stays in memory
+// with the settings of the window's connection.
 struct ServerSettings
 {
     QString host;
@@ -18,6 +19,8 @@ struct ServerSettings
     QString user;
     QString sslMode;
     QString service;
+    // Typed by the user at the start; never read from zetu.ini nor written anywhere.
+    QString password;
 
     // Read from the INI file `iniFile`; null (isSet() false) without Driver=QPSQL.
     static ServerSettings read(const QString &iniFile);
@@ -58,7 +61,8 @@ public:
     // Opens the team's server that `iniFile` names, else the file `fileName`.
     void openConfigured(const QString &fileName, const QString &iniFile);
     // Opens the team's server; false (logged) when it cannot be reached now. A server that
-    // asks for a password that libpq does not have gets the one typed by the user.
+    // asks for a password that libpq does not have gets the one typed by the user, asked
+    // again (a few times) when refused; false when the user cancels.
     bool openServer(const ServerSettings &settings);
     // Whether the server takes a new connection, made and dropped on the calling thread
     // (it may wait for the connection timeout: call it away from the window).
@@ -90,6 +94,12 @@ public:
     void closeDataBase();
 
 private:
+    enum class Trial { Open, Refused, Silent };
+    // Tries the server on a thread of its own, waiting startWaitMs for its answer.
+    static Trial tryServer(const ServerSettings &settings, QSqlError *error);
+    // Asks the user for the password, saying that the last one was `refused`; false when
+    // the user cancels. The password typed is kept only in memory.
+    static bool askPassword(ServerSettings *settings, bool refused);
     State prepareServerRegistry();
 
     QSqlDatabase db;

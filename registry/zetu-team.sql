@@ -32,6 +32,12 @@ GRANT USAGE, SELECT ON ALL SEQUENCES IN SCHEMA public TO zetu_physicist;
 -- return one.
 GRANT SELECT, INSERT, DELETE ON review TO zetu_technician;
 GRANT SELECT, INSERT, UPDATE, DELETE ON review TO zetu_physicist;
+-- A row a technician inserts can only be awaiting (State 0): an approval or a return
+-- is a physicist's. The table's owner (who sends a laptop's reviews as they are) and a
+-- superuser may insert any.
+CREATE OR REPLACE FUNCTION zetu_review_filed() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN IF NEW.State <> 0 AND NOT pg_has_role(current_user, 'zetu_physicist', 'MEMBER') AND NOT pg_has_role(current_user, (SELECT relowner FROM pg_class WHERE oid = TG_RELID), 'MEMBER') THEN RAISE EXCEPTION 'only a physicist approves or returns a review' USING ERRCODE = 'insufficient_privilege'; END IF; RETURN NEW; END $$;
+DROP TRIGGER IF EXISTS zetu_review_filed ON review;
+CREATE TRIGGER zetu_review_filed BEFORE INSERT ON review FOR EACH ROW EXECUTE FUNCTION zetu_review_filed();
 
 -- Every change that another window shows (the list of scanners, due dates, history)
 -- tells the clients listening on channel zetu_changed to read again. A claim's renewal

@@ -128,6 +128,10 @@ Digital signatures unavailable: the module %2 could not be loaded.</translation>
         <source>Senha de %1 no servidor %2:</source>
         <translation>Password of %1 on the server %2:</translation>
     </message>
+    <message>
+        <source>Senha recusada pelo servidor.</source>
+        <translation>The server refused the password.</translation>
+    </message>
 </context>
 <context>
     <name>DataFiles</name>

@@ -30,6 +30,15 @@
 using InspectionStore::Done;
 using InspectionStore::Failed;
 
+// Every message logged while the suite runs, passed on to QtTest's own handler.
+QStringList logged;
+QtMessageHandler testHandler = nullptr;
+void keepMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    logged << text;
+    testHandler(type, context, text);
+}
+
 class TstTeam : public QObject
 {
     Q_OBJECT
@@ -97,12 +106,16 @@ class TstTeam : public QObject
         QSqlDatabase::removeDatabase("zetu-test-read");
         return value;
     }
-    // A window in the case's folder working on database `name`.
-    void openWindow(const QString &name)
+    // A window in the case's folder working on database `name` as `user`, with the
+    // settings `database` of group [Database] besides.
+    void openWindow(const QString &name, const QString &user = "zetu_admin",
+                    const QVariantMap &database = {})
     {
         QSettings ini("zetu.ini", QSettings::IniFormat);
         ini.setValue("Translations/Language", "pt_BR");
-        pg.writeIni(&ini, "zetu_admin", name);
+        pg.writeIni(&ini, user, name);
+        for (auto it = database.begin(); it != database.end(); ++it)
+            ini.setValue("Database/" + it.key(), it.value());
         ini.sync();
         window.reset(new MainWindow(0));
     }
@@ -126,18 +139,31 @@ class TstTeam : public QObject
         window->show();
         window->resumeAtStart();
     }
+    // A database with one scanner, made by its owner, no connection left open.
+    QString databaseWithScanner()
+    {
+        const QString name = freshDatabase();
+        if (!open("server", "zetu_admin", name) || addScanner(record) <= 0)
+            return QString();
+        dataBase.reset();
+        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+        return name;
+    }
     QLabel *serverLine() { return window->findChild<QLabel *>("labelServer"); }
 
 private slots:
     void initTestCase()
     {
-        serverUp = pg.start();
+        testHandler = qInstallMessageHandler(keepMessage);
+        serverUp = pg.start(PgServer::WithTls);
         QVERIFY2(serverUp || !pg.skipReason.isEmpty(), qPrintable(pg.failure));
         // the roles exist before any database is made, as on a team's server
         QVERIFY(!serverUp || pg.admin({"CREATE ROLE zetu_technician NOLOGIN",
                                        "CREATE ROLE zetu_physicist NOLOGIN",
                                        "CREATE ROLE ana LOGIN IN ROLE zetu_technician",
-                                       "CREATE ROLE paulo LOGIN IN ROLE zetu_physicist"}));
+                                       "CREATE ROLE paulo LOGIN IN ROLE zetu_physicist",
+                                       "CREATE ROLE " + PgServer::passwordUser +
+                                           " LOGIN PASSWORD 'segredo' IN ROLE zetu_physicist"}));
     }
     void init()
     {
@@ -255,17 +281,25 @@ private slots:
     {
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("role");
+        QTest::addColumn<int>("inserted"); // a review's state inserted as it is
         QTest::newRow("technician") << "ana"
-                                    << "technician";
+                                    << "technician" << int(ReviewStore::Review::Awaiting);
+        QTest::newRow("technician inserts an approval")
+            << "ana"
+            << "technician" << int(ReviewStore::Review::Approved);
+        QTest::newRow("technician inserts a return")
+            << "ana"
+            << "technician" << int(ReviewStore::Review::Returned);
         QTest::newRow("physicist") << "paulo"
-                                   << "physicist";
+                                   << "physicist" << int(ReviewStore::Review::Approved);
         QTest::newRow("owner") << "zetu_admin"
-                               << "physicist";
+                               << "physicist" << int(ReviewStore::Review::Approved);
     }
     void rights()
     {
         QFETCH(QString, user);
         QFETCH(QString, role);
+        QFETCH(int, inserted);
         if (!serverUp)
             QSKIP(qPrintable(pg.skipReason));
         const QString name = freshDatabase();
@@ -291,6 +325,161 @@ private slots:
         QCOMPARE(pending.state, ReviewStore::Review::Awaiting);
         QCOMPARE(ReviewStore::approve(pending, "Paulo Físico"),
                  role == "technician" ? ReviewStore::Outcome::Denied : ReviewStore::Outcome::Done);
+        // nor does a technician insert a review already decided
+        QSqlQuery direct;
+        QCOMPARE(runBound(direct,
+                          "INSERT INTO review (Inspection, Revision, State, Who, At) VALUES "
+                          "(?, ?, ?, ?, ?)",
+                          {mine.id, mine.revision, inserted, "Ana", "2025-02-01T10:00:00"}),
+                 role == "physicist" || inserted == ReviewStore::Review::Awaiting);
+        QCOMPARE(direct.lastError().nativeErrorCode() == "42501",
+                 role == "technician" && inserted != ReviewStore::Review::Awaiting);
+    }
+
+    // A server user with a password libpq does not have: the user types it, is told
+    // when it is refused and asked again, a few times at most; Cancel starts the window
+    // without the server. The password is kept nowhere but in memory.
+    void password_data()
+    {
+        QTest::addColumn<QStringList>("typed"); // a null entry: Cancel
+        QTest::addColumn<bool>("reached");
+        QTest::newRow("right first") << QStringList{"segredo"} << true;
+        QTest::newRow("wrong then right") << QStringList{"errada", "segredo"} << true;
+        QTest::newRow("cancelled") << QStringList{QString()} << false;
+        QTest::newRow("wrong then cancelled") << QStringList{"errada", QString()} << false;
+        QTest::newRow("wrong three times") << QStringList{"errada", "errada2", "errada3"} << false;
+    }
+    void password()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(bool, reached);
+        if (!serverUp)
+            QSKIP(qPrintable(pg.skipReason));
+        const QString name = databaseWithScanner();
+        QVERIFY(!name.isEmpty());
+        logged.clear();
+        QStringList labels;
+        DialogDriver driver;
+        for (const QString &password : typed)
+            driver.then([&labels, password](QWidget *modal) {
+                auto *dialog = qobject_cast<QInputDialog *>(modal);
+                labels << dialog->labelText();
+                QCOMPARE(dialog->textEchoMode(), QLineEdit::Password);
+                dialog->setTextValue(password);
+                password.isNull() ? dialog->reject() : dialog->accept();
+            });
+        openWindow(name, PgServer::passwordUser);
+        QVERIFY(driver.waitDone());
+        QCOMPARE(driver.unexpectedCount(), 0); // not asked a fourth time
+        QCOMPARE(labels.size(), typed.size());
+        for (int i = 0; i < labels.size(); ++i)
+            QCOMPARE(labels[i].startsWith("Senha recusada"), i > 0);
+        window->show();
+        window->resumeAtStart();
+        QCOMPARE(serverLine()->isVisible(), !reached);
+        if (reached)
+            QTRY_COMPARE(window->findChild<QTableView *>("tableView")->model()->rowCount(), 1);
+        else
+            QVERIFY(serverLine()->text().contains("Servidor fora de alcance"));
+        window.reset();
+        QFile ini("zetu.ini");
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray settings = ini.readAll();
+        for (const QString &password : typed)
+            QVERIFY(password.isNull() || !settings.contains(password.toUtf8()));
+        QVERIFY(!logged.join('\n').contains("segredo"));
+    }
+
+    // On TCP with verify-full: the certificate's name and its CA checked by libpq, the
+    // connection encrypted; a refused one logged with its reason, the window up at once
+    // and saying the server is out of reach.
+    void tls_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<bool>("trusted"); // the CA that signed the server's certificate
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("name and CA right") << "localhost" << true << QString();
+        QTest::newRow("address, not the name") << "127.0.0.1" << true << "does not match";
+        QTest::newRow("CA not trusted") << "localhost" << false << "certificate verify failed";
+    }
+    void tls()
+    {
+        QFETCH(QString, host);
+        QFETCH(bool, trusted);
+        QFETCH(QString, reason);
+        if (!serverUp)
+            QSKIP(qPrintable(pg.skipReason));
+        if (!pg.tlsPort)
+            QSKIP(qPrintable(pg.tlsSkipReason));
+        const QString name = databaseWithScanner();
+        QVERIFY(!name.isEmpty());
+        logged.clear();
+        qputenv("PGSSLROOTCERT", QFile::encodeName(trusted ? pg.caFile() : pg.otherCaFile()));
+        QElapsedTimer clock;
+        clock.start();
+        openWindow(name, "zetu_admin",
+                   {{"Host", host}, {"Port", pg.tlsPort}, {"SslMode", "verify-full"}});
+        window->show();
+        window->resumeAtStart();
+        QVERIFY(clock.elapsed() < 1000);
+        qunsetenv("PGSSLROOTCERT");
+        QCOMPARE(serverLine()->isVisible(), !reason.isEmpty());
+        if (reason.isEmpty()) {
+            QSqlQuery ssl;
+            QVERIFY(ssl.exec("SELECT ssl FROM pg_stat_ssl WHERE pid = pg_backend_pid()"));
+            QVERIFY(ssl.next() && ssl.value(0).toBool());
+            QTRY_COMPARE(window->findChild<QTableView *>("tableView")->model()->rowCount(), 1);
+        } else {
+            QVERIFY(serverLine()->text().contains("Servidor fora de alcance"));
+            QVERIFY2(logged.join('\n').contains(reason), qPrintable(logged.join('\n')));
+        }
+    }
+
+    // The SSL mode zetu.ini asks for, and the one used: a remote server is always
+    // checked fully, whatever weaker mode is asked for.
+    void sslModes_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("used");
+        QTest::newRow("remote, disable") << "db.servico.example"
+                                         << "disable"
+                                         << "verify-full";
+        QTest::newRow("remote, prefer") << "10.0.0.7"
+                                        << "Prefer"
+                                        << "verify-full";
+        QTest::newRow("remote, none") << "db.servico.example"
+                                      << ""
+                                      << "verify-full";
+        QTest::newRow("remote, verify-ca") << "db.servico.example"
+                                           << "verify-ca"
+                                           << "verify-ca";
+        QTest::newRow("localhost, none") << "localhost"
+                                         << ""
+                                         << "prefer";
+        QTest::newRow("socket, disable") << "/run/postgresql"
+                                         << "disable"
+                                         << "disable";
+        QTest::newRow("loopback, disable") << "127.0.0.1"
+                                           << "disable"
+                                           << "disable";
+    }
+    void sslModes()
+    {
+        QFETCH(QString, host);
+        QFETCH(QString, asked);
+        QFETCH(QString, used);
+        QTemporaryFile file;
+        QVERIFY(file.open());
+        {
+            QSettings ini(file.fileName(), QSettings::IniFormat);
+            ini.setValue("Database/Driver", "QPSQL");
+            ini.setValue("Database/Host", host);
+            ini.setValue("Database/SslMode", asked);
+        }
+        const ServerSettings settings = ServerSettings::read(file.fileName());
+        QCOMPARE(settings.effectiveSslMode(), used);
+        QVERIFY(settings.connectOptions(0).split(';').contains("sslmode=" + used));
     }
 
     // Another client's new scanner is listed within 2 s; the server stopped under a

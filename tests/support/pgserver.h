@@ -5,23 +5,30 @@
 
 #include <QtCore>
 #include <QtSql>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 // A real PostgreSQL for a suite: a cluster made with Debian's initdb in a temporary
-// folder, run by pg_ctl on a Unix socket in that folder (no TCP port), stopped when the
-// suite ends, also when a case failed. As root, initdb and the server run as `nobody`
-// (setpriv), since PostgreSQL refuses root. The superuser is `zetu_admin`, trusted on
-// the socket, so no password is asked for.
+// folder, run by pg_ctl on a Unix socket in that folder, stopped when the suite ends,
+// also when a case failed. As root, initdb and the server run as `nobody` (setpriv),
+// since PostgreSQL refuses root. The superuser is `zetu_admin`, trusted on the socket,
+// so no password is asked for; `passwordUser` must give a password on the socket. With
+// TLS the server also listens on 127.0.0.1 at a free port, with a certificate for
+// `localhost` from a throwaway CA (caFile(); otherCaFile() is one it never used).
 class PgServer
 {
 public:
-    static const int port = 5432; // names the socket file only
+    enum Transport { SocketOnly, WithTls };
+    inline static const QString passwordUser = "zetu_pw";
 
     ~PgServer() { stop(); }
 
     // Makes and starts the cluster; false with skipReason set when the binaries are
-    // missing, with failure set when they are there and fail.
-    bool start()
+    // missing, with failure set when they are there and fail. TLS asked for without the
+    // openssl command: the socket alone, tlsSkipReason set.
+    bool start(Transport transport = SocketOnly)
     {
         bin = binaries();
         if (bin.isEmpty()) {
@@ -35,18 +42,36 @@ public:
         if (!run("initdb", {"-D", data(), "-A", "trust", "-U", "zetu_admin", "--no-sync", "-E",
                             "UTF8", "--locale=C"}))
             return false;
+        QFile hba(data() + "/pg_hba.conf");
+        if (!hba.open(QIODevice::ReadOnly))
+            return fail("cannot read pg_hba.conf");
+        const QByteArray trusted = hba.readAll();
+        hba.close();
+        if (!hba.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            hba.write("local all " + passwordUser.toUtf8() + " scram-sha-256\n" + trusted) < 0)
+            return fail("cannot write pg_hba.conf");
+        hba.close();
+        if (transport == WithTls && !makeCertificates())
+            return false;
         return up();
     }
     // Starts a stopped cluster again.
     bool up()
     {
+        const QString tcp =
+            tlsPort ? QString("-c listen_addresses=127.0.0.1 -c ssl=on -c ssl_cert_file=%1 "
+                              "-c ssl_key_file=%2")
+                          .arg(dir.filePath("server.crt"), dir.filePath("server.key"))
+                    : QString("-c listen_addresses=''");
         return run("pg_ctl", {"-D", data(), "-w", "-t", "20", "-l", dir.filePath("log"), "-o",
-                              QString("-k %1 -p %2 -c listen_addresses='' -c fsync=off "
-                                      "-c full_page_writes=off")
+                              QString("-k %1 -p %2 %3 -c fsync=off -c full_page_writes=off")
                                   .arg(dir.path())
-                                  .arg(port),
+                                  .arg(port)
+                                  .arg(tcp),
                               "start"});
     }
+    QString caFile() const { return dir.filePath("ca.crt"); }
+    QString otherCaFile() const { return dir.filePath("other.crt"); }
     bool isRunning() const { return running; }
     bool down() { return running && run("pg_ctl", {"-D", data(), "-w", "-m", "fast", "stop"}); }
     void stop()
@@ -98,7 +123,10 @@ public:
     }
 
     QString skipReason;
+    QString tlsSkipReason;
     QString failure;
+    int port = 5432; // also names the socket file
+    int tlsPort = 0; // the TCP port with TLS; 0 without
 
 private:
     static bool asRoot() { return ::geteuid() == 0; }
@@ -123,15 +151,57 @@ private:
         failure = why;
         return false;
     }
+    static int freePort()
+    {
+        const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        int port = 0;
+        if (s >= 0 && ::bind(s, reinterpret_cast<sockaddr *>(&address), size) == 0 &&
+            ::getsockname(s, reinterpret_cast<sockaddr *>(&address), &size) == 0)
+            port = ntohs(address.sin_port);
+        if (s >= 0)
+            ::close(s);
+        return port;
+    }
+    // The CA, the server's key and certificate for localhost, and a CA that signed nothing.
+    bool makeCertificates()
+    {
+        if (QStandardPaths::findExecutable("openssl").isEmpty()) {
+            tlsSkipReason = "the openssl command is missing: no certificates for the TLS cases";
+            return true;
+        }
+        const QStringList key = {"-newkey", "ec",    "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                                 "-nodes",  "-days", "2"};
+        const QString server = dir.filePath("server.key");
+        if (!run("openssl", QStringList{"req", "-x509", "-subj", "/CN=ZETU test CA", "-keyout",
+                                        "ca.key", "-out", "ca.crt"} +
+                                key) ||
+            !run("openssl", QStringList{"req", "-x509", "-subj", "/CN=ZETU other CA", "-keyout",
+                                        "other.key", "-out", "other.crt"} +
+                                key) ||
+            !run("openssl", QStringList{"req", "-x509", "-subj", "/CN=localhost", "-addext",
+                                        "subjectAltName=DNS:localhost", "-CA", "ca.crt", "-CAkey",
+                                        "ca.key", "-keyout", server, "-out", "server.crt"} +
+                                key) ||
+            !QFile::setPermissions(server, QFile::ReadOwner | QFile::WriteOwner) ||
+            (asRoot() &&
+             ::chown(QFile::encodeName(server).constData(), nobodyId(), nobodyGroup()) != 0))
+            return false;
+        port = tlsPort = freePort();
+        return tlsPort > 0 || fail("no free TCP port");
+    }
     bool run(const QString &tool, const QStringList &arguments)
     {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.setWorkingDirectory(dir.path());
-        QStringList command = QStringList{bin + "/" + tool} + arguments;
-        if (asRoot())
+        QStringList command = QStringList{tool == "openssl" ? tool : bin + "/" + tool} + arguments;
+        if (asRoot() && tool != "openssl")
             command = QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups"} + command;
-        process.start(asRoot() ? "setpriv" : command.takeFirst(), command);
+        process.start(asRoot() && tool != "openssl" ? "setpriv" : command.takeFirst(), command);
         const bool done = process.waitForFinished(30000) &&
                           process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
         if (!done)
