@@ -311,8 +311,11 @@ InspectionStore::Outcome InspectionStore::prepareServer(bool *foreign)
         return failed(query, "cannot read the schema of the team's server:");
     const QVariant version = query.value(0);
     query.finish();
-    if (!version.isNull() && version.toInt() == schemaVersion)
+    if (!version.isNull() && version.toInt() == schemaVersion) {
+        transaction.commit();
+        TeamSchema::keepRights(); // a later version's rights, on a server made before
         return Done;
+    }
     if (!version.isNull()) { // a later version's schema: left to it
         qCWarning(zetuStore) << "the team's server has schema version" << version.toInt();
         if (foreign)
@@ -337,7 +340,7 @@ InspectionStore::Outcome InspectionStore::prepareServer(bool *foreign)
              {schemaVersion}) ||
         !transaction.commit())
         return failed(query, "cannot make the schema of the team's server:");
-    TeamSchema::grantRights();
+    TeamSchema::keepRights();
     return Done;
 }
 

@@ -31,6 +31,33 @@ QStringList TeamSchema::statements(const QString &script)
     return statements;
 }
 
+bool TeamSchema::keepRights()
+{
+    QSqlQuery query;
+    if (query.exec(QStringLiteral("SELECT MAX(version) FROM zetu_rights")) && query.next() &&
+        query.value(0).toInt() >= rightsVersion)
+        return true;
+    query.finish();
+    if (!query.exec(QStringLiteral("SELECT pg_has_role(current_user, (SELECT relowner FROM "
+                                   "pg_class WHERE relname = 'zetu_schema' AND relkind = 'r'), "
+                                   "'MEMBER')")) ||
+        !query.next() || !query.value(0).toBool()) {
+        qCInfo(zetuStore) << "the team's rights are of an earlier version: the owner of the "
+                             "database brings them up to date at their next start";
+        return false;
+    }
+    query.finish();
+    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS zetu_rights (version INTEGER)")) ||
+        grantRights() > 0 ||
+        !query.exec(
+            QStringLiteral("INSERT INTO zetu_rights (version) VALUES (%1)").arg(rightsVersion))) {
+        qCWarning(zetuStore) << "the team's rights are not up to date:" << query.lastError().text();
+        return false;
+    }
+    qCInfo(zetuStore) << "the team's rights are now of version" << rightsVersion;
+    return true;
+}
+
 int TeamSchema::grantRights()
 {
     int failures = 0;

@@ -22,6 +22,13 @@ QStringList statements(const QString &script);
 // the connected user may (one who may not create roles still sets the notices); the
 // number that failed, each logged with its reason.
 int grantRights();
+// The version of the script's rights; raise it with every change of zetu-team.sql. A
+// server records the version it got in table zetu_rights.
+const int rightsVersion = 2;
+// Runs the script where the server has the rights of an earlier version (or of none),
+// when the connected user owns the database's tables; records the version once every
+// statement ran. Others leave it to the owner's next start. False when it is still due.
+bool keepRights();
 
 } // namespace TeamSchema
 

@@ -1,7 +1,8 @@
 -- ZETU on a team's PostgreSQL server: the roles, their rights and the change notices.
 --
 -- ZETU runs this file itself when it makes the tables on an empty database (as the
--- database's owner, who must then be allowed to create roles: CREATEROLE). An
+-- database's owner, who must then be allowed to create roles: CREATEROLE), and again when
+-- the owner starts a version of ZETU whose file has changed. An
 -- administrator may also run it after that first start, for example:
 --     psql -d zetu -f zetu-team.sql
 -- It can be run again at any time: it changes nothing that is already so.
@@ -25,6 +26,8 @@ GRANT USAGE, SELECT ON SEQUENCE usequip_id_key_seq, inspection_id_key_seq, trans
 -- Physicists may do all of it.
 GRANT SELECT, INSERT, UPDATE, DELETE ON usequip, inspection, transducer, toleranceset, tolerancechoice, baseline, audit TO zetu_physicist;
 GRANT SELECT ON zetu_schema TO zetu_physicist;
+-- Which version of these rights the server has (ZETU brings them up to date).
+GRANT SELECT ON zetu_rights TO zetu_technician, zetu_physicist;
 GRANT USAGE, SELECT ON ALL SEQUENCES IN SCHEMA public TO zetu_physicist;
 
 -- The review of finished inspections: a technician's report is filed for review as it

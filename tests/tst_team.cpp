@@ -708,6 +708,26 @@ private slots:
         QVERIFY(DataFiles::sentText("zetu.db", first).contains("inspeções: 2 novos"));
     }
 
+    // A server whose rights an earlier version made gets this version's when its owner
+    // starts the program; a technician's start leaves them to the owner.
+    void rightsUpgraded()
+    {
+        if (!serverUp)
+            QSKIP(qPrintable(pg.skipReason));
+        const QString name = freshDatabase();
+        QVERIFY(open("server", "zetu_admin", name));
+        QVERIFY(
+            pg.admin({"DROP TRIGGER zetu_review_filed ON review", "DROP TABLE zetu_rights"}, name));
+        const QString trigger =
+            "SELECT count(*) FROM pg_trigger WHERE tgname = 'zetu_review_filed'";
+        for (const QString user : {"ana", "zetu_admin"}) {
+            QVERIFY(open("server", user, name));
+            QCOMPARE(serverValue(name, trigger).toInt(), user == "ana" ? 0 : 1);
+        }
+        QCOMPARE(serverValue(name, "SELECT MAX(version) FROM zetu_rights").toInt(),
+                 TeamSchema::rightsVersion);
+    }
+
     // The administrator's file splits into its statements, the roles and the place of
     // the review's rights among them.
     void script()
