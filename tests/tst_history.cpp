@@ -1131,16 +1131,20 @@ private slots:
                     seen << table->item(row, column)->text();
             QCOMPARE(table->item(0, 5)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
             QCOMPARE(table->item(0, 5)->toolTip() + table->item(0, 6)->toolTip(), QString("Carla"));
+            table->selectRow(2);
+            click("pushButtonOpenPdf", dialog); // the chosen row's report, gone
             table->selectRow(1);
             click("pushButtonDelete", dialog); // answered by the next action
             QCOMPARE(table->item(1, 3)->text(), QString("Bruno"));
             table->selectRow(0);
             click("pushButtonOpen", dialog);
         });
+        driver.press(QMessageBox::Ok);
         driver.press(QMessageBox::Yes).press(QMessageBox::Yes); // wizard's values in no report
         driver.press(QMessageBox::Ok); // kept on step 6, but step 2 was never completed
         click("pushButtonHistory");
         QVERIFY(driver.waitDone());
+        QCOMPARE(driver.seen().value(2).text.section(' ', 2, 2), QString("Bruno"));
         QCOMPARE(driver.seen().last().text, QString("Selecione um valor para cada campo"));
         const auto day = [today](int i) { return today.addDays(1 - i).toString("dd/MM/yyyy"); };
         // A value not stored was not measured: only the results of stored ones are judged.
