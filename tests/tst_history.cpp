@@ -736,6 +736,9 @@ private slots:
         QVERIFY(due.value(2).due && !due.value(2).next.isValid());
         QCOMPARE(due.value(1).overdue + due.value(2).overdue, 2);
         QVERIFY(!child<QLabel>("labelOverdue")->isHidden());
+        const QAbstractItemModel *list = child<QTableView>("tableView")->model();
+        QCOMPARE(list->headerData(list->columnCount() - 1, Qt::Horizontal).toString(),
+                 QString("Próxima inspeção"));
         bool retired = false;
         QVERIFY(TransducerStore::remove(us01[1].key, &retired) == InspectionStore::Done && retired);
         QCOMPARE(TransducerStore::dueByScanner(QDate(2026, 12, 8)).value(1).overdue, 0);
