@@ -1159,6 +1159,12 @@ private slots:
         QCOMPARE(child<QDoubleSpinBox>("s5AAr2")->value(), 3.2);
         QCOMPARE(child<QCalendarWidget>("calendarWidget")->selectedDate(), today.addDays(1));
         QCOMPARE(InspectionStore::forEquipment(1).size(), 2);
+        // the reported inspection, opened on purpose, is changed in its own row
+        child<QLineEdit>("lineTecResp")->setText("Carla Dias");
+        child<QAction>("actionFirstStep")->trigger();
+        QTRY_COMPARE(
+            column("SELECT Technician FROM inspection WHERE Equipment = 1 ORDER BY ID_key"),
+            QStringList({"Bruno", "Carla Dias"}));
         QCOMPARE(InspectionStore::remove(99), InspectionStore::Failed);
         driver.then([&](QWidget *dialog) { // the trend of the scanner's inspections
             seen = QStringList(dialog->metaObject()->className());
