@@ -841,6 +841,8 @@ private slots:
                                   QDate::currentDate().toString("dd/MM/yyyy")}));
         QCOMPARE(ToleranceStore::baselines(1).size(), 2);
         QCOMPARE(ToleranceStore::baselines(1).first().inspectionId, qint64(1));
+        QCOMPARE(ToleranceStore::baselines(1).last().date.toString(Qt::ISODate),
+                 column("SELECT Inspected FROM inspection WHERE ID_key = 3").value(0));
         QCOMPARE(ToleranceStore::baselineInspection(1), qint64(3));
 
         // US-01 judged by TG-128: a penetration 15 mm below the baseline's 42.5 mm
