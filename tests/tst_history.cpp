@@ -1387,6 +1387,13 @@ private slots:
             auto *dialog = static_cast<ReviewDialog *>(review);
             for (const char *sql : {"BEGIN EXCLUSIVE", "ROLLBACK"}) {
                 other().exec(sql);
+                if (QString(sql) == "BEGIN EXCLUSIVE") { // said in the log, with why
+                    QTest::ignoreMessage(QtWarningMsg,
+                                         QRegularExpression("^cannot read the reviews: .*locked"));
+                    InspectionStore::Outcome outcome;
+                    ReviewStore::latest(-1, &outcome);
+                    QCOMPARE(outcome, InspectionStore::Busy);
+                }
                 const bool read = dialog->reload();
                 left << QString::number(read) +
                             child<QLabel>("labelEmpty", review)->text().section(' ', 0, 2);
